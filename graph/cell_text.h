@@ -1,0 +1,31 @@
+// Conversion of the text a person types into a table cell to a 32-bit
+// integer. Every cell the program reads goes through CellToInt, so its syntax
+// and its message are the same wherever a number is typed.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace graph {
+
+// Raised when a cell's text is not an integer; what() is the exact message
+// shown to the person, quoting the text byte for byte.
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(const std::string& text);
+
+    const std::string& Text() const noexcept { return text_; }
+
+private:
+    std::string text_;
+};
+
+// Accepts leading spaces (code 32 only), then either an optionally signed
+// run of decimal digits in -2147483648..2147483647, or a hexadecimal prefix
+// ($, x, X, 0x, 0X; no sign) and hexadecimal digits with at most 32
+// significant bits, taken as a signed 32-bit pattern. Nothing may follow.
+// Throws ConversionError for anything else.
+std::int32_t CellToInt(const std::string& text);
+
+}  // namespace graph

@@ -1,0 +1,50 @@
+// The graph as the program works on it: node positions in surface pixels and
+// the weight matrix, read from the two tables of texts.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "text_table.h"
+
+namespace graph {
+
+// A node's position in pixels of the 400 x 400 surface: (0, 0) top left,
+// Y downward.
+struct NodePoint {
+    std::int32_t X = 0;
+    std::int32_t Y = 0;
+
+    friend bool operator==(const NodePoint&, const NodePoint&) = default;
+};
+
+using NodePoints = std::vector<NodePoint>;
+
+// Entry [u][v] is the weight of the link from node index u to node index v.
+// Any negative value means no link (-1 for an empty cell and the diagonal);
+// 0 is a usable link that costs nothing.
+using AdjacencyMatrix = std::vector<std::vector<std::int32_t>>;
+
+constexpr std::int32_t kNoLink = -1;
+
+// User coordinates (origin at the centre, Y upward) to surface pixels:
+// (x + 200, 200 - y). Coordinates far outside the plot saturate at the ends
+// of the 32-bit range instead of wrapping round to the other side.
+NodePoint PlotToSurface(std::int32_t x, std::int32_t y);
+
+// Sizes `points` to nodeCount entries and `adjacency` to nodeCount x
+// nodeCount (surviving entries keep their values, new ones are 0), then reads
+// X and Y of node r from columns 1 and 2 of row r, node by node, X before Y.
+// The first cell that is not an integer throws ConversionError; what was
+// stored before it stays.
+void ReadNodePoints(const TextTable& nodeTable, std::int16_t nodeCount, NodePoints& points,
+                    AdjacencyMatrix& adjacency);
+
+// Reads cell (c, r) into adjacency[c - 1][r - 1], column by column and row by
+// row within a column. Diagonal cells are emptied in the table and read as
+// kNoLink; other empty cells are kNoLink. The first cell that is not an
+// integer throws ConversionError; entries set and diagonal cells emptied
+// before it stay so.
+void ReadAdjacency(TextTable& matrixTable, std::int16_t nodeCount, AdjacencyMatrix& adjacency);
+
+}  // namespace graph

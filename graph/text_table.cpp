@@ -1,0 +1,20 @@
+// Storage of cell texts by address; see text_table.h.
+#include "text_table.h"
+
+namespace graph {
+
+std::string CellStore::CellText(int column, int row) const {
+    auto it = texts_.find({column, row});
+    return it == texts_.end() ? std::string() : it->second;
+}
+
+void CellStore::SetCellText(int column, int row, const std::string& text) {
+    // Empty cells are not stored, so the map holds only what was typed.
+    if (text.empty()) {
+        texts_.erase({column, row});
+    } else {
+        texts_[{column, row}] = text;
+    }
+}
+
+}  // namespace graph

@@ -1,0 +1,31 @@
+# Sourced by the other scripts: installs the Debian packages the build needs,
+# asking apt only when something is missing.
+
+# Everything the build, the tests and the benchmarks use.
+BUILD_PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    libgtest-dev libgmock-dev libbenchmark-dev
+    nlohmann-json3-dev libboost-graph-dev
+)
+
+# ensure_packages PKG...: installs those of PKG that are not installed yet.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
