@@ -9,6 +9,9 @@ BUILD_PACKAGES=(
     nlohmann-json3-dev libboost-graph-dev
 )
 
+# The fuzzers need clang with its libFuzzer and sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-dev)
+
 # ensure_packages PKG...: installs those of PKG that are not installed yet.
 ensure_packages() {
     local missing=()
