@@ -8,6 +8,7 @@
 #include <string>
 
 #include "graph_model.h"
+#include "label_images.h"
 #include "ways.h"
 
 namespace plot {
@@ -49,6 +50,7 @@ public:
 
 private:
     QImage image_;
+    LabelImages labels_;
 };
 
 }  // namespace plot
