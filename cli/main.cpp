@@ -1,0 +1,50 @@
+// graphway: reads a graph document and prints the shortest way from node 1
+// to the last node, as the window's "Рассчитать" would find it.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "answer_text.h"
+#include "command_line.h"
+#include "graph_document.h"
+#include "input_text.h"
+#include "way_search.h"
+
+namespace {
+
+constexpr int kWayFound = 0;
+constexpr int kNoWay = 1;
+constexpr int kFailed = 2;
+
+// Standard output is written once, at the end, so a failure leaves it empty.
+bool Print(std::FILE* stream, const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
+           std::fflush(stream) == 0;
+}
+
+int Run(const std::vector<std::string>& arguments) {
+    const cli::CommandLine line = cli::ParseCommandLine(arguments);
+    if (line.help) {
+        return Print(stdout, cli::UsageText()) ? kWayFound : kFailed;
+    }
+    const cli::GraphDocument document = cli::ReadGraphDocument(cli::ReadInputText(line.input));
+    const auto answer = graph::FindShortestWay(document.adjacency);
+    const std::string text = line.json ? cli::JsonAnswerText(answer) : cli::PlainAnswerText(answer);
+    if (!Print(stdout, text)) {
+        Print(stderr, cli::ErrorLine("Cannot write the answer to standard output"));
+        return kFailed;
+    }
+    return answer ? kWayFound : kNoWay;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& error) {
+        Print(stderr, cli::ErrorLine(error.what()));
+        return kFailed;
+    }
+}
