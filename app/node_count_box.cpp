@@ -1,0 +1,31 @@
+// The node count spin box; see node_count_box.h.
+#include "node_count_box.h"
+
+#include <QLineEdit>
+
+namespace app {
+
+NodeCountBox::NodeCountBox(QWidget* parent) : QSpinBox(parent) {
+    setObjectName(QStringLiteral("UpDown1"));
+    lineEdit()->setObjectName(QStringLiteral("LabeledEdit1"));
+    setRange(kMinimum, kMaximum);
+    setSingleStep(1);
+    setWrapping(false);
+    setAccelerated(false);
+    setKeyboardTracking(true);
+    setValue(kInitial);
+    shownText_ = lineEdit()->text();
+    // Typing reaches the line's own signal; a step rewrites the line with its
+    // signals blocked and is seen only through the spin box's signal. Each
+    // change is passed on once, whichever of the two saw it first.
+    connect(lineEdit(), &QLineEdit::textChanged, this, &NodeCountBox::NoteText);
+    connect(this, &QSpinBox::textChanged, this, [this] { NoteText(lineEdit()->text()); });
+}
+
+void NodeCountBox::NoteText(const QString& text) {
+    if (text == shownText_) return;
+    shownText_ = text;
+    emit EditTextChanged();
+}
+
+}  // namespace app

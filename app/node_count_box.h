@@ -1,0 +1,39 @@
+// The node count: an edit box with spin buttons, 2..100 in steps of 1, no
+// wrap-around, no acceleration, the up and down keys stepping it. The spin
+// box plays UpDown1 and its edit line LabeledEdit1; the count is always the
+// spin position, so text typed into the line can never take it out of range.
+#pragma once
+
+#include <QSpinBox>
+#include <QString>
+#include <cstdint>
+
+class QLineEdit;
+
+namespace app {
+
+class NodeCountBox : public QSpinBox {
+    Q_OBJECT
+
+public:
+    static constexpr int kMinimum = 2;
+    static constexpr int kMaximum = 100;
+    static constexpr int kInitial = 6;
+
+    explicit NodeCountBox(QWidget* parent = nullptr);
+
+    std::int16_t Position() const { return static_cast<std::int16_t>(value()); }
+    QLineEdit* Edit() const { return lineEdit(); }
+
+signals:
+    // Every change of the edit line's text: each keystroke and each step of
+    // the spin buttons or keys, once per change.
+    void EditTextChanged();
+
+private:
+    void NoteText(const QString& text);
+
+    QString shownText_;
+};
+
+}  // namespace app
