@@ -1,0 +1,127 @@
+// Drawing at the largest node count: 100 nodes on a circle, every pair
+// linked (9,900 lines and 9,900 weights), and a way through every node.
+// Together the three layers should take well under 50 ms.
+#include <benchmark/benchmark.h>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <random>
+
+#include "drawing_surface.h"
+
+namespace {
+
+// Fonts need a QGuiApplication; the offscreen platform needs no display.
+void EnsureGuiApplication() {
+    static int argc = 1;
+    static char name[] = "drawing_surface_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* const app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        return new QGuiApplication(argc, argv);
+    }();
+    benchmark::DoNotOptimize(app);
+}
+
+graph::NodePoints Circle(int n) {
+    graph::NodePoints points(n);
+    for (int i = 0; i < n; ++i) {
+        const double angle = 2 * std::numbers::pi * i / n;
+        points[i] = {static_cast<std::int32_t>(200 + std::lround(180 * std::cos(angle))),
+                     static_cast<std::int32_t>(200 - std::lround(180 * std::sin(angle)))};
+    }
+    return points;
+}
+
+// Every pair linked in both directions with the same weight, 1..999.
+graph::AdjacencyMatrix Complete(int n) {
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<std::int32_t> weight(1, 999);
+    graph::AdjacencyMatrix matrix(n, std::vector<std::int32_t>(n, graph::kNoLink));
+    for (int u = 0; u < n; ++u) {
+        for (int v = u + 1; v < n; ++v) matrix[u][v] = matrix[v][u] = weight(random);
+    }
+    return matrix;
+}
+
+graph::Way Through(int n, int step) {
+    graph::Way way;
+    for (int i = 0; i < n; ++i) way.push_back((i * step) % n);
+    return way;
+}
+
+void BM_DrawNodes(benchmark::State& state) {
+    EnsureGuiApplication();
+    const int n = static_cast<int>(state.range(0));
+    const graph::NodePoints points = Circle(n);
+    plot::DrawingSurface surface;
+    for (auto _ : state) {
+        surface.DrawNodes(points);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(BM_DrawNodes)->Arg(100)->Unit(benchmark::kMillisecond);
+
+void BM_DrawLinks(benchmark::State& state, graph::AdjacencyMatrix (*links)(int)) {
+    EnsureGuiApplication();
+    const int n = static_cast<int>(state.range(0));
+    const graph::NodePoints points = Circle(n);
+    const graph::AdjacencyMatrix matrix = links(n);
+    plot::DrawingSurface surface;
+    for (auto _ : state) {
+        surface.DrawLinks(points, matrix);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK_CAPTURE(BM_DrawLinks, complete, Complete)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// A way of n - 1 long lines that cross the picture (the red width-2 pen).
+void BM_DrawWay(benchmark::State& state) {
+    EnsureGuiApplication();
+    const int n = static_cast<int>(state.range(0));
+    const graph::NodePoints points = Circle(n);
+    const graph::Way way = Through(n, 49);
+    plot::DrawingSurface surface;
+    for (auto _ : state) {
+        surface.DrawWay(points, way);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(BM_DrawWay)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// What "Рассчитать" draws: background and axes, nodes, links, and the way.
+void BM_WholeScene(benchmark::State& state) {
+    EnsureGuiApplication();
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QImage background(plot::DrawingSurface::kSize, plot::DrawingSurface::kSize,
+                      QImage::Format_RGB888);
+    background.fill(Qt::white);
+    if (!dir.isValid() || !background.save(dir.filePath(QStringLiteral("1.bmp")), "BMP") ||
+        !QDir::setCurrent(dir.path())) {
+        state.SkipWithError("cannot write 1.bmp");
+        return;
+    }
+    const int n = static_cast<int>(state.range(0));
+    const graph::NodePoints points = Circle(n);
+    const graph::AdjacencyMatrix matrix = Complete(n);
+    const graph::Way way = Through(n, 49);
+    plot::DrawingSurface surface;
+    for (auto _ : state) {
+        surface.UpdatePict();
+        surface.DrawNodes(points);
+        surface.DrawLinks(points, matrix);
+        surface.DrawWay(points, way);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_WholeScene)->Arg(100)->Unit(benchmark::kMillisecond);
+
+}  // namespace
