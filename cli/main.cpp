@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {
-        Print(stderr, cli::ErrorLine(error.what()));
+        Print(stderr, cli::ErrorLine(cli::MessageOf(error)));
         return kFailed;
     }
 }

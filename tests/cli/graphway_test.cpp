@@ -192,6 +192,10 @@ const ErrorCase kErrors[] = {
      {},
      R"({"matrix": [[0, "a\nb\u0001"], [1, 0]]})",
      R"('a\nb\x01' is not a valid integer value.)"},
+    {"NulByteQuotedWhole",
+     {},
+     R"({"matrix": [[0, "1\u0000x"], [1, 0]]})",
+     R"('1\x00x' is not a valid integer value.)"},
     // Cells that are not integers at all.
     {"Fraction",
      {},
