@@ -1,0 +1,152 @@
+// Speed of the way search. BM_Search (the search the program answers with)
+// runs on graph families of 25, 50 and 100 nodes next to BM_BglDijkstra,
+// Boost.Graph's Dijkstra from the start node over the same matrix, a floor
+// for any exact search; on complete graphs of 7..10 nodes it also runs next
+// to BM_Enumerate, the exhaustive reference, to show where that one stops
+// being usable. The names match across the three, so their JSON output can
+// be compared case by case.
+#include <benchmark/benchmark.h>
+
+#include <boost/graph/adjacency_list.hpp>
+#include <boost/graph/adjacency_matrix.hpp>
+#include <boost/graph/dijkstra_shortest_paths.hpp>
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "way_enumeration.h"
+#include "way_search.h"
+
+namespace {
+
+using graph::AdjacencyMatrix;
+
+AdjacencyMatrix NoLinks(int n) {
+    return AdjacencyMatrix(n, std::vector<std::int32_t>(n, graph::kNoLink));
+}
+
+AdjacencyMatrix Complete(int n, const std::function<std::int32_t()>& weight) {
+    AdjacencyMatrix adjacency = NoLinks(n);
+    for (int u = 0; u < n; ++u) {
+        for (int v = u + 1; v < n; ++v) adjacency[u][v] = adjacency[v][u] = weight();
+    }
+    return adjacency;
+}
+
+// Fixed seeds, so every run measures the same graphs.
+std::int32_t RandomWeight(std::mt19937& engine, std::int32_t low, std::int32_t high) {
+    return std::uniform_int_distribution<std::int32_t>(low, high)(engine);
+}
+
+AdjacencyMatrix CompleteRandom(int n) {
+    std::mt19937 engine(static_cast<unsigned>(n));
+    return Complete(n, [&] { return RandomWeight(engine, 1, 1000); });
+}
+
+// A random tree joining every node plus n / 2 further links, both ways:
+// about three links a node.
+AdjacencyMatrix Sparse(int n) {
+    std::mt19937 engine(static_cast<unsigned>(1000 + n));
+    AdjacencyMatrix adjacency = NoLinks(n);
+    auto link = [&](int u, int v) {
+        if (u != v) adjacency[u][v] = adjacency[v][u] = RandomWeight(engine, 1, 1000);
+    };
+    for (int v = 1; v < n; ++v) link(RandomWeight(engine, 0, v - 1), v);
+    for (int k = 0; k < n / 2; ++k)
+        link(RandomWeight(engine, 0, n - 1), RandomWeight(engine, 0, n - 1));
+    return adjacency;
+}
+
+// 1 - 2 - ... - n, the longest possible way.
+AdjacencyMatrix Chain(int n) {
+    AdjacencyMatrix adjacency = NoLinks(n);
+    for (int v = 1; v < n; ++v) adjacency[v - 1][v] = adjacency[v][v - 1] = 1;
+    return adjacency;
+}
+
+struct Family {
+    const char* name;
+    AdjacencyMatrix (*make)(int n);
+};
+
+const Family kFamilies[] = {
+    {"complete-random", CompleteRandom},
+    {"complete-zero", [](int n) { return Complete(n, [] { return 0; }); }},
+    {"complete-one", [](int n) { return Complete(n, [] { return 1; }); }},
+    {"sparse", Sparse},
+    {"chain", Chain},
+};
+
+void Search(benchmark::State& state, const AdjacencyMatrix& adjacency) {
+    for (auto _ : state) {
+        auto answer = graph::FindShortestWay(adjacency);
+        benchmark::DoNotOptimize(answer);
+    }
+}
+
+void Enumerate(benchmark::State& state, const AdjacencyMatrix& adjacency) {
+    for (auto _ : state) {
+        auto answer = graph::EnumerateShortestWay(adjacency);
+        benchmark::DoNotOptimize(answer);
+    }
+}
+
+// Boost.Graph's Dijkstra from the start node, with the graph built from the
+// matrix before timing starts so that only the Dijkstra is measured. On
+// boost::adjacency_matrix it reads the same n x n weights as the search;
+// on adjacency lists it sees only the links, so no search that is handed a
+// matrix can keep up with it on sparse graphs.
+template <typename Graph>
+void BglDijkstra(benchmark::State& state, const AdjacencyMatrix& adjacency) {
+    const std::size_t n = adjacency.size();
+    Graph g(n);
+    for (std::size_t u = 0; u < n; ++u) {
+        for (std::size_t v = 0; v < n; ++v) {
+            if (adjacency[u][v] >= 0) boost::add_edge(u, v, adjacency[u][v], g);
+        }
+    }
+    std::vector<std::int64_t> distance(n);
+    std::vector<std::size_t> predecessor(n);
+    for (auto _ : state) {
+        boost::dijkstra_shortest_paths(
+            g, boost::vertex(0, g),
+            boost::predecessor_map(predecessor.data()).distance_map(distance.data()));
+        benchmark::DoNotOptimize(distance.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+using Weight = boost::property<boost::edge_weight_t, std::int64_t>;
+using MatrixGraph = boost::adjacency_matrix<boost::directedS, boost::no_property, Weight>;
+using ListGraph =
+    boost::adjacency_list<boost::vecS, boost::vecS, boost::directedS, boost::no_property, Weight>;
+
+void Register(const std::string& name, void (*run)(benchmark::State&, const AdjacencyMatrix&),
+              const AdjacencyMatrix& adjacency) {
+    benchmark::RegisterBenchmark(name.c_str(), run, adjacency);
+}
+
+bool RegisterAll() {
+    for (const Family& family : kFamilies) {
+        for (int n : {25, 50, 100}) {
+            const AdjacencyMatrix adjacency = family.make(n);
+            const std::string suffix = std::string("/") + family.name + "/" + std::to_string(n);
+            Register("BM_Search" + suffix, Search, adjacency);
+            Register("BM_BglDijkstra" + suffix, BglDijkstra<MatrixGraph>, adjacency);
+            Register("BM_BglDijkstraOnLists" + suffix, BglDijkstra<ListGraph>, adjacency);
+        }
+    }
+    for (int n = 7; n <= 10; ++n) {
+        const AdjacencyMatrix adjacency = CompleteRandom(n);
+        const std::string suffix = "/complete-random/" + std::to_string(n);
+        Register("BM_Search" + suffix, Search, adjacency);
+        Register("BM_Enumerate" + suffix, Enumerate, adjacency);
+    }
+    return true;
+}
+
+const bool kRegistered = RegisterAll();
+
+}  // namespace
