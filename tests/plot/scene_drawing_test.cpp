@@ -180,12 +180,6 @@ TEST_F(SceneDrawing, WayIsRedAndOverEverything) {
     EXPECT_EQ(At(Image(), 170, 160), kGreen);
 }
 
-TEST_F(SceneDrawing, WayOfOneNodeOrNoneDrawsNothing) {
-    surface_.DrawWay(kSample, {});
-    surface_.DrawWay(kSample, {3});
-    EXPECT_EQ(Image(), DrawingSurface().Image());
-}
-
 TEST_F(SceneDrawing, FarNodesAreClippedAndStillDrawnWhereTheyFall) {
     const NodePoints points = {{200, 200},   {kMax, 200},  {kMin, kMin}, {kMax, kMax},
                                {kMin, kMax}, {kMax, kMin}, {200, kMin},  {-5000, 1}};
