@@ -1,0 +1,91 @@
+// The scratch-folder window and a person's steps; see window_fixture.h.
+#include "window_fixture.h"
+
+#include <QAbstractItemModel>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+void WindowTest::SetUp() {
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(GRAPHWAY_BACKGROUND), folder.filePath("1.bmp")));
+    previousFolder_ = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    previousShower_ = app::SetMessageBoxShower(
+        [this](const app::MessageBoxContent& content) { shown.push_back(content); });
+    RestartForm();
+}
+
+void WindowTest::TearDown() {
+    form.reset();
+    app::SetMessageBoxShower(previousShower_);
+    QDir::setCurrent(previousFolder_);
+}
+
+void WindowTest::RestartForm() {
+    form.reset();
+    form = std::make_unique<TForm1>();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+}
+
+QLineEdit* WindowTest::OpenEditor(const char* grid, int column, int row) {
+    app::CellGrid* view = Grid(grid);
+    const QModelIndex index = view->CellIndex(column, row);
+    view->setCurrentIndex(index);
+    view->edit(index);
+    auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
+    EXPECT_NE(editor, nullptr) << grid << " (" << column << ", " << row << ")";
+    return editor;
+}
+
+void WindowTest::TypeIntoCell(const char* grid, int column, int row, const QString& text) {
+    QLineEdit* editor = OpenEditor(grid, column, row);
+    if (editor == nullptr) return;
+    editor->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(editor, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(editor, text);
+    }
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The grid closes its editor once the key press has been handled.
+    QCoreApplication::processEvents();
+}
+
+void WindowTest::Click(const char* button) {
+    QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+}
+
+QString WindowTest::LabelText(const char* name) const { return Find<QLabel>(name)->text(); }
+
+QString WindowTest::Cell(const char* grid, int column, int row) const {
+    return Grid(grid)->Cells()->Text(column, row);
+}
+
+int WindowTest::Rows(const char* grid) const { return Grid(grid)->Cells()->RowCount(); }
+
+int WindowTest::Columns(const char* grid) const { return Grid(grid)->Cells()->ColumnCount(); }
+
+bool WindowTest::ColourNear(int x, int y, QRgb colour, int radius) const {
+    for (int dy = -radius; dy <= radius; ++dy) {
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const QPoint point(x + dx, y + dy);
+            if (Picture().valid(point) && Picture().pixel(point) == colour) return true;
+        }
+    }
+    return false;
+}
+
+bool WindowTest::TextIn(const QRect& area) const {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (Picture().valid(x, y) && qGray(Picture().pixel(x, y)) < 96) return true;
+        }
+    }
+    return false;
+}

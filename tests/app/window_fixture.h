@@ -1,0 +1,76 @@
+// A main window started in a scratch folder that holds the default 1.bmp,
+// with every message box recorded instead of shown, and the small steps a
+// person takes: typing into a cell, clicking a button, reading a label.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLineEdit>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "Unit1.h"
+#include "cell_grid.h"
+#include "messages.h"
+
+// Texts in failure messages as text, not as arrays of code units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    static constexpr QRgb kWhite = 0xffffffff;
+    static constexpr QRgb kBlack = 0xff000000;
+    static constexpr QRgb kBlue = 0xff0000ff;
+    static constexpr QRgb kGreen = 0xff008000;
+    static constexpr QRgb kRed = 0xffff0000;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Closes the window and opens a new one, as a fresh start of the program.
+    void RestartForm();
+
+    template <typename T>
+    T* Find(const char* name) const {
+        T* widget = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    app::CellGrid* Grid(const char* name) const { return Find<app::CellGrid>(name); }
+
+    // Opens the cell editor of (column, row) with its text selected, as a
+    // double click does.
+    QLineEdit* OpenEditor(const char* grid, int column, int row);
+    // Types `text` over the cell's text and presses Enter; the empty text
+    // deletes what was there.
+    void TypeIntoCell(const char* grid, int column, int row, const QString& text);
+    // A link typed once into the matrix, as a person does it.
+    void TypeLink(int from, int to, const QString& weight) {
+        TypeIntoCell("StringGrid2", from, to, weight);
+    }
+    void Click(const char* button);
+    QString LabelText(const char* name) const;
+    QString Cell(const char* grid, int column, int row) const;
+    int Rows(const char* grid) const;
+    int Columns(const char* grid) const;
+
+    const QImage& Picture() const { return form->Surface().Image(); }
+    // True when some pixel within `radius` of (x, y) has `colour`.
+    bool ColourNear(int x, int y, QRgb colour, int radius = 1) const;
+    // True when some pixel of `area` is dark, as the glyphs of a number are.
+    bool TextIn(const QRect& area) const;
+
+    std::vector<app::MessageBoxContent> shown;
+    std::unique_ptr<TForm1> form;
+    QTemporaryDir folder;
+
+private:
+    QString previousFolder_;
+    app::MessageBoxShower previousShower_;
+};
