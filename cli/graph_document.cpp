@@ -39,7 +39,14 @@ enum class TableName { Matrix, Nodes };
 
 const char* KeyOf(TableName table) { return table == TableName::Matrix ? "matrix" : "nodes"; }
 
-std::string Quoted(const std::string& key) { return '"' + key + '"'; }
+// A key in quotes for a message. A NUL byte would end the message early
+// (what() is a C string), so it is written out; other control characters are
+// left to the error line.
+std::string Quoted(const std::string& key) {
+    std::string quoted = "\"";
+    for (const char c : key) quoted += c == '\0' ? std::string("\\x00") : std::string(1, c);
+    return quoted + '"';
+}
 
 std::string Counted(std::size_t count, const std::string& noun) {
     return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
