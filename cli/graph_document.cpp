@@ -177,7 +177,9 @@ bool DocumentReader::Value(const JsonValue& value) {
             auto& rows = Reading(table_).rows;
             if (value.kind == JsonValue::Kind::Array) {
                 entered = Place::Row;
-                rows.emplace_back().reserve(rows.empty() ? 2 : rows.front().size());
+                // In a sound document every row is as long as the first.
+                const std::size_t expected = rows.empty() ? 0 : rows.front().size();
+                rows.emplace_back().reserve(expected);
             } else {
                 ShapeFault(RowName(rows.size()) + " is not an array");
                 // Keeps the row numbers of later rows right.
