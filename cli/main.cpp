@@ -13,7 +13,9 @@
 
 namespace {
 
-constexpr int kWayFound = 0;
+// Exit statuses: a way was found (or the usage shown), there is no way, or
+// something went wrong.
+constexpr int kSuccess = 0;
 constexpr int kNoWay = 1;
 constexpr int kFailed = 2;
 
@@ -26,7 +28,7 @@ bool Print(std::FILE* stream, const std::string& text) {
 int Run(const std::vector<std::string>& arguments) {
     const cli::CommandLine line = cli::ParseCommandLine(arguments);
     if (line.help) {
-        return Print(stdout, cli::UsageText()) ? kWayFound : kFailed;
+        return Print(stdout, cli::UsageText()) ? kSuccess : kFailed;
     }
     const cli::GraphDocument document = cli::ReadGraphDocument(cli::ReadInputText(line.input));
     const auto answer = graph::FindShortestWay(document.adjacency);
@@ -35,7 +37,7 @@ int Run(const std::vector<std::string>& arguments) {
         Print(stderr, cli::ErrorLine("Cannot write the answer to standard output"));
         return kFailed;
     }
-    return answer ? kWayFound : kNoWay;
+    return answer ? kSuccess : kNoWay;
 }
 
 }  // namespace
