@@ -3,6 +3,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QStyledItemDelegate>
 
 namespace app {
@@ -41,7 +42,19 @@ public:
     }
 };
 
-void SetUpHeader(QHeaderView* header) {
+// Cells are only 20 px wide: texts start 2 px in, cells and headers alike,
+// so that a number such as -60 still fits.
+class NarrowMarginStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_HeaderMargin || metric == PM_FocusFrameHMargin) return 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+void SetUpHeader(QHeaderView* header, QStyle* style) {
+    header->setStyle(style);
     header->setMinimumSectionSize(0);
     header->setDefaultSectionSize(CellGrid::kCellSize);
     header->setSectionResizeMode(QHeaderView::Fixed);
@@ -57,8 +70,11 @@ void SetUpHeader(QHeaderView* header) {
 CellGrid::CellGrid(CellTableModel* model, QWidget* parent) : QTableView(parent), cells_(model) {
     setModel(model);
     setItemDelegate(new LiveEditDelegate(this));
-    SetUpHeader(horizontalHeader());
-    SetUpHeader(verticalHeader());
+    auto* style = new NarrowMarginStyle;
+    style->setParent(this);
+    setStyle(style);
+    SetUpHeader(horizontalHeader(), style);
+    SetUpHeader(verticalHeader(), style);
     horizontalHeader()->setFixedHeight(kCellSize);
     verticalHeader()->setFixedWidth(kCellSize);
     setCornerButtonEnabled(false);
