@@ -179,6 +179,8 @@ void TForm1::RunHandler(Handler handler) {
     try {
         handler();
     } catch (const std::exception& error) {
+        // What was drawn before the failure shows behind the report.
+        Image1->update();
         ReportError(error);
     }
     Image1->update();
@@ -236,6 +238,7 @@ void TForm1::Button1Click() {
     const std::optional<graph::ShortestWay> found = graph::FindShortestWay(Adjacency);
     FoundWays.clear();
     if (!found) {
+        Image1->update();
         app::ShowMessageBox(
             {QMessageBox::NoIcon, app::ApplicationTitle(), QStringLiteral("нет пути")});
         return;

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRect>
+#include <QScreen>
 #include <QWidget>
 #include <utility>
 
@@ -12,11 +14,18 @@ namespace app {
 namespace {
 
 void ShowRealMessageBox(const MessageBoxContent& content) {
-    // A box with no parent is centred on the screen and, run by exec(),
-    // keeps every other window of the application from taking input.
     QMessageBox box(content.icon, content.caption, content.text, QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
+    // Qt would centre the box over the active window; it belongs in the
+    // middle of the screen, which needs its final size, known once shown.
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    if (const QScreen* screen = box.screen()) {
+        QRect frame = box.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        box.move(frame.topLeft());
+    }
     box.exec();
 }
 

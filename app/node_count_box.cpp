@@ -1,6 +1,7 @@
 // The node count spin box; see node_count_box.h.
 #include "node_count_box.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace app {
@@ -26,6 +27,14 @@ void NodeCountBox::NoteText(const QString& text) {
     if (text == shownText_) return;
     shownText_ = text;
     emit EditTextChanged();
+}
+
+void NodeCountBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) {
+        event->ignore();
+        return;
+    }
+    QSpinBox::keyPressEvent(event);
 }
 
 }  // namespace app

@@ -25,6 +25,10 @@ public:
     std::int16_t Position() const { return static_cast<std::int16_t>(value()); }
     QLineEdit* Edit() const { return lineEdit(); }
 
+protected:
+    // Only the up and down keys step the count; Page Up and Page Down do not.
+    void keyPressEvent(QKeyEvent* event) override;
+
 signals:
     // Every change of the edit line's text: each keystroke and each step of
     // the spin buttons or keys, once per change.

@@ -248,6 +248,8 @@ TEST_F(WindowTest, CountStaysWithinTwoAndAHundredWhateverIsDone) {
     gridsFollow();
     QTest::keyClick(count, Qt::Key_Up);
     EXPECT_EQ(form->NodeCount(), 100);
+    QTest::keyClick(count, Qt::Key_PageDown);
+    EXPECT_EQ(form->NodeCount(), 100);
 
     // Typed text: each keystroke counts, junk never does.
     const std::pair<const char*, int> typed[] = {
