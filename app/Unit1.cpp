@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <array>
+#include <optional>
+#include <string>
 
 #include "cell_grid.h"
 #include "cell_table_model.h"

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 
 #include "cell_table_model.h"
 #include "messages.h"
@@ -28,10 +29,16 @@ protected:
         TypeLink(2, 6, "5");
         TypeLink(1, 6, direct);
     }
+    // Red all along 1 -> 2 -> 6: the way is drawn over nodes, links and
+    // weights alike.
     bool WayShownRed() const {
-        // A quarter of the way along 1 -> 2 and along 2 -> 6, clear of the
-        // weights written at the middles.
-        return ColourNear(165, 165, kRed) && ColourNear(250, 175, kRed);
+        for (const auto& [from, to] : {std::pair{kNode1, kNode2}, std::pair{kNode2, kNode6}}) {
+            for (int step = 1; step < 10; ++step) {
+                const QPoint point = from + (to - from) * step / 10;
+                if (!ColourNear(point.x(), point.y(), kRed)) return false;
+            }
+        }
+        return true;
     }
 };
 

@@ -240,7 +240,15 @@ TEST_F(WindowTest, CountStaysWithinTwoAndAHundredWhateverIsDone) {
     for (int k = 0; k < 10; ++k) QTest::keyClick(count, Qt::Key_Down);
     EXPECT_EQ(form->NodeCount(), 2);
     gridsFollow();
-    count->stepDown();
+    // The arrow buttons: the lower half of the box's right end steps down.
+    const QPoint upArrow(count->width() - 5, 4);
+    const QPoint downArrow(count->width() - 5, count->height() - 4);
+    QTest::mouseClick(count, Qt::LeftButton, Qt::NoModifier, downArrow);
+    EXPECT_EQ(form->NodeCount(), 2);
+    QTest::mouseClick(count, Qt::LeftButton, Qt::NoModifier, upArrow);
+    EXPECT_EQ(form->NodeCount(), 3);
+    gridsFollow();
+    QTest::mouseClick(count, Qt::LeftButton, Qt::NoModifier, downArrow);
     EXPECT_EQ(form->NodeCount(), 2);
     for (int k = 0; k < 120; ++k) count->stepUp();
     EXPECT_EQ(form->NodeCount(), 100);
