@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 
@@ -376,4 +377,34 @@ TEST_F(WindowTest, StartUpWithoutBackgroundReportsAndLeavesGridsAsDesigned) {
     QTest::keyClick(Find<QSpinBox>("UpDown1"), Qt::Key_Down);
     EXPECT_EQ(Rows("StringGrid1"), 6);
     EXPECT_EQ(Cell("StringGrid1", 1, 0), "X");
+}
+
+TEST_F(WindowTest, MirrorRunsOnEveryEditAndOnCloseButNeverOnProgramWrites) {
+    app::CellTableModel* matrix = Grid("StringGrid2")->Cells();
+    QSignalSpy edits(matrix, &app::CellTableModel::TextEdited);
+    auto edit = [&](int k) { return edits.at(k).at(0).toInt() * 1000 + edits.at(k).at(1).toInt(); };
+
+    QLineEdit* editor = OpenEditor("StringGrid2", 3, 1);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "12");
+    ASSERT_EQ(edits.size(), 2);
+    EXPECT_EQ(edits.at(1).at(2).toString(), "12");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    // Closing reports the final text once more although it did not change.
+    ASSERT_EQ(edits.size(), 3);
+    EXPECT_EQ(edit(2), 3001);
+    EXPECT_EQ(edits.at(2).at(2).toString(), "12");
+    EXPECT_EQ(Cell("StringGrid2", 1, 3), "12");
+
+    // Neither the mirror's own write, nor the grids' upkeep, nor a command
+    // emptying the diagonal counts as an edit.
+    edits.clear();
+    TypeIntoCell("StringGrid2", 4, 4, "5");
+    const qsizetype byTyping = edits.size();
+    QTest::keyClick(Find<QSpinBox>("UpDown1"), Qt::Key_Up);
+    QTest::keyClick(Find<QSpinBox>("UpDown1"), Qt::Key_Down);
+    Click("Button3");
+    EXPECT_EQ(edits.size(), byTyping);
+    EXPECT_TRUE(shown.empty());
 }
