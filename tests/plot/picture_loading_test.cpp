@@ -82,6 +82,15 @@ TEST_F(PictureLoading, FileWithoutReadPermission) {
     EXPECT_EQ(surface.Image(), before);
 }
 
+// A folder named like the file cannot be read by anyone, root included.
+TEST_F(PictureLoading, FolderInPlaceOfTheFile) {
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("1.bmp")));
+    DrawingSurface surface = DrawnSurface();
+    const QImage before = surface.Image();
+    EXPECT_EQ(LoadMessage(surface, "1.bmp"), "Cannot open file 1.bmp");
+    EXPECT_EQ(surface.Image(), before);
+}
+
 TEST_F(PictureLoading, BadFilesKeepThePicture) {
     const QByteArray good = GoodBitmap();
     struct Case {
