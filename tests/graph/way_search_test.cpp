@@ -18,7 +18,9 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 
+#include "graph_model.h"
 #include "way_enumeration.h"
 
 namespace {
@@ -123,6 +125,38 @@ TEST_P(BothSearches, AnswerTheHandMadeCases) {
 TEST_P(BothSearches, TakeTheFirstWayOnACompleteGraphOfFreeLinks) {
     AdjacencyMatrix adjacency(8, std::vector<std::int32_t>(8, 0));
     EXPECT_EQ(GetParam().find(adjacency), (ShortestWay{{0, 1, 2, 3, 4, 5, 6, 7}, 0}));
+}
+
+TEST_P(BothSearches, AnswerFromTheTablesAsTyped) {
+    // The six sample nodes with links 1-2 and 2-6 of weight 5 and 1-6 of 20,
+    // typed into both mirrored cells, and some text left on the diagonal.
+    graph::CellStore nodes;
+    const char* const coordinates[6][2] = {{"-60", "40"},  {"40", "20"},   {"20", "-40"},
+                                           {"-60", "-40"}, {"-20", "-10"}, {"80", "40"}};
+    for (int row = 1; row <= 6; ++row) {
+        nodes.SetCellText(1, row, coordinates[row - 1][0]);
+        nodes.SetCellText(2, row, coordinates[row - 1][1]);
+    }
+    graph::CellStore matrix;
+    for (const auto& [a, b, weight] : {std::tuple{1, 2, "5"}, {2, 6, " 5"}, {1, 6, "$14"}}) {
+        matrix.SetCellText(a, b, weight);
+        matrix.SetCellText(b, a, weight);
+    }
+    matrix.SetCellText(3, 3, "0");
+
+    graph::NodePoints points;
+    AdjacencyMatrix adjacency;
+    graph::ReadNodePoints(nodes, 6, points, adjacency);
+    graph::ReadAdjacency(matrix, 6, adjacency);
+    const Answer answer = GetParam().find(adjacency);
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(graph::WayText(answer->way), "1-2-6");
+    EXPECT_EQ(answer->length, 10);
+
+    // Without the links the answer is that there is no way.
+    graph::CellStore empty;
+    graph::ReadAdjacency(empty, 6, adjacency);
+    EXPECT_FALSE(GetParam().find(adjacency).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(WaySearch, BothSearches,
