@@ -1,23 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test with ctest:
-# first the ordinary build, then the same suite under the address and
-# undefined-behaviour sanitizers, then each fuzzer for a short while
-# (FUZZ_SECONDS, 30 by default; 0 skips them).
+# Installs what is missing, builds everything and runs every test with ctest.
+# Before the ordinary build and suite come each fuzzer for a short while
+# (FUZZ_SECONDS, 30 by default; 0 skips them) and the whole suite under the
+# address and undefined-behaviour sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 
-cmake --preset default
-cmake --build --preset default
-ctest --preset default
+fuzz_seconds=${FUZZ_SECONDS:-30}
+if [ "$fuzz_seconds" -gt 0 ]; then
+    bash fuzz/run.sh "$fuzz_seconds"
+fi
 
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
 
-fuzz_seconds=${FUZZ_SECONDS:-30}
-if [ "$fuzz_seconds" -gt 0 ]; then
-    bash fuzz/run.sh "$fuzz_seconds"
-fi
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
