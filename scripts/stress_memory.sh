@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Peak resident memory of the window while "Рассчитать" is clicked over and
+# over on a complete 100-node graph: runs that stress test alone under
+# /usr/bin/time -v and prints its peak and its own before/after reading.
+# Usage: scripts/stress_memory.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+binary=$build/bin/stress_test
+if [[ ! -x $binary ]]; then
+    echo "no $binary: build the stress_test target first" >&2
+    exit 1
+fi
+report=$(mktemp)
+trap 'rm -f "$report"' EXIT
+QT_QPA_PLATFORM=offscreen /usr/bin/time -v -o "$report" \
+    "$binary" --gtest_filter='StressTest.CalculatingOverAndOver*' 2>/dev/null | grep -E 'resident|OK|FAILED'
+grep -E 'Maximum resident set size|Elapsed \(wall clock\)' "$report"
