@@ -214,10 +214,10 @@ AdjacencyMatrix RandomGraph(Random& random, int n, const CellMix& mix, bool symm
 const CellMix kSmallMixes[] = {
     {25, 10, 10},  // the typical table
     {50, 10, 15},  // sparse
-    {10, 5, 5},    // dense, positive
+    {15, 5, 5},    // dense, positive
     {20, 5, 50},   // zero-heavy: free cycles and plateaus
     {40, 10, 40},  //
-    {0, 0, 100},   // all free
+    {15, 0, 85},   // nearly all free
     {60, 20, 0},   // often no way at all
 };
 
@@ -226,7 +226,7 @@ TEST(FindShortestWay, EqualsTheEnumerationOnSmallRandomGraphs) {
     int compared = 0;
     int withWay = 0;
     int withFreeLinks = 0;
-    for (int round = 0; round < 1500; ++round) {
+    for (int round = 0; round < 1250; ++round) {
         for (int n = 2; n <= 9; ++n) {
             const CellMix& mix = kSmallMixes[random.Between(0, std::size(kSmallMixes) - 1)];
             const AdjacencyMatrix adjacency = RandomGraph(random, n, mix, random.Chance(50));
