@@ -4,6 +4,8 @@
 // widgets, with every text checked afterwards and resident memory watched.
 #include <unistd.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
@@ -394,6 +396,32 @@ TEST_F(StressTest, JunkInEveryCellIsReportedCellByCellAndKeptAsTyped) {
     }
 
     ExpectWay(ChainText(kMost), "693");
+    EXPECT_EQ(Differences(), "");
+}
+
+TEST_F(StressTest, PastedControlCharactersAreKeptAndQuotedWhole) {
+    TypeNodes(SpreadCoordinate);
+    // Keys never type control characters, but a paste carries them all,
+    // NUL included, into the cell and its mirror.
+    const QString pasted = QStringLiteral("a") + QChar(0) + QStringLiteral("b\tc\nd\re") +
+                           QChar(0x2028) + QChar(1) + QStringLiteral("f");
+    QApplication::clipboard()->setText(pasted);
+    QLineEdit* editor = OpenEditor("StringGrid2", 7, 3);
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    Expect("StringGrid2", 7, 3, pasted);
+    ASSERT_EQ(Differences(), "");
+
+    for (const char* button : {"Button3", "Button1"}) {
+        shown.clear();
+        Click(button);
+        ASSERT_EQ(shown.size(), 1u) << button;
+        EXPECT_EQ(shown[0].text, Message(pasted)) << button;
+    }
+    ReadUpTo(3, 7);
     EXPECT_EQ(Differences(), "");
 }
 
