@@ -70,9 +70,9 @@ const QStringList kJunk = {
     "$100000000",
     "+$10",
     "--1",
-    "\u22125",  // a minus sign that is not the hyphen
-    "\uff15",   // a full-width digit five
-    "it's",
+    "\u22125",          // a minus sign that is not the hyphen
+    "\uff15",           // a full-width digit five
+    "it's \U0001F600",  // a character outside the basic plane
     "ёЁ 7",
     "\u00a07",  // a no-break space, which is not skipped as a space is
     "1" + QString(300, u'0'),
