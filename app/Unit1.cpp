@@ -57,18 +57,6 @@ QPushButton* NewButton(const QString& name, const QString& caption, QPoint at, Q
     return button;
 }
 
-// The error's whole message. what() ends at the first NUL, which a pasted
-// cell text can hold and the conversion message quotes.
-std::string WholeMessage(const std::exception& error) {
-    const auto* conversion = dynamic_cast<const graph::ConversionError*>(&error);
-    if (conversion == nullptr || conversion->Text().find('\0') == std::string::npos) {
-        return error.what();
-    }
-    // The conversion's own wording around a text, taken from an empty one.
-    const std::string wording = graph::ConversionError("").what();
-    return wording.substr(0, 1) + conversion->Text() + wording.substr(1);
-}
-
 QLabel* NewLabel(const QString& name, const QString& text, QPoint at, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -270,7 +258,7 @@ void TForm1::ShowWay(const graph::Way& way) {
 
 void TForm1::ReportError(const std::exception& error) {
     app::ShowMessageBox({QMessageBox::Critical, app::ApplicationTitle(),
-                         app::WithFullStop(QString::fromStdString(WholeMessage(error)))});
+                         app::WithFullStop(QString::fromStdString(graph::ErrorMessage(error)))});
 }
 
 void TForm1::SetLabelText(QLabel* label, const QString& text) {

@@ -3,8 +3,6 @@
 
 #include <cstdio>
 
-#include "cell_text.h"
-
 namespace cli {
 
 std::string PlainAnswerText(const std::optional<graph::ShortestWay>& answer) {
@@ -21,16 +19,6 @@ std::string JsonAnswerText(const std::optional<graph::ShortestWay>& answer) {
         text += std::to_string(answer->way[k] + 1);
     }
     return text + "], \"length\": " + std::to_string(answer->length) + "}\n";
-}
-
-std::string MessageOf(const std::exception& error) {
-    const auto* conversion = dynamic_cast<const graph::ConversionError*>(&error);
-    if (conversion == nullptr || conversion->Text().find('\0') == std::string::npos) {
-        return error.what();
-    }
-    // The core's own wording around a text, taken from an empty one: "'' is ...".
-    const std::string wording = graph::ConversionError("").what();
-    return wording.substr(0, 1) + conversion->Text() + wording.substr(1);
 }
 
 std::string ErrorLine(const std::string& message) {

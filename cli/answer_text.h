@@ -2,7 +2,6 @@
 // line on standard error.
 #pragma once
 
-#include <exception>
 #include <optional>
 #include <string>
 
@@ -17,10 +16,6 @@ std::string PlainAnswerText(const std::optional<graph::ShortestWay>& answer);
 // {"way": [1, 2, 6], "length": 10}, or nulls for both when there is no way,
 // on one line ending in '\n'.
 std::string JsonAnswerText(const std::optional<graph::ShortestWay>& answer);
-
-// The error's whole message. what() ends at the first NUL byte, which a JSON
-// string can carry ("\u0000") into a cell text that is then quoted.
-std::string MessageOf(const std::exception& error);
 
 // The error message as the window shows it -- a full stop appended unless it
 // already ends in "." or a character below it -- kept to one line by writing

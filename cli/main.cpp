@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "answer_text.h"
+#include "cell_text.h"
 #include "command_line.h"
 #include "graph_document.h"
 #include "input_text.h"
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {
-        Print(stderr, cli::ErrorLine(cli::MessageOf(error)));
+        Print(stderr, cli::ErrorLine(graph::ErrorMessage(error)));
         return kFailed;
     }
 }

@@ -43,10 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         adjacency = cli::ReadGraphDocument(json).adjacency;
     } catch (const graph::ConversionError& error) {
-        if (!IsOneLine(cli::ErrorLine(cli::MessageOf(error)))) std::abort();
+        if (!IsOneLine(cli::ErrorLine(graph::ErrorMessage(error)))) std::abort();
         return 0;
     } catch (const cli::DocumentError& error) {
-        if (!IsOneLine(cli::ErrorLine(cli::MessageOf(error)))) std::abort();
+        if (!IsOneLine(cli::ErrorLine(graph::ErrorMessage(error)))) std::abort();
         return 0;
     }
     const auto answer = graph::FindShortestWay(adjacency);

@@ -7,8 +7,23 @@
 
 namespace graph {
 
+namespace {
+
+std::string ConversionMessage(const std::string& text) {
+    return "'" + text + "' is not a valid integer value";
+}
+
+}  // namespace
+
 ConversionError::ConversionError(const std::string& text)
-    : std::runtime_error("'" + text + "' is not a valid integer value"), text_(text) {}
+    : std::runtime_error(ConversionMessage(text)), text_(text), message_(ConversionMessage(text)) {}
+
+std::string ErrorMessage(const std::exception& error) {
+    if (const auto* conversion = dynamic_cast<const ConversionError*>(&error)) {
+        return conversion->Message();
+    }
+    return error.what();
+}
 
 namespace {
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -16,10 +17,18 @@ public:
     explicit ConversionError(const std::string& text);
 
     const std::string& Text() const noexcept { return text_; }
+    // The whole message; what() ends at the first NUL byte of the text,
+    // which a pasted cell or a JSON "\u0000" can hold.
+    const std::string& Message() const noexcept { return message_; }
 
 private:
     std::string text_;
+    std::string message_;
 };
+
+// The whole message of any error: Message() for a conversion error, what()
+// for the rest.
+std::string ErrorMessage(const std::exception& error);
 
 // Accepts leading spaces (code 32 only), then either an optionally signed
 // run of decimal digits in -2147483648..2147483647, or a hexadecimal prefix
