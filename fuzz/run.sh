@@ -12,20 +12,21 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 cmake --preset fuzz
 cmake --build --preset fuzz
 
-findings=build-fuzz/findings
+# Absolute paths: a fuzzer may change its working directory.
+findings=$PWD/build-fuzz/findings
 mkdir -p "$findings"
 status=0
 for seeds in fuzz/corpus/*/; do
     name=$(basename "$seeds")
-    fuzzer=build-fuzz/bin/${name}_fuzz
+    fuzzer=$PWD/build-fuzz/bin/${name}_fuzz
     # The seed corpus stays as committed; new inputs go to a scratch copy.
-    work=build-fuzz/corpus/$name
+    work=$PWD/build-fuzz/corpus/$name
     mkdir -p "$work"
     cp -n "$seeds"/* "$work"/ 2>/dev/null || true
     echo "== $name: ${seconds}s"
-    if ! (cd build-fuzz && QT_QPA_PLATFORM=offscreen "../$fuzzer" \
+    if ! (QT_QPA_PLATFORM=offscreen "$fuzzer" \
             -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-            -artifact_prefix="findings/${name}-" "corpus/$name" 2>&1 | tail -n 3); then
+            -artifact_prefix="$findings/${name}-" "$work" 2>&1 | tail -n 3); then
         status=1
     fi
 done
