@@ -5,6 +5,8 @@
 # Usage: scripts/stress_memory.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/packages.sh
+ensure_packages time
 build=${1:-build}
 binary=$build/bin/stress_test
 if [[ ! -x $binary ]]; then
