@@ -1,0 +1,74 @@
+// Distances from both ends by Dijkstra over the matrix; see way_distances.h.
+// The way search's own Dijkstra stops early and is tuned for the one answer,
+// so the complete lists are worked out here, plainly: n is at most 100.
+#include "way_distances.h"
+
+#include <cassert>
+#include <cstddef>
+
+namespace graph {
+
+namespace {
+
+enum class Direction { kForward, kBackward };
+
+// Least weights from `source` to every node (kForward) or from every node to
+// `source` (kBackward). Links out of `end` are not followed, so forward ways
+// stop there; pass n to follow every link. With weights >= 0 a least walk is
+// never shorter than a least simple way, so walks may be measured instead.
+Distances LeastWeights(const AdjacencyMatrix& adjacency, std::size_t source, Direction direction,
+                       std::size_t end) {
+    const std::size_t n = adjacency.size();
+    Distances distances(n);
+    std::vector<char> settled(n, 0);
+    distances[source] = 0;
+    for (;;) {
+        std::size_t x = n;
+        for (std::size_t y = 0; y < n; ++y) {
+            if (!settled[y] && distances[y] && (x == n || *distances[y] < *distances[x])) x = y;
+        }
+        if (x == n) break;
+        settled[x] = 1;
+        if (x == end) continue;
+        for (std::size_t y = 0; y < n; ++y) {
+            const std::int32_t w =
+                direction == Direction::kForward ? adjacency[x][y] : adjacency[y][x];
+            if (w < 0 || settled[y]) continue;
+            // A way has fewer than n links, each below 2^31: 64 bits hold it.
+            const std::int64_t through = *distances[x] + w;
+            if (!distances[y] || through < *distances[y]) distances[y] = through;
+        }
+    }
+    return distances;
+}
+
+}  // namespace
+
+WayDistances FindWayDistances(const AdjacencyMatrix& adjacency) {
+    const std::size_t n = adjacency.size();
+    if (n == 0) return {};
+    return {LeastWeights(adjacency, 0, Direction::kForward, n - 1),
+            LeastWeights(adjacency, n - 1, Direction::kBackward, n)};
+}
+
+std::vector<Link> LinksOnShortestWays(const AdjacencyMatrix& adjacency,
+                                      const WayDistances& distances) {
+    const std::size_t n = adjacency.size();
+    assert(distances.fromStart.size() == n && distances.toGoal.size() == n);
+    std::vector<Link> links;
+    if (n < 2 || !distances.toGoal[0]) return links;
+    const std::int64_t length = *distances.toGoal[0];
+    for (std::size_t u = 0; u + 1 < n; ++u) {
+        if (!distances.fromStart[u]) continue;
+        for (std::size_t v = 1; v < n; ++v) {
+            const std::int32_t w = adjacency[u][v];
+            if (u == v || w < 0 || !distances.toGoal[v]) continue;
+            if (*distances.fromStart[u] + w + *distances.toGoal[v] == length) {
+                links.push_back({static_cast<std::int32_t>(u), static_cast<std::int32_t>(v)});
+            }
+        }
+    }
+    return links;
+}
+
+}  // namespace graph

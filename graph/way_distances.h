@@ -1,0 +1,51 @@
+// How far each node lies from the two ends of the search, and the links that
+// shortest ways use: what the picture shows when the distances are on, to
+// teach how the answer comes about.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "graph_model.h"
+
+namespace graph {
+
+// One least weight per node index; nothing where no way exists.
+using Distances = std::vector<std::optional<std::int64_t>>;
+
+// Both ends' distances, over the links a way may use (adjacency[u][v] >= 0,
+// read from u to v as the way search reads them).
+struct WayDistances {
+    // From node index 0 along ways that end at the last index when they meet
+    // it. fromStart[0] is 0.
+    Distances fromStart;
+    // From each node to the last index n - 1 along a simple way that may
+    // pass any other node, index 0 included. toGoal[n - 1] is 0, and
+    // toGoal[0] is the length of the way the search finds.
+    Distances toGoal;
+};
+
+// A link from node index `from` to node index `to`.
+struct Link {
+    std::int32_t from = 0;
+    std::int32_t to = 0;
+
+    friend bool operator==(const Link&, const Link&) = default;
+};
+
+// Both distance lists of a square matrix, complete over all nodes (the way
+// search stops as soon as node index 0 is settled). Time O(n^2), memory O(n).
+WayDistances FindWayDistances(const AdjacencyMatrix& adjacency);
+
+// The links u -> v with fromStart[u] + w(u, v) + toGoal[v] equal to the
+// shortest way's length, ordered by u, then v: every link of every shortest
+// way. Self-links, links out of the last index and links into index 0 are
+// left out, since no way uses them. Where links of weight 0 form a cycle,
+// links that only a shortest walk round it uses are listed as well.
+// `distances` must be FindWayDistances(adjacency); nothing when there is no
+// way. Time O(n^2).
+std::vector<Link> LinksOnShortestWays(const AdjacencyMatrix& adjacency,
+                                      const WayDistances& distances);
+
+}  // namespace graph
