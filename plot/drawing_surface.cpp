@@ -1,5 +1,5 @@
 // The drawing surface: loading the background, the axes, and the nodes,
-// links and way drawn over them. Lines go through QPainter without
+// links, way and distances drawn over them. Lines go through QPainter without
 // antialiasing, so the same scene always gives the same pixels.
 #include "drawing_surface.h"
 
@@ -24,6 +24,8 @@ const QColor kAxisColor(0, 0, 0);
 const QColor kNodeColor(0, 0, 255);
 const QColor kLinkColor(0, 128, 0);
 const QColor kWayColor(255, 0, 0);
+const QColor kShortestWayLinkColor(255, 160, 0);
+const QColor kDistanceColor(192, 0, 192);
 
 // Ends of a line within this distance of the picture go to QPainter as they
 // are. Farther ones are first cut back to the picture: QPainter rasterises in
@@ -44,7 +46,9 @@ Point64 ToPoint64(const graph::NodePoint& point) { return {point.X, point.Y}; }
 // line of a chain starts there anyway.
 QPen ThinPen(const QColor& color) { return QPen(color, 1, Qt::SolidLine, Qt::FlatCap); }
 
-QPen WayPen() { return QPen(kWayColor, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen WidePen(const QColor& color) {
+    return QPen(color, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 bool IsNear(const Point64& point, const QSize& size) {
     return point.x >= -kNearDistance && point.x <= size.width() + kNearDistance &&
@@ -133,6 +137,10 @@ void DrawLabel(QPainter& painter, const QSize& size, std::int64_t x, std::int64_
     painter.drawImage(QPoint(static_cast<int>(x), static_cast<int>(y)), label);
 }
 
+bool IsNodeOf(const graph::NodePoints& points, std::int32_t index) {
+    return index >= 0 && static_cast<std::size_t>(index) < points.size();
+}
+
 // (a + b) / 2 rounded to the nearest integer, a half going to the even
 // neighbour; exact for all 32-bit inputs.
 std::int64_t Midpoint(std::int32_t a, std::int32_t b) {
@@ -169,7 +177,8 @@ QImage ReadBitmapFile(const std::string& fileName) {
 
 }  // namespace
 
-DrawingSurface::DrawingSurface() : image_(kSize, kSize, QImage::Format_RGB32) {
+DrawingSurface::DrawingSurface()
+    : image_(kSize, kSize, QImage::Format_RGB32), distanceLabels_(kDistanceColor) {
     image_.fill(Qt::white);
 }
 
@@ -228,18 +237,43 @@ void DrawingSurface::DrawLinks(const graph::NodePoints& points,
     }
 }
 
+void DrawingSurface::DrawShortestWayLinks(const graph::NodePoints& points,
+                                          const std::vector<graph::Link>& links) {
+    if (image_.isNull()) return;
+
+    const QSize size = image_.size();
+    QPainter painter(&image_);
+    painter.setPen(WidePen(kShortestWayLinkColor));
+    for (const graph::Link& link : links) {
+        if (!IsNodeOf(points, link.from) || !IsNodeOf(points, link.to)) continue;
+        DrawSegment(painter, size, ToPoint64(points[link.from]), ToPoint64(points[link.to]));
+    }
+}
+
 void DrawingSurface::DrawWay(const graph::NodePoints& points, const graph::Way& way) {
     if (image_.isNull()) return;
 
     const QSize size = image_.size();
-    const auto valid = [&points](std::int32_t index) {
-        return index >= 0 && static_cast<std::size_t>(index) < points.size();
-    };
     QPainter painter(&image_);
-    painter.setPen(WayPen());
+    painter.setPen(WidePen(kWayColor));
     for (std::size_t k = 1; k < way.size(); ++k) {
-        if (!valid(way[k - 1]) || !valid(way[k])) continue;
+        if (!IsNodeOf(points, way[k - 1]) || !IsNodeOf(points, way[k])) continue;
         DrawSegment(painter, size, ToPoint64(points[way[k - 1]]), ToPoint64(points[way[k]]));
+    }
+}
+
+void DrawingSurface::DrawDistances(const graph::NodePoints& points,
+                                   const graph::Distances& distances) {
+    if (image_.isNull()) return;
+
+    const QSize size = image_.size();
+    const std::size_t n = std::min(points.size(), distances.size());
+    QPainter painter(&image_);
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point64 node = ToPoint64(points[i]);
+        const QImage& label =
+            distances[i] ? distanceLabels_.Get(*distances[i]) : distanceLabels_.Infinity();
+        DrawLabel(painter, size, node.x + 3, node.y - 14, label);
     }
 }
 

@@ -1,6 +1,7 @@
 // The 400 x 400 picture all drawing goes to: reloaded from the background
-// file and given axes before every redraw, then nodes, links and the way are
-// drawn over it. It knows nothing of tables or windows.
+// file and given axes before every redraw, then nodes, links, the links on
+// shortest ways, the way and the distances are drawn over it. It knows nothing of tables or
+// windows.
 #pragma once
 
 #include <QImage>
@@ -9,6 +10,7 @@
 
 #include "graph_model.h"
 #include "label_images.h"
+#include "way_distances.h"
 #include "ways.h"
 
 namespace plot {
@@ -45,12 +47,24 @@ public:
     // Green lines for every link of weight > 0, weights at the midpoints.
     void DrawLinks(const graph::NodePoints& points, const graph::AdjacencyMatrix& adjacency);
 
+    // The links on shortest ways in orange, drawn as the way is drawn, so
+    // that the way, drawn after them, covers its own links exactly. Links
+    // naming a node that is not in `points` are left out.
+    void DrawShortestWayLinks(const graph::NodePoints& points,
+                              const std::vector<graph::Link>& links);
+
     // The way in red, 2 pixels wide, over everything.
     void DrawWay(const graph::NodePoints& points, const graph::Way& way);
+
+    // Each node's distance in magenta, "∞" where there is none, with its
+    // top-left corner at (X + 3, Y - 14), above the node's number. Entry i
+    // belongs to node index i; surplus entries are left out.
+    void DrawDistances(const graph::NodePoints& points, const graph::Distances& distances);
 
 private:
     QImage image_;
     LabelImages labels_;
+    LabelImages distanceLabels_;
 };
 
 }  // namespace plot

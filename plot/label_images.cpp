@@ -3,7 +3,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QString>
 #include <algorithm>
 #include <utility>
 
@@ -18,26 +17,35 @@ QFont LabelImages::Font() {
     return font;
 }
 
-const QImage& LabelImages::Get(std::int32_t number) {
+LabelImages::LabelImages(QColor ink) : ink_(ink) {}
+
+const QImage& LabelImages::Get(std::int64_t number) {
     if (const auto found = images_.find(number); found != images_.end()) {
         return found->second;
     }
     if (images_.size() >= kMaxEntries) {
         images_.clear();
     }
+    return images_.emplace(number, Render(QString::number(number))).first->second;
+}
 
+const QImage& LabelImages::Infinity() {
+    if (infinity_.isNull()) infinity_ = Render(QStringLiteral("\u221E"));
+    return infinity_;
+}
+
+QImage LabelImages::Render(const QString& text) const {
     const QFont font = Font();
     const QFontMetrics metrics(font);
-    const QString text = QString::number(number);
     QImage image(std::max(metrics.horizontalAdvance(text), 1), std::max(metrics.height(), 1),
                  QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setPen(ink_);
     painter.drawText(0, metrics.ascent(), text);
     painter.end();
-    return images_.emplace(number, std::move(image)).first->second;
+    return image;
 }
 
 }  // namespace plot

@@ -1,12 +1,15 @@
-// The numbers written on the plot (axis labels, node numbers, weights), each
-// rendered once as a small opaque picture: black text on its white box.
+// The numbers written on the plot (axis labels, node numbers, weights,
+// distances), each rendered once as a small opaque picture: text in one ink
+// colour on its white box.
 // Laying text out afresh for every one of ten thousand weights costs more
 // than the lines themselves, so each distinct number is prepared once and
 // then only copied.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QString>
 #include <cstdint>
 #include <unordered_map>
 
@@ -14,11 +17,17 @@ namespace plot {
 
 class LabelImages {
 public:
+    // Pictures with their text in `ink`.
+    explicit LabelImages(QColor ink = QColor(0, 0, 0));
+
     // The picture of the decimal text of `number`: as wide as the text's
     // advance and as high as the font's line, text top-left aligned in it.
     // Needs a QGuiApplication (fonts). The reference stays valid until the
     // next call.
-    const QImage& Get(std::int32_t number);
+    const QImage& Get(std::int64_t number);
+
+    // The picture of "∞", made like the numbers' ones.
+    const QImage& Infinity();
 
     // The font every number is written in: the platform's sans-serif face
     // at 11 pixels, whatever the screen's resolution, and without
@@ -30,7 +39,11 @@ private:
     // distinct numbers it starts again.
     static constexpr std::size_t kMaxEntries = 20000;
 
-    std::unordered_map<std::int32_t, QImage> images_;
+    QImage Render(const QString& text) const;
+
+    QColor ink_;
+    std::unordered_map<std::int64_t, QImage> images_;
+    QImage infinity_;
 };
 
 }  // namespace plot
