@@ -9,6 +9,14 @@ BUILD_PACKAGES=(
     nlohmann-json3-dev libboost-graph-dev
 )
 
+# The Debian package: CPack's dependency scan (file, dpkg-shlibdeps), what
+# the package depends on beyond its links, and the check of the package
+# (lintian, a virtual display, window lookup and screenshots).
+PACKAGE_PACKAGES=(
+    file dpkg-dev lintian desktop-file-utils qt6-translations-l10n
+    xvfb xdotool x11-utils imagemagick
+)
+
 # The fuzzers need clang with its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-dev)
 
