@@ -11,9 +11,8 @@ namespace graph {
 namespace {
 
 std::int32_t Saturate(std::int64_t value) {
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 void ResizeMatrix(AdjacencyMatrix& adjacency, std::size_t n) {
@@ -22,6 +21,13 @@ void ResizeMatrix(AdjacencyMatrix& adjacency, std::size_t n) {
 }
 
 }  // namespace
+
+std::int32_t LinkWeight(std::size_t source, std::size_t target, std::string_view text) {
+    if (!IsLinkCell(source, target) || text.empty()) return kNoLink;
+    return CellToInt(std::string(text));
+}
+
+std::int32_t CoordinateValue(std::string_view text) { return CellToInt(std::string(text)); }
 
 NodePoint PlotToSurface(std::int32_t x, std::int32_t y) {
     return {Saturate(std::int64_t{x} + 200), Saturate(200 - std::int64_t{y})};
@@ -35,8 +41,8 @@ void ReadNodePoints(const TextTable& nodeTable, std::int16_t nodeCount, NodePoin
     for (std::size_t i = 0; i < n; ++i) {
         const int row = static_cast<int>(i) + 1;
         // X is stored before Y is read, so a bad Y leaves the new X in place.
-        points[i].X = PlotToSurface(CellToInt(nodeTable.CellText(1, row)), 0).X;
-        points[i].Y = PlotToSurface(0, CellToInt(nodeTable.CellText(2, row))).Y;
+        points[i].X = PlotToSurface(CoordinateValue(nodeTable.CellText(1, row)), 0).X;
+        points[i].Y = PlotToSurface(0, CoordinateValue(nodeTable.CellText(2, row))).Y;
     }
 }
 
@@ -49,14 +55,15 @@ void ReadAdjacency(TextTable& matrixTable, std::int16_t nodeCount, AdjacencyMatr
     }
     for (int c = 1; c <= n; ++c) {
         for (int r = 1; r <= n; ++r) {
-            std::int32_t& entry = adjacency[c - 1][r - 1];
-            if (c == r) {
+            const auto source = static_cast<std::size_t>(c - 1);
+            const auto target = static_cast<std::size_t>(r - 1);
+            // The window shows the diagonal empty once it has been read.
+            if (!IsLinkCell(source, target)) {
                 matrixTable.SetCellText(c, r, std::string());
-                entry = kNoLink;
+                adjacency[source][target] = kNoLink;
                 continue;
             }
-            const std::string text = matrixTable.CellText(c, r);
-            entry = text.empty() ? kNoLink : CellToInt(text);
+            adjacency[source][target] = LinkWeight(source, target, matrixTable.CellText(c, r));
         }
     }
 }

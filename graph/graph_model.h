@@ -2,7 +2,9 @@
 // the weight matrix, read from the two tables of texts.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "text_table.h"
@@ -31,6 +33,21 @@ constexpr std::int32_t kNoLink = -1;
 // (x + 200, 200 - y). Coordinates far outside the plot saturate at the ends
 // of the 32-bit range instead of wrapping round to the other side.
 NodePoint PlotToSurface(std::int32_t x, std::int32_t y);
+
+// The reading rules of a single cell, applied alike to the window's tables
+// and to a graph document.
+
+// Whether the cell for the link from node index `source` to `target` carries
+// a weight. The diagonal does not: whatever stands there is not looked at.
+constexpr bool IsLinkCell(std::size_t source, std::size_t target) { return source != target; }
+
+// The weight a link cell's text gives: kNoLink on the diagonal and for the
+// empty text, CellToInt's value otherwise. Throws ConversionError.
+std::int32_t LinkWeight(std::size_t source, std::size_t target, std::string_view text);
+
+// The value a coordinate cell's text gives: CellToInt's, so the empty text
+// fails too. Throws ConversionError.
+std::int32_t CoordinateValue(std::string_view text);
 
 // Sizes `points` to nodeCount entries and `adjacency` to nodeCount x
 // nodeCount (surviving entries keep their values, new ones are 0), then reads
