@@ -1,0 +1,272 @@
+// The two ways a document's JSON is fed, value by value, to a reader: fast
+// through simdjson, and exactly through nlohmann-json, which words a syntax
+// error with its line and column and reads what simdjson does not. Both feed
+// the same events in document order, so the reader behind them applies its
+// rules once.
+//
+// A handler takes StartObject(), Key(text), StartArray(), End() for the end
+// of either container, and Scalar(value) for everything else.
+#pragma once
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <simdjson.h>
+#include <nlohmann/json.hpp>
+
+#include "graph_document.h"
+
+namespace document {
+
+// A JSON value that is not a container.
+struct JsonScalar {
+    ValueKind kind = ValueKind::Null;
+    // An Integer that fits in 64 signed bits.
+    std::int64_t integer = 0;
+    // A String's contents; the literal of a Fraction, of a Boolean and of an
+    // Integer that does not fit (then `wide`).
+    std::string_view text;
+    bool wide = false;
+};
+
+namespace feed_detail {
+
+// Deeper than this the fast feed gives up and leaves the document to the
+// exact one: a sound graph is three levels deep, and recursion stays small.
+constexpr int kMaxFastDepth = 64;
+
+inline std::string_view TrimTrailingSpace(std::string_view token) {
+    while (!token.empty() && (token.back() == ' ' || token.back() == '\t' || token.back() == '\n' ||
+                              token.back() == '\r')) {
+        token.remove_suffix(1);
+    }
+    return token;
+}
+
+// Every value is read in full, even one that only gets skipped, because
+// simdjson validates what it is asked for and nothing more.
+template <class Handler>
+simdjson::error_code FeedValue(simdjson::ondemand::value value, Handler& handler, int depth) {
+    namespace od = simdjson::ondemand;
+    if (depth > kMaxFastDepth) return simdjson::DEPTH_ERROR;
+    od::json_type type;
+    if (auto error = value.type().get(type)) return error;
+    JsonScalar scalar;
+    switch (type) {
+        case od::json_type::array: {
+            od::array array;
+            if (auto error = value.get_array().get(array)) return error;
+            handler.StartArray();
+            for (auto element : array) {
+                od::value item;
+                if (auto error = element.get(item)) return error;
+                if (auto error = FeedValue(item, handler, depth + 1)) return error;
+            }
+            handler.End();
+            return simdjson::SUCCESS;
+        }
+        case od::json_type::object: {
+            od::object object;
+            if (auto error = value.get_object().get(object)) return error;
+            handler.StartObject();
+            for (auto field : object) {
+                std::string_view key;
+                if (auto error = field.unescaped_key().get(key)) return error;
+                handler.Key(key);
+                od::value item;
+                if (auto error = field.value().get(item)) return error;
+                if (auto error = FeedValue(item, handler, depth + 1)) return error;
+            }
+            handler.End();
+            return simdjson::SUCCESS;
+        }
+        case od::json_type::number: {
+            const std::string_view literal = TrimTrailingSpace(value.raw_json_token());
+            od::number number;
+            // An integer beyond 64 bits fails here and goes to the exact feed.
+            if (auto error = value.get_number().get(number)) return error;
+            switch (number.get_number_type()) {
+                case od::number_type::signed_integer:
+                    scalar.kind = ValueKind::Integer;
+                    scalar.integer = number.get_int64();
+                    break;
+                case od::number_type::unsigned_integer:
+                    scalar.kind = ValueKind::Integer;
+                    scalar.text = literal;
+                    scalar.wide = true;
+                    break;
+                case od::number_type::floating_point_number:
+                    scalar.kind = ValueKind::Fraction;
+                    scalar.text = literal;
+                    break;
+            }
+            break;
+        }
+        case od::json_type::string:
+            scalar.kind = ValueKind::String;
+            if (auto error = value.get_string().get(scalar.text)) return error;
+            break;
+        case od::json_type::boolean: {
+            bool boolean = false;
+            if (auto error = value.get_bool().get(boolean)) return error;
+            scalar.kind = ValueKind::Boolean;
+            scalar.text = boolean ? "true" : "false";
+            break;
+        }
+        case od::json_type::null: {
+            bool isNull = false;
+            if (auto error = value.is_null().get(isNull)) return error;
+            if (!isNull) return simdjson::INCORRECT_TYPE;
+            break;
+        }
+    }
+    handler.Scalar(scalar);
+    return simdjson::SUCCESS;
+}
+
+// Drives `handler` from nlohmann-json's SAX parser.
+template <class Handler>
+class SaxFeed {
+public:
+    using Json = nlohmann::json;
+
+    explicit SaxFeed(Handler& handler) : handler_(handler) {}
+
+    bool null() { return Scalar({}); }
+    bool boolean(bool value) { return Scalar({ValueKind::Boolean, 0, value ? "true" : "false"}); }
+    bool number_integer(Json::number_integer_t value) {
+        return Scalar({ValueKind::Integer, value, {}});
+    }
+    bool number_unsigned(Json::number_unsigned_t value) {
+        if (value <= static_cast<std::uint64_t>(INT64_MAX)) {
+            return Scalar({ValueKind::Integer, static_cast<std::int64_t>(value), {}});
+        }
+        literal_ = std::to_string(value);
+        return Scalar({ValueKind::Integer, 0, literal_, true});
+    }
+    bool number_float(Json::number_float_t, const Json::string_t& literal) {
+        // An integer literal too long even for 64 bits also arrives here.
+        if (literal.find_first_of(".eE") == std::string::npos) {
+            return Scalar({ValueKind::Integer, 0, literal, true});
+        }
+        return Scalar({ValueKind::Fraction, 0, literal});
+    }
+    bool string(Json::string_t& value) { return Scalar({ValueKind::String, 0, value}); }
+    bool binary(Json::binary_t&) { return true; }
+    bool start_object(std::size_t) {
+        handler_.StartObject();
+        return true;
+    }
+    bool key(Json::string_t& key) {
+        handler_.Key(key);
+        return true;
+    }
+    bool end_object() {
+        handler_.End();
+        return true;
+    }
+    bool start_array(std::size_t) {
+        handler_.StartArray();
+        return true;
+    }
+    bool end_array() {
+        handler_.End();
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const Json::exception& error) {
+        malformed_ = MalformedFault(error.what());
+        return false;
+    }
+
+    std::optional<Fault> Malformed() && { return std::move(malformed_); }
+
+private:
+    bool Scalar(const JsonScalar& scalar) {
+        handler_.Scalar(scalar);
+        return true;
+    }
+
+    // nlohmann-json words a syntax error "[json.exception.parse_error.101]
+    // parse error at line 3, column 7: <reason>"; a number too large for a
+    // double is worded without a place.
+    static Fault MalformedFault(std::string_view what) {
+        Fault fault;
+        fault.kind = Fault::Kind::Malformed;
+        if (const std::size_t tagEnd = what.find("] "); tagEnd != std::string_view::npos) {
+            what.remove_prefix(tagEnd + 2);
+        }
+        constexpr std::string_view kAt = "parse error at line ";
+        constexpr std::string_view kColumn = ", column ";
+        std::size_t line = 0;
+        std::size_t column = 0;
+        std::string_view rest = what;
+        if (rest.substr(0, kAt.size()) == kAt) {
+            rest.remove_prefix(kAt.size());
+            auto parsed = std::from_chars(rest.data(), rest.data() + rest.size(), line);
+            rest.remove_prefix(static_cast<std::size_t>(parsed.ptr - rest.data()));
+            if (rest.substr(0, kColumn.size()) == kColumn) {
+                rest.remove_prefix(kColumn.size());
+                parsed = std::from_chars(rest.data(), rest.data() + rest.size(), column);
+                rest.remove_prefix(static_cast<std::size_t>(parsed.ptr - rest.data()));
+            }
+            if (line > 0 && column > 0 && rest.substr(0, 2) == ": ") {
+                fault.line = line;
+                fault.lineColumn = column;
+                fault.text = rest.substr(2);
+                return fault;
+            }
+        }
+        fault.text = what;
+        return fault;
+    }
+
+    Handler& handler_;
+    std::string literal_;
+    std::optional<Fault> malformed_;
+};
+
+}  // namespace feed_detail
+
+// Feeds `json` (a byte-order mark already skipped) to `handler` through
+// simdjson. Returns false when simdjson does not read it to the end: a syntax
+// error, or something it leaves aside (a document that is not an object, an
+// integer beyond 64 bits, deep nesting). The handler has then seen part of
+// the document, and the caller starts again with FeedExactly.
+template <class Handler>
+bool FeedFast(std::string_view json, Handler& handler) {
+    namespace od = simdjson::ondemand;
+    const simdjson::padded_string padded(json);
+    od::parser parser;
+    od::document doc;
+    if (parser.iterate(padded).get(doc)) return false;
+    od::json_type type;
+    if (doc.type().get(type) || type != od::json_type::object) return false;
+    od::object object;
+    if (doc.get_object().get(object)) return false;
+    handler.StartObject();
+    for (auto field : object) {
+        std::string_view key;
+        if (field.unescaped_key().get(key)) return false;
+        handler.Key(key);
+        od::value item;
+        if (field.value().get(item)) return false;
+        if (feed_detail::FeedValue(item, handler, 1)) return false;
+    }
+    handler.End();
+    // Nothing but white space may follow the document.
+    return doc.current_location().error() == simdjson::OUT_OF_BOUNDS;
+}
+
+// Feeds `json` to `handler` through nlohmann-json's parser and returns the
+// Malformed fault of a text that is not JSON, if it is not.
+template <class Handler>
+std::optional<Fault> FeedExactly(std::string_view json, Handler& handler) {
+    feed_detail::SaxFeed<Handler> feed(handler);
+    nlohmann::json::sax_parse(json.begin(), json.end(), &feed);
+    return std::move(feed).Malformed();
+}
+
+}  // namespace document
