@@ -6,7 +6,7 @@ BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    nlohmann-json3-dev libboost-graph-dev
+    nlohmann-json3-dev libsimdjson-dev libboost-graph-dev
 )
 
 # The Debian package: CPack's dependency scan (file, dpkg-shlibdeps), what
