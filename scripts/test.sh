@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything and runs every test with ctest.
 # Before the ordinary build and suite come each fuzzer for a short while
 # (FUZZ_SECONDS, 30 by default; 0 skips them) and the whole suite under the
-# address and undefined-behaviour sanitizers.
+# address and undefined-behaviour sanitizers; after them, the Debian package
+# is built from the ordinary build and checked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -21,3 +22,4 @@ ctest --preset asan
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+bash scripts/check_package.sh
