@@ -33,9 +33,7 @@ std::string ErrorLine(const std::string& message) {
             line += "\\n";
         } else if (c == '\r') {
             line += "\\r";
-        } else if (c == '\t') {
-            line += "\\t";
-        } else if (code < 0x20 || code == 0x7F) {
+        } else if ((code < 0x20 && c != '\t') || code == 0x7F) {
             char escape[5];
             std::snprintf(escape, sizeof escape, "\\x%02X", code);
             line += escape;

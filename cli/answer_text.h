@@ -19,7 +19,8 @@ std::string JsonAnswerText(const std::optional<graph::ShortestWay>& answer);
 
 // The error message as the window shows it -- a full stop appended unless it
 // already ends in "." or a character below it -- kept to one line by writing
-// control characters as escapes (\n, \t, \x01), and ending in '\n'.
+// control characters as escapes (\n, \r, \x01), and ending in '\n'. A tab
+// does not break the line and stays as it is.
 std::string ErrorLine(const std::string& message);
 
 }  // namespace cli

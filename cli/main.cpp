@@ -3,11 +3,13 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "answer_text.h"
 #include "cell_text.h"
 #include "command_line.h"
+#include "fault_text.h"
 #include "graph_document.h"
 #include "input_text.h"
 #include "way_search.h"
@@ -31,8 +33,12 @@ int Run(const std::vector<std::string>& arguments) {
     if (line.help) {
         return Print(stdout, cli::UsageText()) ? kSuccess : kFailed;
     }
-    const cli::GraphDocument document = cli::ReadGraphDocument(cli::ReadInputText(line.input));
-    const auto answer = graph::FindShortestWay(document.adjacency);
+    const auto read = document::ReadGraphModel(cli::ReadInputText(line.input));
+    if (const auto* fault = std::get_if<document::Fault>(&read)) {
+        Print(stderr, cli::ErrorLine(cli::FaultMessage(*fault)));
+        return kFailed;
+    }
+    const auto answer = graph::FindShortestWay(std::get<document::GraphModel>(read).adjacency);
     const std::string text = line.json ? cli::JsonAnswerText(answer) : cli::PlainAnswerText(answer);
     if (!Print(stdout, text)) {
         Print(stderr, cli::ErrorLine("Cannot write the answer to standard output"));

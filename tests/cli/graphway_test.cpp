@@ -180,6 +180,11 @@ const ErrorCase kErrors[] = {
      {},
      R"({"matrix": [[0, "a\nb\u0001"], [1, 0]]})",
      R"('a\nb\x01' is not a valid integer value.)"},
+    // A tab does not break the line, so it is shown as it is.
+    {"TabKept",
+     {},
+     R"({"matrix": [[0, "a\tb\r"], [1, 0]]})",
+     "'a\tb\\r' is not a valid integer value."},
     {"NulByteQuotedWhole",
      {},
      R"({"matrix": [[0, "1\u0000x"], [1, 0]]})",
