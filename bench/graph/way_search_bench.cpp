@@ -1,5 +1,6 @@
 // Speed of the way search. BM_Search (the search the program answers with)
-// runs on graph families of 25, 50 and 100 nodes next to BM_BglDijkstra,
+// runs on graph families of 25, 50 and 100 nodes next to BM_Distances (the
+// complete distances shown for teaching), BM_BglDijkstra,
 // Boost.Graph's Dijkstra from the start node over the same matrix, the
 // yardstick, and BM_BglDijkstraOnLists, the same over adjacency lists built
 // beforehand. On complete graphs of 7..10 nodes it also runs next to
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "way_distances.h"
 #include "way_enumeration.h"
 #include "way_search.h"
 
@@ -87,6 +89,16 @@ void Search(benchmark::State& state, const AdjacencyMatrix& adjacency) {
     }
 }
 
+// What the distances shown for teaching add to a calculation: both
+// distance lists and the links on shortest ways.
+void Distances(benchmark::State& state, const AdjacencyMatrix& adjacency) {
+    for (auto _ : state) {
+        const graph::WayDistances distances = graph::FindWayDistances(adjacency);
+        auto links = graph::LinksOnShortestWays(adjacency, distances);
+        benchmark::DoNotOptimize(links);
+    }
+}
+
 void Enumerate(benchmark::State& state, const AdjacencyMatrix& adjacency) {
     for (auto _ : state) {
         auto answer = graph::EnumerateShortestWay(adjacency);
@@ -137,6 +149,7 @@ bool RegisterAll() {
             const AdjacencyMatrix adjacency = family.make(n);
             const std::string suffix = std::string("/") + family.name + "/" + std::to_string(n);
             Register("BM_Search" + suffix, Search, adjacency);
+            Register("BM_Distances" + suffix, Distances, adjacency);
             Register("BM_BglDijkstra" + suffix, BglDijkstra<MatrixGraph>, adjacency);
             Register("BM_BglDijkstraOnLists" + suffix, BglDijkstra<ListGraph>, adjacency);
         }

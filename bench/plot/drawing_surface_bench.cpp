@@ -1,17 +1,22 @@
 // Drawing at the largest node count: 100 nodes on a circle, every pair
 // linked (9,900 lines and 9,900 weights), and a way through every node.
-// Together the three layers should take well under 50 ms.
+// BM_BareLines draws the links' lines alone, the yardstick: the whole scene,
+// with the distances or without, should stay within 1.4 times of it.
 #include <benchmark/benchmark.h>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPen>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 #include <random>
 
 #include "drawing_surface.h"
+#include "way_distances.h"
 
 namespace {
 
@@ -81,6 +86,30 @@ void BM_DrawLinks(benchmark::State& state, graph::AdjacencyMatrix (*links)(int))
 }
 BENCHMARK_CAPTURE(BM_DrawLinks, complete, Complete)->Arg(100)->Unit(benchmark::kMillisecond);
 
+// The links' lines and nothing else: the same pen on a picture like the
+// surface's, no weights and no clipping.
+void BM_BareLines(benchmark::State& state, graph::AdjacencyMatrix (*links)(int)) {
+    EnsureGuiApplication();
+    const int n = static_cast<int>(state.range(0));
+    const graph::NodePoints points = Circle(n);
+    const graph::AdjacencyMatrix matrix = links(n);
+    QImage image(plot::DrawingSurface::kSize, plot::DrawingSurface::kSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setPen(QPen(QColor(0, 128, 0), 1, Qt::SolidLine, Qt::FlatCap));
+        for (int u = 0; u < n; ++u) {
+            for (int v = 0; v < n; ++v) {
+                if (matrix[u][v] > 0)
+                    painter.drawLine(points[u].X, points[u].Y, points[v].X, points[v].Y);
+            }
+        }
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK_CAPTURE(BM_BareLines, complete, Complete)->Arg(100)->Unit(benchmark::kMillisecond);
+
 // A way of n - 1 long lines that cross the picture (the red width-2 pen).
 void BM_DrawWay(benchmark::State& state) {
     EnsureGuiApplication();
@@ -95,8 +124,22 @@ void BM_DrawWay(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawWay)->Arg(100)->Unit(benchmark::kMillisecond);
 
-// What "Рассчитать" draws: background and axes, nodes, links, and the way.
-void BM_WholeScene(benchmark::State& state) {
+// The same pairs, every link free: none is drawn in green, and every one
+// that does not leave the last node or enter the first lies on a shortest
+// way, so with the distances on all of those are drawn in orange.
+graph::AdjacencyMatrix CompleteFree(int n) {
+    graph::AdjacencyMatrix matrix = Complete(n);
+    for (auto& row : matrix) {
+        for (std::int32_t& weight : row) weight = std::min(weight, 0);
+    }
+    return matrix;
+}
+
+// What "Рассчитать" draws: background and axes, nodes, links, and the way;
+// with `distances`, also the links on shortest ways and every node's
+// distance, worked out before timing as the window does before drawing.
+// The way through every node stays in both, as the heaviest red layer.
+void BM_WholeScene(benchmark::State& state, graph::AdjacencyMatrix (*links)(int), bool distances) {
     EnsureGuiApplication();
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
@@ -110,18 +153,29 @@ void BM_WholeScene(benchmark::State& state) {
     }
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
-    const graph::AdjacencyMatrix matrix = Complete(n);
+    const graph::AdjacencyMatrix matrix = links(n);
     const graph::Way way = Through(n, 49);
+    const graph::WayDistances wayDistances = graph::FindWayDistances(matrix);
+    const std::vector<graph::Link> tying = graph::LinksOnShortestWays(matrix, wayDistances);
     plot::DrawingSurface surface;
     for (auto _ : state) {
         surface.UpdatePict();
         surface.DrawNodes(points);
         surface.DrawLinks(points, matrix);
+        if (distances) surface.DrawShortestWayLinks(points, tying);
         surface.DrawWay(points, way);
+        if (distances) surface.DrawDistances(points, wayDistances.toGoal);
         benchmark::DoNotOptimize(surface.Image().constBits());
     }
     QDir::setCurrent(previous);
 }
+void BM_WholeScene(benchmark::State& state) { BM_WholeScene(state, Complete, false); }
 BENCHMARK(BM_WholeScene)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WholeScene, distances, Complete, true)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WholeScene, distances_free, CompleteFree, true)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
