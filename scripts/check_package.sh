@@ -132,7 +132,7 @@ check "the launcher starts the window in the data folder with absolute file name
 
 # --- The window on a virtual display --------------------------------------
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$shots/xvfb.log" 2>&1 &
 background_pids+=($!)
 for _ in $(seq 50); do
     [[ -s $work/display ]] && break
