@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-ensure_packages "${PACKAGE_PACKAGES[@]}"
+ensure_packages "${PACKAGE_CHECK_PACKAGES[@]}"
 
 deb=$(readlink -f "$(scripts/package.sh "${1:-build}")")
 sample=usr/share/doc/graphway/examples/sample.json

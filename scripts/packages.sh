@@ -9,11 +9,13 @@ BUILD_PACKAGES=(
     nlohmann-json3-dev libsimdjson-dev libboost-graph-dev
 )
 
-# The Debian package: CPack's dependency scan (file, dpkg-shlibdeps), what
-# the package depends on beyond its links, and the check of the package
-# (lintian, a virtual display, window lookup and screenshots).
-PACKAGE_PACKAGES=(
-    file dpkg-dev lintian desktop-file-utils qt6-translations-l10n
+# The Debian package: CPack's dependency scan needs file and dpkg-shlibdeps.
+PACKAGE_PACKAGES=(file dpkg-dev)
+
+# Its check: lintian, what the package depends on beyond its links (so that
+# apt installs it offline), a virtual display, window lookup and screenshots.
+PACKAGE_CHECK_PACKAGES=(
+    lintian desktop-file-utils qt6-translations-l10n
     xvfb xdotool x11-utils imagemagick
 )
 
