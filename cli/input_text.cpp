@@ -1,10 +1,14 @@
 // Whole-input reading for graphway; see input_text.h.
 #include "input_text.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+#include "graph_document.h"
 
 namespace cli {
 
@@ -18,6 +22,12 @@ std::string Reason(int error) { return error != 0 ? std::strerror(error) : "read
 
 std::string ReadStream(std::FILE* stream, const std::string& shownName) {
     std::string text;
+    // A file is read into a buffer of its own size, so that a large one is
+    // not copied over as the text grows.
+    struct stat status;
+    if (fstat(fileno(stream), &status) == 0 && S_ISREG(status.st_mode)) {
+        text.reserve(static_cast<std::size_t>(status.st_size) + document::kReadPadding);
+    }
     char buffer[1 << 16];
     for (;;) {
         const std::size_t count = std::fread(buffer, 1, sizeof buffer, stream);
@@ -27,6 +37,7 @@ std::string ReadStream(std::FILE* stream, const std::string& shownName) {
     if (std::ferror(stream)) {
         throw InputError("Cannot read " + shownName + ": " + Reason(errno));
     }
+    text.reserve(text.size() + document::kReadPadding);
     return text;
 }
 

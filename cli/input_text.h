@@ -12,8 +12,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The full contents of the file `name`, or of standard input for "-".
-// Throws InputError when it cannot be opened or read.
+// The full contents of the file `name`, or of standard input for "-", with
+// document::kReadPadding bytes of spare capacity behind them, so that the
+// document reader can read the text where it stands. Throws InputError when
+// it cannot be opened or read.
 std::string ReadInputText(const std::string& name);
 
 }  // namespace cli

@@ -33,14 +33,16 @@ int Run(const std::vector<std::string>& arguments) {
     if (line.help) {
         return Print(stdout, cli::UsageText()) ? kSuccess : kFailed;
     }
-    const auto read = document::ReadGraphModel(cli::ReadInputText(line.input));
+    const std::string text = cli::ReadInputText(line.input);
+    const auto read = document::ReadGraphModel(text, document::Padding::Present);
     if (const auto* fault = std::get_if<document::Fault>(&read)) {
         Print(stderr, cli::ErrorLine(cli::FaultMessage(*fault)));
         return kFailed;
     }
     const auto answer = graph::FindShortestWay(std::get<document::GraphModel>(read).adjacency);
-    const std::string text = line.json ? cli::JsonAnswerText(answer) : cli::PlainAnswerText(answer);
-    if (!Print(stdout, text)) {
+    const std::string answerText =
+        line.json ? cli::JsonAnswerText(answer) : cli::PlainAnswerText(answer);
+    if (!Print(stdout, answerText)) {
         Print(stderr, cli::ErrorLine("Cannot write the answer to standard output"));
         return kFailed;
     }

@@ -3,7 +3,8 @@
 // values as they are fed (see json_feed.h) and hands each cell, with its
 // table, row and column, to a Cells object that keeps it in its own form:
 //   StartRow(table, expectedCells) opens the next row of a table;
-//   Cell(table, row, column, scalar) returns the cell's fault, if it has one.
+//   Cell(table, row, column, scalar, fault) keeps the cell, or sets `fault`
+//   (kind, value and text; the reader adds the place) when it is bad.
 // A container standing where a cell should be is handed over as a scalar of
 // kind Array or Object, and its contents are skipped.
 #pragma once
@@ -27,10 +28,13 @@ public:
 
     void StartObject() { Container(ValueKind::Object); }
     void StartArray() { Container(ValueKind::Array); }
-    void End() { open_.pop_back(); }
+    void End() {
+        open_.pop_back();
+        current_ = open_.empty() ? Place::Top : open_.back();
+    }
     void Key(std::string_view key);
     void Scalar(const JsonScalar& scalar) {
-        if (Current() == Place::Row) {
+        if (current_ == Place::Row) {
             Cell(scalar);
         } else {
             Value(scalar.kind);
@@ -51,12 +55,11 @@ private:
         std::optional<Fault> firstCellFault;
     };
 
-    Place Current() const { return open_.empty() ? Place::Top : open_.back(); }
     TableReading& Reading(Table table) { return table == Table::Matrix ? matrix_ : nodes_; }
 
     void Container(ValueKind kind) {
         Place entered = Place::Skipped;
-        if (Current() == Place::Row) {
+        if (current_ == Place::Row) {
             JsonScalar cell;
             cell.kind = kind;
             Cell(cell);
@@ -64,6 +67,7 @@ private:
             entered = Value(kind);
         }
         open_.push_back(entered);
+        current_ = entered;
     }
     // Takes a value that is not a cell; returns the place its contents go.
     Place Value(ValueKind kind);
@@ -74,6 +78,8 @@ private:
 
     Cells& cells_;
     std::vector<Place> open_;
+    // The innermost open container's place; Top outside the document.
+    Place current_ = Place::Top;
     // The table the current key names; unset for an unknown or repeated key.
     std::optional<Table> keyTable_;
     Table table_ = Table::Matrix;
@@ -85,7 +91,7 @@ private:
 template <class Cells>
 void ShapeReader<Cells>::Key(std::string_view key) {
     // Keys of objects standing where a cell should be are no concern here.
-    if (Current() != Place::Document) return;
+    if (current_ != Place::Document) return;
     keyTable_.reset();
     std::optional<Table> named;
     if (key == "matrix") named = Table::Matrix;
@@ -108,7 +114,7 @@ template <class Cells>
 typename ShapeReader<Cells>::Place ShapeReader<Cells>::Value(ValueKind kind) {
     const bool isArray = kind == ValueKind::Array;
     Fault fault;
-    switch (Current()) {
+    switch (current_) {
         case Place::Top:
             if (kind == ValueKind::Object) return Place::Document;
             fault.kind = Fault::Kind::NotAnObject;
@@ -146,11 +152,11 @@ void ShapeReader<Cells>::Cell(const JsonScalar& scalar) {
     const std::size_t column = reading.rowLengths.back()++;
     // Only the first bad cell of a table is reported; the rest need no look.
     if (reading.firstCellFault) return;
-    if (auto fault = cells_.Cell(table_, row, column, scalar)) {
-        fault->table = table_;
-        fault->row = row;
-        fault->column = column;
-        reading.firstCellFault = std::move(fault);
+    cells_.Cell(table_, row, column, scalar, reading.firstCellFault);
+    if (reading.firstCellFault) {
+        reading.firstCellFault->table = table_;
+        reading.firstCellFault->row = row;
+        reading.firstCellFault->column = column;
     }
 }
 

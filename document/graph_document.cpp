@@ -38,27 +38,29 @@ Fault CellFault(Fault::Kind kind, const JsonScalar& scalar) {
 class TextCells {
 public:
     void StartRow(Table table, std::size_t expectedCells) {
-        Rows(table).emplace_back().reserve(expectedCells);
+        row_ = &(table == Table::Matrix ? matrix_ : nodes_).emplace_back();
+        row_->reserve(expectedCells);
     }
 
-    std::optional<Fault> Cell(Table table, std::size_t row, std::size_t column,
-                              const JsonScalar& scalar) {
-        std::string text;
+    void Cell(Table table, std::size_t row, std::size_t column, const JsonScalar& scalar,
+              std::optional<Fault>& fault) {
         switch (scalar.kind) {
             case ValueKind::String:
-                text = scalar.text;
-                break;
+                row_->emplace_back(scalar.text);
+                return;
             case ValueKind::Null:
-                break;
+                row_->emplace_back();
+                return;
             case ValueKind::Integer:
-                text = CellFault(Fault::Kind::NotInteger, scalar).text;
-                break;
+                row_->push_back(CellFault(Fault::Kind::NotInteger, scalar).text);
+                return;
             default:
-                if (table == Table::Matrix && !graph::IsLinkCell(row, column)) break;
-                return CellFault(Fault::Kind::NotInteger, scalar);
+                if (table == Table::Matrix && !graph::IsLinkCell(row, column)) {
+                    row_->emplace_back();
+                } else {
+                    fault = CellFault(Fault::Kind::NotInteger, scalar);
+                }
         }
-        Rows(table).back().push_back(std::move(text));
-        return std::nullopt;
     }
 
     GraphTexts Texts() && {
@@ -70,34 +72,33 @@ public:
     }
 
 private:
-    std::vector<std::vector<std::string>>& Rows(Table table) {
-        return table == Table::Matrix ? matrix_ : nodes_;
-    }
-
     std::vector<std::vector<std::string>> matrix_;
     std::vector<std::vector<std::string>> nodes_;
+    std::vector<std::string>* row_ = nullptr;
 };
 
 // The cells of a document as weights and coordinates, by the window's rules.
 class ModelCells {
 public:
     void StartRow(Table table, std::size_t expectedCells) {
-        Rows(table).emplace_back().reserve(expectedCells);
+        row_ = &(table == Table::Matrix ? matrix_ : nodes_).emplace_back();
+        row_->reserve(expectedCells);
     }
 
-    std::optional<Fault> Cell(Table table, std::size_t row, std::size_t column,
-                              const JsonScalar& scalar) {
+    void Cell(Table table, std::size_t row, std::size_t column, const JsonScalar& scalar,
+              std::optional<Fault>& fault) {
         const bool isMatrix = table == Table::Matrix;
         std::int32_t value = graph::kNoLink;
         if (isMatrix && !graph::IsLinkCell(row, column)) {
-            matrix_.back().push_back(value);
-            return std::nullopt;
+            row_->push_back(value);
+            return;
         }
         switch (scalar.kind) {
             case ValueKind::Integer:
                 if (scalar.wide || scalar.integer < std::numeric_limits<std::int32_t>::min() ||
                     scalar.integer > std::numeric_limits<std::int32_t>::max()) {
-                    return CellFault(Fault::Kind::OutOfRange, scalar);
+                    fault = CellFault(Fault::Kind::OutOfRange, scalar);
+                    return;
                 }
                 value = static_cast<std::int32_t>(scalar.integer);
                 break;
@@ -106,17 +107,18 @@ public:
                     value = isMatrix ? graph::LinkWeight(row, column, scalar.text)
                                      : graph::CoordinateValue(scalar.text);
                 } catch (const graph::ConversionError&) {
-                    return CellFault(Fault::Kind::NotConvertible, scalar);
+                    fault = CellFault(Fault::Kind::NotConvertible, scalar);
+                    return;
                 }
                 break;
             case ValueKind::Null:
                 if (isMatrix) break;
                 [[fallthrough]];
             default:
-                return CellFault(Fault::Kind::NotInteger, scalar);
+                fault = CellFault(Fault::Kind::NotInteger, scalar);
+                return;
         }
-        Rows(table).back().push_back(value);
-        return std::nullopt;
+        row_->push_back(value);
     }
 
     GraphModel Model() && {
@@ -128,17 +130,14 @@ public:
     }
 
 private:
-    std::vector<std::vector<std::int32_t>>& Rows(Table table) {
-        return table == Table::Matrix ? matrix_ : nodes_;
-    }
-
     graph::AdjacencyMatrix matrix_;
     std::vector<std::vector<std::int32_t>> nodes_;
+    std::vector<std::int32_t>* row_ = nullptr;
 };
 
 // Reads `json` cell by cell into a Cells, or gives its first fault.
 template <class Cells>
-std::variant<Cells, Fault> ReadCells(std::string_view json) {
+std::variant<Cells, Fault> ReadCells(std::string_view json, Padding padding) {
     {
         std::string_view body = json;
         if (body.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
@@ -146,7 +145,7 @@ std::variant<Cells, Fault> ReadCells(std::string_view json) {
         }
         Cells cells;
         ShapeReader<Cells> reader(cells);
-        if (FeedFast(body, reader)) {
+        if (FeedFast(body, reader, padding)) {
             if (auto fault = reader.Finish()) return std::move(*fault);
             return cells;
         }
@@ -186,7 +185,7 @@ void AppendRows(std::string& out, const Rows& rows) {
 }  // namespace
 
 std::variant<GraphTexts, Fault> ReadGraphTexts(std::string_view json) {
-    auto read = ReadCells<TextCells>(json);
+    auto read = ReadCells<TextCells>(json, Padding::Absent);
     if (auto* fault = std::get_if<Fault>(&read)) return std::move(*fault);
     return std::move(std::get<TextCells>(read)).Texts();
 }
@@ -204,8 +203,8 @@ std::string WriteGraphTexts(const GraphTexts& texts) {
     return out;
 }
 
-std::variant<GraphModel, Fault> ReadGraphModel(std::string_view json) {
-    auto read = ReadCells<ModelCells>(json);
+std::variant<GraphModel, Fault> ReadGraphModel(std::string_view json, Padding padding) {
+    auto read = ReadCells<ModelCells>(json, padding);
     if (auto* fault = std::get_if<Fault>(&read)) return std::move(*fault);
     return std::move(std::get<ModelCells>(read)).Model();
 }

@@ -46,84 +46,123 @@ inline std::string_view TrimTrailingSpace(std::string_view token) {
     return token;
 }
 
-// Every value is read in full, even one that only gets skipped, because
-// simdjson validates what it is asked for and nothing more.
+// Reads `token`, a number's literal and the white space after it, as an
+// integer of at most 18 digits (so that it cannot overflow), checking the
+// JSON syntax -?(0|[1-9][0-9]*) as it goes. Most cells are such integers;
+// anything else gives false and is left to simdjson.
+inline bool ReadShortInteger(std::string_view token, std::int64_t& value) {
+    const char* p = token.data();
+    const char* const end = p + token.size();
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
+    const char* const digits = p;
+    std::int64_t magnitude = 0;
+    while (p != end && *p >= '0' && *p <= '9') magnitude = magnitude * 10 + (*p++ - '0');
+    const auto count = p - digits;
+    if (count == 0 || count > 18 || (count > 1 && *digits == '0')) return false;
+    if (TrimTrailingSpace({p, static_cast<std::size_t>(end - p)}).size() != 0) return false;
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+// Reads a value that is not a container into `scalar`.
+inline simdjson::error_code ReadScalar(simdjson::ondemand::value& value,
+                                       simdjson::ondemand::json_type type, JsonScalar& scalar) {
+    namespace od = simdjson::ondemand;
+    switch (type) {
+        case od::json_type::number: {
+            // Left unread, the value is skipped by the container around it.
+            if (ReadShortInteger(value.raw_json_token(), scalar.integer)) {
+                scalar.kind = ValueKind::Integer;
+                return simdjson::SUCCESS;
+            }
+            const std::string_view literal = TrimTrailingSpace(value.raw_json_token());
+            od::number number;
+            // An integer beyond 64 bits fails here and goes to the exact feed.
+            if (auto error = value.get_number().get(number)) return error;
+            scalar.kind = number.get_number_type() == od::number_type::floating_point_number
+                              ? ValueKind::Fraction
+                              : ValueKind::Integer;
+            scalar.wide = scalar.kind == ValueKind::Integer;
+            scalar.text = literal;
+            return simdjson::SUCCESS;
+        }
+        case od::json_type::string: {
+            scalar.kind = ValueKind::String;
+            // simdjson has checked the whole text for UTF-8 and for control
+            // characters in strings, so a string without escapes is its
+            // contents as they stand.
+            const std::string_view token = TrimTrailingSpace(value.raw_json_token());
+            if (token.size() >= 2 && token.back() == '"' &&
+                token.find('\\') == std::string_view::npos) {
+                scalar.text = token.substr(1, token.size() - 2);
+                return simdjson::SUCCESS;
+            }
+            return value.get_string().get(scalar.text);
+        }
+        case od::json_type::boolean: {
+            bool boolean = false;
+            if (auto error = value.get_bool().get(boolean)) return error;
+            scalar.kind = ValueKind::Boolean;
+            scalar.text = boolean ? "true" : "false";
+            return simdjson::SUCCESS;
+        }
+        case od::json_type::null: {
+            bool isNull = false;
+            if (auto error = value.is_null().get(isNull)) return error;
+            return isNull ? simdjson::SUCCESS : simdjson::INCORRECT_TYPE;
+        }
+        default:
+            return simdjson::INCORRECT_TYPE;
+    }
+}
+
+// Feeds one value. Every value is read in full, even one that only gets
+// skipped, because simdjson validates what it is asked for and nothing more.
 template <class Handler>
 simdjson::error_code FeedValue(simdjson::ondemand::value value, Handler& handler, int depth) {
     namespace od = simdjson::ondemand;
     if (depth > kMaxFastDepth) return simdjson::DEPTH_ERROR;
     od::json_type type;
     if (auto error = value.type().get(type)) return error;
-    JsonScalar scalar;
-    switch (type) {
-        case od::json_type::array: {
-            od::array array;
-            if (auto error = value.get_array().get(array)) return error;
-            handler.StartArray();
-            for (auto element : array) {
-                od::value item;
-                if (auto error = element.get(item)) return error;
-                if (auto error = FeedValue(item, handler, depth + 1)) return error;
-            }
-            handler.End();
-            return simdjson::SUCCESS;
+    if (type == od::json_type::object) {
+        od::object object;
+        if (auto error = value.get_object().get(object)) return error;
+        handler.StartObject();
+        for (auto field : object) {
+            std::string_view key;
+            if (auto error = field.unescaped_key().get(key)) return error;
+            handler.Key(key);
+            od::value item;
+            if (auto error = field.value().get(item)) return error;
+            if (auto error = FeedValue(item, handler, depth + 1)) return error;
         }
-        case od::json_type::object: {
-            od::object object;
-            if (auto error = value.get_object().get(object)) return error;
-            handler.StartObject();
-            for (auto field : object) {
-                std::string_view key;
-                if (auto error = field.unescaped_key().get(key)) return error;
-                handler.Key(key);
-                od::value item;
-                if (auto error = field.value().get(item)) return error;
-                if (auto error = FeedValue(item, handler, depth + 1)) return error;
-            }
-            handler.End();
-            return simdjson::SUCCESS;
-        }
-        case od::json_type::number: {
-            const std::string_view literal = TrimTrailingSpace(value.raw_json_token());
-            od::number number;
-            // An integer beyond 64 bits fails here and goes to the exact feed.
-            if (auto error = value.get_number().get(number)) return error;
-            switch (number.get_number_type()) {
-                case od::number_type::signed_integer:
-                    scalar.kind = ValueKind::Integer;
-                    scalar.integer = number.get_int64();
-                    break;
-                case od::number_type::unsigned_integer:
-                    scalar.kind = ValueKind::Integer;
-                    scalar.text = literal;
-                    scalar.wide = true;
-                    break;
-                case od::number_type::floating_point_number:
-                    scalar.kind = ValueKind::Fraction;
-                    scalar.text = literal;
-                    break;
-            }
-            break;
-        }
-        case od::json_type::string:
-            scalar.kind = ValueKind::String;
-            if (auto error = value.get_string().get(scalar.text)) return error;
-            break;
-        case od::json_type::boolean: {
-            bool boolean = false;
-            if (auto error = value.get_bool().get(boolean)) return error;
-            scalar.kind = ValueKind::Boolean;
-            scalar.text = boolean ? "true" : "false";
-            break;
-        }
-        case od::json_type::null: {
-            bool isNull = false;
-            if (auto error = value.is_null().get(isNull)) return error;
-            if (!isNull) return simdjson::INCORRECT_TYPE;
-            break;
-        }
+        handler.End();
+        return simdjson::SUCCESS;
     }
-    handler.Scalar(scalar);
+    if (type != od::json_type::array) {
+        JsonScalar scalar;
+        if (auto error = ReadScalar(value, type, scalar)) return error;
+        handler.Scalar(scalar);
+        return simdjson::SUCCESS;
+    }
+    od::array array;
+    if (auto error = value.get_array().get(array)) return error;
+    handler.StartArray();
+    // The cells of a row are read here rather than one call deeper.
+    for (auto element : array) {
+        od::value item;
+        if (auto error = element.get(item)) return error;
+        if (auto error = item.type().get(type)) return error;
+        if (type == od::json_type::array || type == od::json_type::object) {
+            if (auto error = FeedValue(item, handler, depth + 1)) return error;
+            continue;
+        }
+        JsonScalar scalar;
+        if (auto error = ReadScalar(item, type, scalar)) return error;
+        handler.Scalar(scalar);
+    }
+    handler.End();
     return simdjson::SUCCESS;
 }
 
@@ -231,14 +270,20 @@ private:
 }  // namespace feed_detail
 
 // Feeds `json` (a byte-order mark already skipped) to `handler` through
-// simdjson. Returns false when simdjson does not read it to the end: a syntax
-// error, or something it leaves aside (a document that is not an object, an
-// integer beyond 64 bits, deep nesting). The handler has then seen part of
-// the document, and the caller starts again with FeedExactly.
+// simdjson, reading it where it stands when it has padding. Returns false when simdjson does not
+// read it to the end: a syntax error, or something it leaves aside (a document that is not an
+// object, an integer beyond 64 bits, deep nesting). The handler has then seen part of the document,
+// and the caller starts again with FeedExactly.
 template <class Handler>
-bool FeedFast(std::string_view json, Handler& handler) {
+bool FeedFast(std::string_view json, Handler& handler, Padding padding = Padding::Absent) {
     namespace od = simdjson::ondemand;
-    const simdjson::padded_string padded(json);
+    static_assert(kReadPadding == simdjson::SIMDJSON_PADDING);
+    simdjson::padded_string copy;
+    if (padding == Padding::Absent) copy = simdjson::padded_string(json);
+    const simdjson::padded_string_view padded =
+        padding == Padding::Absent
+            ? simdjson::padded_string_view(copy.data(), copy.size(), copy.size() + kReadPadding)
+            : simdjson::padded_string_view(json.data(), json.size(), json.size() + kReadPadding);
     od::parser parser;
     od::document doc;
     if (parser.iterate(padded).get(doc)) return false;
