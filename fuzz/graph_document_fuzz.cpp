@@ -1,21 +1,57 @@
-// Any bytes as a graphway document give a way, "нет пути" or one error line:
-// the reader raises only its own two kinds of error, and a way found is a
-// real way of the graph whose links add up to its length.
+// Any bytes as a graph document. The fast feed, where it reads a text at
+// all, reads it as JSON exactly as nlohmann-json does, value for value; both
+// readings agree on the document's shape; texts written and read back are
+// the texts; and graphway's answer is a real way of the graph or one error
+// line.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <variant>
+
+#include <nlohmann/json.hpp>
 
 #include "answer_text.h"
-#include "cell_text.h"
+#include "fault_text.h"
 #include "graph_document.h"
+#include "json_feed.h"
 #include "way_search.h"
 
 namespace {
 
+// Writes every event it is fed down as text, so two feeds compare whole.
+struct EventLog {
+    void StartObject() { log += '{'; }
+    void StartArray() { log += '['; }
+    void End() { log += ')'; }
+    void Key(std::string_view key) { log.append("k").append(key).append(1, '\0'); }
+    void Scalar(const document::JsonScalar& scalar) {
+        log += std::to_string(static_cast<int>(scalar.kind)) + (scalar.wide ? "w" : "") +
+               std::to_string(scalar.integer);
+        log.append(scalar.text).append(1, '\0');
+    }
+    std::string log;
+};
+
 bool IsOneLine(const std::string& text) {
     return !text.empty() && text.back() == '\n' && text.find('\n') == text.size() - 1;
+}
+
+bool IsShapeFault(const document::Fault& fault) {
+    using Kind = document::Fault::Kind;
+    return fault.kind != Kind::NotInteger && fault.kind != Kind::OutOfRange &&
+           fault.kind != Kind::NotConvertible;
+}
+
+void CheckFeeds(std::string_view json) {
+    EventLog fast;
+    std::string_view body = json;
+    if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
+    if (!document::FeedFast(body, fast)) return;
+    EventLog exact;
+    if (document::FeedExactly(json, exact) || !nlohmann::json::accept(json)) std::abort();
+    if (fast.log != exact.log) std::abort();
 }
 
 void CheckWay(const graph::ShortestWay& answer, const graph::AdjacencyMatrix& adjacency) {
@@ -39,16 +75,34 @@ void CheckWay(const graph::ShortestWay& answer, const graph::AdjacencyMatrix& ad
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view json(reinterpret_cast<const char*>(data), size);
-    graph::AdjacencyMatrix adjacency;
-    try {
-        adjacency = cli::ReadGraphDocument(json).adjacency;
-    } catch (const graph::ConversionError& error) {
-        if (!IsOneLine(cli::ErrorLine(graph::ErrorMessage(error)))) std::abort();
-        return 0;
-    } catch (const cli::DocumentError& error) {
-        if (!IsOneLine(cli::ErrorLine(graph::ErrorMessage(error)))) std::abort();
+    CheckFeeds(json);
+
+    const auto texts = document::ReadGraphTexts(json);
+    const auto model = document::ReadGraphModel(json);
+    const auto* textsFault = std::get_if<document::Fault>(&texts);
+    const auto* modelFault = std::get_if<document::Fault>(&model);
+    const bool malformed = modelFault && modelFault->kind == document::Fault::Kind::Malformed;
+    if (malformed == nlohmann::json::accept(json)) std::abort();
+
+    // A cell the window refuses is no weight for graphway either.
+    const bool textsShape = textsFault && IsShapeFault(*textsFault);
+    const bool modelShape = modelFault && IsShapeFault(*modelFault);
+    if (textsShape != modelShape || (textsShape && *textsFault != *modelFault)) std::abort();
+    if (textsFault && !modelFault) std::abort();
+    if (!textsFault) {
+        const auto& read = std::get<document::GraphTexts>(texts);
+        const auto again = document::ReadGraphTexts(document::WriteGraphTexts(read));
+        if (!std::holds_alternative<document::GraphTexts>(again) ||
+            std::get<document::GraphTexts>(again) != read) {
+            std::abort();
+        }
+    }
+
+    if (modelFault) {
+        if (!IsOneLine(cli::ErrorLine(cli::FaultMessage(*modelFault)))) std::abort();
         return 0;
     }
+    const auto& adjacency = std::get<document::GraphModel>(model).adjacency;
     const auto answer = graph::FindShortestWay(adjacency);
     if (answer) {
         CheckWay(*answer, adjacency);
