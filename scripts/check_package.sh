@@ -60,15 +60,15 @@ expected_paths=(
     usr/share/doc/graphway/changelog.gz "$sample"
 )
 holds_paths() {
-    local listing path missing=0
+    local listing path absent=0
     listing=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||')
     for path in "${expected_paths[@]}"; do
         if ! grep -qxF "$path" <<<"$listing"; then
             echo "  missing: $path" >&2
-            missing=1
+            absent=1
         fi
     done
-    return $missing
+    return $absent
 }
 check "the package holds every installed path" holds_paths
 
@@ -138,7 +138,8 @@ for _ in $(seq 50); do
     [[ -s $work/display ]] && break
     sleep 0.2
 done
-export DISPLAY=:$(cat "$work/display")
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
 
 # Every error box of the window is titled "Project1"; Qt's hidden client
 # leader window bears that name too, so only visible windows count.
