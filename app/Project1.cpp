@@ -1,12 +1,24 @@
 // Program entry: the application, its one window, and the event loop that
-// runs until the window is closed.
+// runs until the window is closed. One argument names a graph file to open
+// once the window has started.
 #include <QApplication>
+#include <QStringList>
 
 #include "Unit1.h"
+#include "messages.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    app::LoadQtTranslations();
     TForm1 form;
     form.show();
+    const QStringList files = QApplication::arguments().mid(1);
+    if (files.size() > 1) {
+        app::ShowMessageBox({QMessageBox::Warning, app::ApplicationTitle(),
+                             QStringLiteral("Открывается только один файл, %1; остальные "
+                                            "аргументы пропущены: %2.")
+                                 .arg(files.front(), files.mid(1).join(QStringLiteral(", ")))});
+    }
+    if (!files.isEmpty()) form.OpenFile(files.front());
     return application.exec();
 }

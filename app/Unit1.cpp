@@ -1,33 +1,43 @@
-// The main window: its controls, start-up, table upkeep and the commands;
-// see Unit1.h.
+// The main window: its controls, start-up, table upkeep, the commands, and
+// the menus, shortcuts and dropped files that reach the rest; see Unit1.h.
 #include "Unit1.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <array>
-#include <optional>
 #include <string>
 
+#include "answer_label.h"
 #include "cell_grid.h"
 #include "cell_table_model.h"
-#include "cell_text.h"
+#include "file_dialogs.h"
+#include "graph_files.h"
+#include "graph_tables.h"
 #include "messages.h"
 #include "node_count_box.h"
+#include "node_layout.h"
 #include "picture_view.h"
 #include "side_splitter.h"
+#include "table_paste.h"
 #include "way_search.h"
 
 namespace {
 
-// Grid sizes before the first UpdateGrids, as the grids are designed.
-constexpr int kNodeTableColumns = 3;
-constexpr int kInitialGridRows = 5;
-constexpr int kInitialMatrixSize = 5;
+const QString kCaption = QStringLiteral("Путь на графе");
 
 struct SampleNode {
     const char* x;
@@ -43,6 +53,25 @@ constexpr std::array<SampleNode, 6> kSampleNodes = {{
     {"80", "40"},
 }};
 
+// Enter on a focused button presses it, as Space does; Qt leaves Enter to
+// the default button of a dialog, which this window is not.
+class EnterPressesButton : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                static_cast<QPushButton*>(watched)->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 QGroupBox* NewGroupBox(const QString& name, const QString& title, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     box->setObjectName(name);
@@ -57,44 +86,82 @@ QPushButton* NewButton(const QString& name, const QString& caption, QPoint at, Q
     return button;
 }
 
-QLabel* NewLabel(const QString& name, const QString& text, QPoint at, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(at);
-    label->adjustSize();
-    return label;
+QAction* NewAction(const QString& name, const QString& text, QObject* parent,
+                   const QList<QKeySequence>& keys = {}) {
+    auto* action = new QAction(text, parent);
+    action->setObjectName(name);
+    action->setShortcuts(keys);
+    return action;
+}
+
+// The one local .json file among dropped ones, or nothing.
+QString DroppedGraphFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QString path = data->urls().front().toLocalFile();
+    return path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? path : QString();
 }
 
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Путь на графе"));
+    setWindowTitle(kCaption);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     setFont(font);
+    setAcceptDrops(true);
 
+    tables_ = new app::GraphTables(app::NodeCountBox::kInitial, this);
     CreateControls();
+    CreateActions();
     SetTabOrder();
+    SetHints();
     resize(768, 392);
     move(4, 113);
 
     connect(UpDown1, &app::NodeCountBox::EditTextChanged, this,
             [this] { RunHandler([this] { LabeledEdit1Change(); }); });
-    connect(matrixTable_, &app::CellTableModel::TextEdited, this,
+    connect(tables_->MatrixTable(), &app::CellTableModel::TextEdited, this,
             [this](int column, int row, const QString& text) {
                 RunHandler([&] { StringGrid2SetEditText(column, row, text); });
             });
     connect(Button1, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { Button1Click(); }); });
+            [this] { RunHandler([this] { Button1Click(); }, true); });
     connect(Button2, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { Button2Click(); }); });
+            [this] { RunHandler([this] { Button2Click(); }, true); });
     connect(Button3, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { Button3Click(); }); });
+            [this] { RunHandler([this] { Button3Click(); }, true); });
+
+    connect(tables_, &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
+    connect(tables_, &app::GraphTables::DocumentChanged, this, &TForm1::ShowFileInCaption);
+    connect(tables_, &app::GraphTables::Edited, this, &TForm1::MarkAnswerStale);
+    connect(tables_, &app::GraphTables::HistoryChanged, this, [this] {
+        undoAction_->setEnabled(tables_->CanUndo());
+        redoAction_->setEnabled(tables_->CanRedo());
+    });
+    for (const app::TableId table : {app::TableId::Nodes, app::TableId::Matrix}) {
+        app::CellGrid* grid = Grid(table);
+        connect(grid, &app::CellGrid::EditingStarted, tables_,
+                [this] { tables_->BeginStep(app::GraphTables::Step::Edit); });
+        connect(grid, &app::CellGrid::EditingFinished, tables_, &app::GraphTables::EndCellEdit);
+        connect(grid, &app::CellGrid::EditingCancelled, tables_, &app::GraphTables::CancelCellEdit);
+        connect(grid, &app::CellGrid::CopyRequested, this,
+                [this, table] { RunHandler([&] { CopyFrom(table); }); });
+        connect(grid, &app::CellGrid::PasteRequested, this,
+                [this, table] { RunHandler([&] { PasteInto(table); }); });
+        connect(grid, &app::CellGrid::ClearRequested, this,
+                [this, table] { RunHandler([&] { ClearIn(table); }); });
+        grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(grid, &QWidget::customContextMenuRequested, this,
+                [this, table](const QPoint& at) { ShowTableMenu(table, at); });
+    }
 
     RunHandler([this] { FormCreate(); });
+    tables_->MarkStartState();
 }
+
+TForm1::~TForm1() = default;
 
 void TForm1::CreateControls() {
     auto* layout = new QHBoxLayout(this);
@@ -115,13 +182,13 @@ void TForm1::CreateControls() {
     GroupBox3->setFixedHeight(50);
     UpDown1 = new app::NodeCountBox(GroupBox3);
     UpDown1->setGeometry(8, 24, 113 + 15, 21);
-    LabeledEdit1Label = NewLabel(QStringLiteral("LabeledEdit1Label"),
-                                 QStringLiteral("Количество узлов"), QPoint(8, 0), GroupBox3);
+    LabeledEdit1Label = new QLabel(QStringLiteral("Количество узлов"), GroupBox3);
+    LabeledEdit1Label->setObjectName(QStringLiteral("LabeledEdit1Label"));
+    LabeledEdit1Label->adjustSize();
     LabeledEdit1Label->move(8, 24 - 3 - LabeledEdit1Label->height());
     LabeledEdit1Label->setBuddy(UpDown1);
 
-    nodeTable_ = new app::CellTableModel(kNodeTableColumns, kInitialGridRows, this);
-    StringGrid1 = new app::CellGrid(nodeTable_, GroupBox4);
+    StringGrid1 = new app::CellGrid(tables_->NodeTable(), GroupBox4);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
 
     GroupBox5 = NewGroupBox(QStringLiteral("GroupBox5"), QString(), GroupBox4);
@@ -140,8 +207,7 @@ void TForm1::CreateControls() {
     matrixLayout->setContentsMargins(2, 2, 2, 2);
     matrixLayout->setSpacing(0);
 
-    matrixTable_ = new app::CellTableModel(kInitialMatrixSize, kInitialMatrixSize, this);
-    StringGrid2 = new app::CellGrid(matrixTable_, GroupBox1);
+    StringGrid2 = new app::CellGrid(tables_->MatrixTable(), GroupBox1);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
 
     GroupBox2 = NewGroupBox(QStringLiteral("GroupBox2"), QString(), GroupBox1);
@@ -149,8 +215,9 @@ void TForm1::CreateControls() {
     Button3 = NewButton(QStringLiteral("Button3"), QStringLiteral("Связи"), {8, 16}, GroupBox2);
     Button1 =
         NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), {8, 48}, GroupBox2);
-    Label2 = NewLabel(QStringLiteral("Label2"), QString(), {88, 40}, GroupBox2);
-    Label1 = NewLabel(QStringLiteral("Label1"), QStringLiteral("Длина:"), {88, 56}, GroupBox2);
+    Label2 = new app::AnswerLabel(QStringLiteral("Label2"), QString(), {88, 40}, GroupBox2);
+    Label1 = new app::AnswerLabel(QStringLiteral("Label1"), QStringLiteral("Длина:"), {88, 56},
+                                  GroupBox2);
 
     matrixLayout->addWidget(StringGrid2, 1);
     matrixLayout->addWidget(GroupBox2);
@@ -165,6 +232,73 @@ void TForm1::CreateControls() {
     layout->addWidget(GroupBox4);
     layout->addWidget(Splitter1);
     layout->addWidget(GroupBox1);
+
+    auto* enterPresses = new EnterPressesButton(this);
+    for (QPushButton* button : {Button1, Button2, Button3})
+        button->installEventFilter(enterPresses);
+}
+
+void TForm1::CreateActions() {
+    openAction_ = NewAction(QStringLiteral("openAction"), QStringLiteral("Открыть…"), this,
+                            {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    saveAction_ = NewAction(QStringLiteral("saveAction"), QStringLiteral("Сохранить"), this,
+                            {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    saveAsAction_ = NewAction(QStringLiteral("saveAsAction"), QStringLiteral("Сохранить как…"),
+                              this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    undoAction_ = NewAction(QStringLiteral("undoAction"), QStringLiteral("Отменить"), this,
+                            {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    redoAction_ = NewAction(
+        QStringLiteral("redoAction"), QStringLiteral("Повторить"), this,
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    undoAction_->setEnabled(false);
+    redoAction_->setEnabled(false);
+    // Actions of the window itself, so their keys work wherever the focus is.
+    addActions({openAction_, saveAction_, saveAsAction_, undoAction_, redoAction_});
+    connect(openAction_, &QAction::triggered, this,
+            [this] { RunHandler([this] { OpenClicked(); }); });
+    connect(saveAction_, &QAction::triggered, this, [this] { Save(); });
+    connect(saveAsAction_, &QAction::triggered, this, [this] { SaveAs(); });
+    connect(undoAction_, &QAction::triggered, this, [this] {
+        FinishEditing();
+        tables_->Undo();
+    });
+    connect(redoAction_, &QAction::triggered, this, [this] {
+        FinishEditing();
+        tables_->Redo();
+    });
+
+    savePictureAction_ =
+        NewAction(QStringLiteral("savePictureAction"), QStringLiteral("Сохранить рисунок…"), this);
+    copyPictureAction_ =
+        NewAction(QStringLiteral("copyPictureAction"), QStringLiteral("Копировать рисунок"), this);
+    copyAnswerAction_ =
+        NewAction(QStringLiteral("copyAnswerAction"), QStringLiteral("Копировать ответ"), this);
+    copyAnswerAction_->setEnabled(false);
+    distancesAction_ =
+        NewAction(QStringLiteral("distancesAction"), QStringLiteral("Показать расстояния"), this);
+    distancesAction_->setCheckable(true);
+    connect(savePictureAction_, &QAction::triggered, this,
+            [this] { RunHandler([this] { SavePicture(); }); });
+    connect(copyPictureAction_, &QAction::triggered, this, &TForm1::CopyPicture);
+    connect(copyAnswerAction_, &QAction::triggered, this, &TForm1::CopyAnswer);
+    connect(distancesAction_, &QAction::toggled, this, [this] {
+        RunHandler([this] {
+            if (lastCalculation_) DrawCalculation(*lastCalculation_);
+        });
+    });
+
+    auto* separator = [this] {
+        auto* action = new QAction(this);
+        action->setSeparator(true);
+        return action;
+    }();
+    auto* secondSeparator = new QAction(this);
+    secondSeparator->setSeparator(true);
+    Image1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Image1->addActions({openAction_, saveAction_, saveAsAction_, separator, savePictureAction_,
+                        copyPictureAction_, copyAnswerAction_, secondSeparator, distancesAction_});
+    GroupBox2->setContextMenuPolicy(Qt::ActionsContextMenu);
+    GroupBox2->addAction(copyAnswerAction_);
 }
 
 void TForm1::SetTabOrder() {
@@ -177,83 +311,106 @@ void TForm1::SetTabOrder() {
     Button1->setFocus();
 }
 
+void TForm1::SetHints() {
+    StringGrid1->setToolTip(
+        QStringLiteral("Координаты узлов: X и Y — целые числа от −200 до 200, начало координат "
+                       "в центре рисунка, Y растёт вверх."));
+    StringGrid2->setToolTip(
+        QStringLiteral("Вес связи из узла столбца в узел строки; то же число встаёт и в "
+                       "симметричную ячейку. Пустая ячейка или отрицательное число — связи нет; "
+                       "0 — связь веса 0, которую «Связи» не рисуют."));
+    Button2->setToolTip(QStringLiteral("Нарисовать узлы по координатам из таблицы узлов."));
+    Button3->setToolTip(
+        QStringLiteral("Нарисовать узлы и связи с их весами; связи веса 0 не рисуются."));
+    Button1->setToolTip(QStringLiteral(
+        "Найти кратчайший путь от узла 1 до последнего узла, нарисовать его красным и "
+        "записать вместе с длиной."));
+}
+
 template <typename Handler>
-void TForm1::RunHandler(Handler handler) {
+void TForm1::RunHandler(Handler handler, bool command) {
     try {
         handler();
     } catch (const std::exception& error) {
         // What was drawn before the failure shows behind the report.
         Image1->update();
+        if (command) MarkAnswerStale();
         ReportError(error);
+        SelectBadCell(error);
     }
     Image1->update();
+    tables_->RefreshModified();
 }
 
 void TForm1::FormCreate() {
     surface_.UpdatePict();
     UpdateGrids();
     for (int row = 1; row <= static_cast<int>(kSampleNodes.size()); ++row) {
-        nodeTable_->SetCellText(1, row, kSampleNodes[row - 1].x);
-        nodeTable_->SetCellText(2, row, kSampleNodes[row - 1].y);
+        tables_->NodeTable()->SetCellText(1, row, kSampleNodes[row - 1].x);
+        tables_->NodeTable()->SetCellText(2, row, kSampleNodes[row - 1].y);
     }
 }
 
 std::int16_t TForm1::NodeCount() const { return UpDown1->Position(); }
 
-void TForm1::UpdateGrids() {
-    const int n = NodeCount();
-    nodeTable_->SetSize(kNodeTableColumns, n + 1);
-    matrixTable_->SetSize(n + 1, n + 1);
-    for (int k = 1; k <= n; ++k) {
-        const std::string number = std::to_string(k);
-        nodeTable_->SetCellText(0, k, number);
-        matrixTable_->SetCellText(0, k, number);
-        matrixTable_->SetCellText(k, 0, number);
-        matrixTable_->SetCellText(k, k, std::string());
-    }
-    nodeTable_->SetCellText(1, 0, "X");
-    nodeTable_->SetCellText(2, 0, "Y");
+void TForm1::UpdateGrids() { tables_->Resize(NodeCount()); }
+
+void TForm1::LabeledEdit1Change() {
+    // A run of count changes, typed or held, is one step of the history.
+    tables_->BeginStep(app::GraphTables::Step::Count);
+    UpdateGrids();
+    tables_->EndStep();
 }
 
-void TForm1::LabeledEdit1Change() { UpdateGrids(); }
-
 void TForm1::StringGrid2SetEditText(int column, int row, const QString& text) {
-    matrixTable_->SetText(row, column, text);
+    tables_->MatrixTable()->SetText(row, column, text);
 }
 
 void TForm1::Button2Click() {
     surface_.UpdatePict();
-    graph::ReadNodePoints(*nodeTable_, NodeCount(), NodePoints, Adjacency);
+    graph::ReadNodePoints(*tables_->NodeTable(), NodeCount(), NodePoints, Adjacency);
     surface_.DrawNodes(NodePoints);
 }
 
 void TForm1::Button3Click() {
     surface_.UpdatePict();
     Button2Click();
-    graph::ReadAdjacency(*matrixTable_, NodeCount(), Adjacency);
+    graph::ReadAdjacency(*tables_->MatrixTable(), NodeCount(), Adjacency);
     surface_.DrawLinks(NodePoints, Adjacency);
 }
 
 void TForm1::Button1Click() {
     Button2Click();
     Button3Click();
-    graph::ReadAdjacency(*matrixTable_, NodeCount(), Adjacency);
-    const std::optional<graph::ShortestWay> found = graph::FindShortestWay(Adjacency);
-    FoundWays.clear();
-    if (!found) {
+    graph::ReadAdjacency(*tables_->MatrixTable(), NodeCount(), Adjacency);
+    FoundWays = graph::FindShortestWay(Adjacency);
+    lastCalculation_ = Calculation{NodePoints, Adjacency, FoundWays};
+    copyAnswerAction_->setEnabled(true);
+    std::optional<graph::WayDistances> distances;
+    if (distancesAction_->isChecked()) distances = graph::FindWayDistances(Adjacency);
+    if (!FoundWays) {
+        if (distances) surface_.DrawDistances(NodePoints, distances->toGoal);
+        MarkAnswerStale();
         Image1->update();
         app::ShowMessageBox(
             {QMessageBox::NoIcon, app::ApplicationTitle(), QStringLiteral("нет пути")});
         return;
     }
-    FoundWays.push_back(found->way);
-    ShowWay(found->way);
-    SetLabelText(Label1, QStringLiteral("Длина: ") + QString::number(found->length));
+    if (distances) {
+        surface_.DrawShortestWayLinks(NodePoints,
+                                      graph::LinksOnShortestWays(Adjacency, *distances));
+    }
+    ShowWay(FoundWays->way);
+    if (distances) surface_.DrawDistances(NodePoints, distances->toGoal);
+    Label1->setText(QStringLiteral("Длина: ") + QString::number(FoundWays->length));
+    answerShown_ = true;
+    Label1->SetStale(false);
+    Label2->SetStale(false);
 }
 
 void TForm1::ShowWay(const graph::Way& way) {
     surface_.DrawWay(NodePoints, way);
-    SetLabelText(Label2, QString::fromStdString(graph::WayText(way)));
+    Label2->setText(QString::fromStdString(graph::WayText(way)));
 }
 
 void TForm1::ReportError(const std::exception& error) {
@@ -261,7 +418,240 @@ void TForm1::ReportError(const std::exception& error) {
                          app::WithFullStop(QString::fromStdString(graph::ErrorMessage(error)))});
 }
 
-void TForm1::SetLabelText(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->adjustSize();
+// Files.
+
+void TForm1::OpenClicked() {
+    FinishEditing();
+    if (!ChangesMayGo()) return;
+    const app::FileChoice choice =
+        app::ChooseFile({app::FileRequest::Purpose::OpenGraph, app::DialogFolder()});
+    if (!choice.path.isEmpty()) OpenFile(choice.path);
+}
+
+void TForm1::OpenFile(const QString& path) {
+    RunHandler([&] {
+        FinishEditing();
+        if (!ChangesMayGo()) return;
+        const document::GraphTexts texts = app::ReadGraphFile(path);
+        tables_->Load(texts, QFileInfo(path).absoluteFilePath());
+        app::RememberFolderOf(path);
+        ResetAnswer();
+        surface_.UpdatePict();
+    });
+}
+
+bool TForm1::Save() {
+    FinishEditing();
+    const QString path = tables_->FileName();
+    if (path.isEmpty()) return SaveAs();
+    try {
+        app::WriteGraphFile(path, tables_->Texts());
+    } catch (const std::exception& error) {
+        ReportError(error);
+        return false;
+    }
+    tables_->MarkSaved(path);
+    app::RememberFolderOf(path);
+    return true;
+}
+
+bool TForm1::SaveAs() {
+    FinishEditing();
+    const QString current = tables_->FileName();
+    const QString start = current.isEmpty()
+                              ? app::DialogFolder()
+                              : app::DialogFolder() + u'/' + QFileInfo(current).fileName();
+    QString path = app::ChooseFile({app::FileRequest::Purpose::SaveGraph, start}).path;
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
+    try {
+        app::WriteGraphFile(path, tables_->Texts());
+    } catch (const std::exception& error) {
+        ReportError(error);
+        return false;
+    }
+    tables_->MarkSaved(QFileInfo(path).absoluteFilePath());
+    app::RememberFolderOf(path);
+    return true;
+}
+
+bool TForm1::ChangesMayGo() {
+    if (!tables_->IsModified()) return true;
+    switch (app::AskQuestion(
+        {QStringLiteral("Сохранить изменения?"), app::QuestionContent::SaveDiscardCancel})) {
+        case QMessageBox::Save:
+            return Save();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TForm1::ShowFileInCaption() {
+    const QString path = tables_->FileName();
+    if (path.isEmpty()) {
+        setWindowTitle(kCaption);
+        setWindowModified(false);
+        return;
+    }
+    setWindowTitle(kCaption + QStringLiteral(" — ") + QFileInfo(path).fileName() +
+                   QStringLiteral("[*]"));
+    setWindowModified(tables_->IsModified());
+}
+
+void TForm1::FinishEditing() {
+    StringGrid1->FinishEditing();
+    StringGrid2->FinishEditing();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FinishEditing();
+    if (ChangesMayGo()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedGraphFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QString path = DroppedGraphFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    OpenFile(path);
+}
+
+// Tables.
+
+app::CellGrid* TForm1::Grid(app::TableId table) const {
+    return table == app::TableId::Nodes ? StringGrid1 : StringGrid2;
+}
+
+void TForm1::CopyFrom(app::TableId table) {
+    QApplication::clipboard()->setText(
+        app::CellBlockText(app::CopyCells(*tables_, table, Grid(table)->SelectedCells())));
+}
+
+void TForm1::PasteInto(app::TableId table) {
+    FinishEditing();
+    const QRect cells = Grid(table)->SelectedCells();
+    app::PasteCells(*tables_, table, cells.left(), cells.top(),
+                    app::ParseCellBlock(QApplication::clipboard()->text()));
+}
+
+void TForm1::ClearIn(app::TableId table) {
+    FinishEditing();
+    app::ClearCells(*tables_, table, Grid(table)->SelectedCells());
+}
+
+void TForm1::PlaceNodesOnCircle() {
+    FinishEditing();
+    const int n = tables_->Count();
+    tables_->BeginStep(app::GraphTables::Step::Layout);
+    int row = 1;
+    for (const auto& [x, y] : graph::CircleLayout(n)) {
+        tables_->NodeTable()->SetCellText(1, row, std::to_string(x));
+        tables_->NodeTable()->SetCellText(2, row, std::to_string(y));
+        ++row;
+    }
+    tables_->EndStep();
+}
+
+void TForm1::ShowTableMenu(app::TableId table, const QPoint& at) {
+    app::CellGrid* grid = Grid(table);
+    QMenu menu(this);
+    menu.addAction(undoAction_);
+    menu.addAction(redoAction_);
+    menu.addSeparator();
+    QAction* copy = menu.addAction(QStringLiteral("Копировать"));
+    copy->setShortcut(QKeySequence::Copy);
+    QAction* paste = menu.addAction(QStringLiteral("Вставить"));
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    menu.addSeparator();
+    menu.addActions({openAction_, saveAction_, saveAsAction_});
+    menu.addSeparator();
+    QAction* clearAll = menu.addAction(QStringLiteral("Очистить таблицы"));
+    QAction* circle = menu.addAction(QStringLiteral("Расставить узлы по кругу"));
+    QAction* chosen = menu.exec(grid->viewport()->mapToGlobal(at));
+    RunHandler([&] {
+        if (chosen == copy) CopyFrom(table);
+        if (chosen == paste) PasteInto(table);
+        if (chosen == clearAll) {
+            FinishEditing();
+            tables_->ClearAll();
+        }
+        if (chosen == circle) PlaceNodesOnCircle();
+    });
+}
+
+void TForm1::SelectBadCell(const std::exception& error) {
+    const auto* cell = dynamic_cast<const graph::CellConversionError*>(&error);
+    if (cell == nullptr) return;
+    for (const app::TableId table : {app::TableId::Nodes, app::TableId::Matrix}) {
+        if (&cell->Table() == tables_->Table(table)) {
+            Grid(table)->SelectCell(cell->Column(), cell->Row());
+        }
+    }
+}
+
+// The picture and the answer.
+
+void TForm1::DrawCalculation(const Calculation& calculation) {
+    surface_.UpdatePict();
+    surface_.DrawNodes(calculation.points);
+    surface_.DrawLinks(calculation.points, calculation.adjacency);
+    std::optional<graph::WayDistances> distances;
+    if (distancesAction_->isChecked()) distances = graph::FindWayDistances(calculation.adjacency);
+    if (distances && calculation.found) {
+        surface_.DrawShortestWayLinks(
+            calculation.points, graph::LinksOnShortestWays(calculation.adjacency, *distances));
+    }
+    if (calculation.found) surface_.DrawWay(calculation.points, calculation.found->way);
+    if (distances) surface_.DrawDistances(calculation.points, distances->toGoal);
+}
+
+void TForm1::ResetAnswer() {
+    Label2->setText(QString());
+    Label1->setText(QStringLiteral("Длина:"));
+    Label1->SetStale(false);
+    Label2->SetStale(false);
+    answerShown_ = false;
+    FoundWays.reset();
+    lastCalculation_.reset();
+    copyAnswerAction_->setEnabled(false);
+}
+
+void TForm1::MarkAnswerStale() {
+    if (!answerShown_) return;
+    Label1->SetStale(true);
+    Label2->SetStale(true);
+}
+
+void TForm1::SavePicture() {
+    const app::FileChoice choice =
+        app::ChooseFile({app::FileRequest::Purpose::SavePicture, app::DialogFolder()});
+    if (choice.path.isEmpty()) return;
+    QString path = choice.path;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QStringLiteral("png") && suffix != QStringLiteral("bmp")) {
+        path += choice.filter == app::BmpFilter() ? QStringLiteral(".bmp") : QStringLiteral(".png");
+    }
+    app::WriteImageFile(path, surface_.Image());
+    app::RememberFolderOf(path);
+}
+
+void TForm1::CopyPicture() { QApplication::clipboard()->setImage(surface_.Image()); }
+
+void TForm1::CopyAnswer() {
+    if (!lastCalculation_) return;
+    const auto& found = lastCalculation_->found;
+    QApplication::clipboard()->setText(found ? QString::fromStdString(graph::WayText(found->way)) +
+                                                   QStringLiteral("\nДлина: ") +
+                                                   QString::number(found->length)
+                                             : QStringLiteral("нет пути"));
 }

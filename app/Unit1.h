@@ -1,28 +1,38 @@
 // The main window Form1: the picture, the node table, the node count, the
 // adjacency matrix and the three commands. The tables are the only store of
 // the graph; every command rereads them, redraws the picture from its
-// background and reports any failure through ReportError.
+// background and reports any failure through ReportError. Beyond its
+// controls the window offers its features through right-click menus,
+// standard shortcuts, dropped files and its command line: opening and saving
+// graph files, copy, paste and the history of edits in the tables, and the
+// picture and the answer for reports.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <exception>
+#include <optional>
 
 #include "drawing_surface.h"
 #include "graph_model.h"
+#include "way_distances.h"
 #include "ways.h"
 
+class QAction;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace app {
+class AnswerLabel;
 class CellGrid;
-class CellTableModel;
+class GraphTables;
 class NodeCountBox;
 class PictureView;
 class SideSplitter;
+enum class TableId;
 }  // namespace app
 
 class TForm1 : public QWidget {
@@ -32,6 +42,7 @@ public:
     // Builds the controls and runs FormCreate; a failure there has been
     // reported by the time the constructor returns.
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // Start-up: background and axes, both grids sized to the count, the six
     // sample nodes. Stops at the first failure.
@@ -61,29 +72,77 @@ public:
     // The spin position of UpDown1, always within 2..100.
     std::int16_t NodeCount() const;
 
+    // The picture as drawn, 400 x 400.
     const plot::DrawingSurface& Surface() const { return surface_; }
-    app::CellTableModel& NodeTable() const { return *nodeTable_; }
-    app::CellTableModel& MatrixTable() const { return *matrixTable_; }
 
-    // The model the commands rebuild from the tables. FoundWays holds the
-    // way the last calculation chose, or nothing when it found none: the
-    // search finds that way directly instead of listing every way.
-    graph::NodePoints NodePoints;
-    graph::AdjacencyMatrix Adjacency;
-    graph::WayList FoundWays;
+    // Opens the graph file `path` into the tables, asking first whether
+    // unsaved changes are to be saved; a file that cannot be taken is
+    // reported and changes nothing.
+    void OpenFile(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // What the last "Рассчитать" read and found, so that the picture can be
+    // drawn again from it and the answer copied.
+    struct Calculation {
+        graph::NodePoints points;
+        graph::AdjacencyMatrix adjacency;
+        std::optional<graph::ShortestWay> found;
+    };
+
     void CreateControls();
+    void CreateActions();
     void SetTabOrder();
+    void SetHints();
     // Runs one handler for the event loop: a failure goes to ReportError
     // instead of into Qt, and the picture shows what was drawn either way.
+    // A failing command leaves the answer shown stale; a cell that did not
+    // convert is selected once the report is closed.
     template <typename Handler>
-    void RunHandler(Handler handler);
-    void SetLabelText(QLabel* label, const QString& text);
+    void RunHandler(Handler handler, bool command = false);
+
+    // Files.
+    void OpenClicked();
+    bool Save();
+    bool SaveAs();
+    // Asks whether to save unsaved changes; false when the person cancels
+    // or the saving fails.
+    bool ChangesMayGo();
+    void ShowFileInCaption();
+    void FinishEditing();
+
+    // Tables.
+    app::CellGrid* Grid(app::TableId table) const;
+    void CopyFrom(app::TableId table);
+    void PasteInto(app::TableId table);
+    void ClearIn(app::TableId table);
+    void PlaceNodesOnCircle();
+    void ShowTableMenu(app::TableId table, const QPoint& at);
+    void SelectBadCell(const std::exception& error);
+
+    // The picture and the answer.
+    void DrawCalculation(const Calculation& calculation);
+    void ResetAnswer();
+    void MarkAnswerStale();
+    void SavePicture();
+    void CopyPicture();
+    void CopyAnswer();
 
     plot::DrawingSurface surface_;
-    app::CellTableModel* nodeTable_ = nullptr;
-    app::CellTableModel* matrixTable_ = nullptr;
+    app::GraphTables* tables_ = nullptr;
+
+    // The model the commands rebuild from the tables, and the way the last
+    // calculation chose: the search finds that way directly instead of
+    // listing every way.
+    graph::NodePoints NodePoints;
+    graph::AdjacencyMatrix Adjacency;
+    std::optional<graph::ShortestWay> FoundWays;
+    std::optional<Calculation> lastCalculation_;
+    bool answerShown_ = false;
 
     app::PictureView* Image1 = nullptr;
     app::SideSplitter* Splitter2 = nullptr;
@@ -100,6 +159,16 @@ private:
     QGroupBox* GroupBox2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
+    app::AnswerLabel* Label2 = nullptr;
+    app::AnswerLabel* Label1 = nullptr;
+
+    QAction* openAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QAction* savePictureAction_ = nullptr;
+    QAction* copyPictureAction_ = nullptr;
+    QAction* copyAnswerAction_ = nullptr;
+    QAction* distancesAction_ = nullptr;
 };

@@ -2,9 +2,14 @@
 #include "cell_grid.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace app {
 
@@ -53,11 +58,43 @@ public:
     }
 };
 
-void SetUpHeader(QHeaderView* header, QStyle* style) {
+// A header that marks the section of the current cell, so that a person
+// sees which row and column the cell belongs to.
+class CellHeader : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+
+    void SetCurrent(int section) {
+        if (section == current_) return;
+        const int previous = current_;
+        current_ = section;
+        if (previous >= 0) updateSection(previous);
+        if (current_ >= 0) updateSection(current_);
+    }
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+        QHeaderView::paintSection(painter, rect, section);
+        if (section != current_) return;
+        painter->save();
+        painter->fillRect(rect.adjusted(0, 0, -1, -1), palette().highlight());
+        painter->setPen(palette().highlightedText().color());
+        painter->drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          model()->headerData(section, orientation()).toString());
+        painter->restore();
+    }
+
+private:
+    int current_ = -1;
+};
+
+void SetUpHeader(CellHeader* header, QStyle* style) {
     header->setStyle(style);
     header->setMinimumSectionSize(0);
     header->setDefaultSectionSize(CellGrid::kCellSize);
-    header->setSectionResizeMode(QHeaderView::Fixed);
+    // Borders can be dragged to show a long text; every section starts at
+    // the default size.
+    header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionsClickable(false);
     header->setHighlightSections(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -65,16 +102,20 @@ void SetUpHeader(QHeaderView* header, QStyle* style) {
     header->setTextElideMode(Qt::ElideNone);
 }
 
+CellHeader* Header(QHeaderView* header) { return static_cast<CellHeader*>(header); }
+
 }  // namespace
 
-CellGrid::CellGrid(CellTableModel* model, QWidget* parent) : QTableView(parent), cells_(model) {
+CellGrid::CellGrid(CellTableModel* model, QWidget* parent) : QTableView(parent) {
+    setHorizontalHeader(new CellHeader(Qt::Horizontal, this));
+    setVerticalHeader(new CellHeader(Qt::Vertical, this));
     setModel(model);
     setItemDelegate(new LiveEditDelegate(this));
     auto* style = new NarrowMarginStyle;
     style->setParent(this);
     setStyle(style);
-    SetUpHeader(horizontalHeader(), style);
-    SetUpHeader(verticalHeader(), style);
+    SetUpHeader(Header(horizontalHeader()), style);
+    SetUpHeader(Header(verticalHeader()), style);
     horizontalHeader()->setFixedHeight(kCellSize);
     verticalHeader()->setFixedWidth(kCellSize);
     setCornerButtonEnabled(false);
@@ -91,8 +132,145 @@ CellGrid::CellGrid(CellTableModel* model, QWidget* parent) : QTableView(parent),
     setTabKeyNavigation(false);
 }
 
-QModelIndex CellGrid::CellIndex(int column, int row) const {
-    return model()->index(row - 1, column - 1);
+QRect CellGrid::SelectedCells() const {
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        const QModelIndex current = currentIndex();
+        if (!current.isValid()) return QRect(1, 1, 1, 1);
+        return QRect(current.column() + 1, current.row() + 1, 1, 1);
+    }
+    QRect box;
+    for (const QModelIndex& index : selected) {
+        box |= QRect(index.column() + 1, index.row() + 1, 1, 1);
+    }
+    return box;
+}
+
+void CellGrid::SelectCell(int column, int row) {
+    const QModelIndex index = model()->index(row - 1, column - 1);
+    if (!index.isValid()) return;
+    FinishEditing();
+    setCurrentIndex(index);
+    scrollTo(index);
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CellGrid::FinishEditing() {
+    const QModelIndex current = currentIndex();
+    if (state() != EditingState || !current.isValid()) return;
+    if (QWidget* editor = indexWidget(current)) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+bool CellGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const bool wasEditing = state() == EditingState;
+    if (!QTableView::edit(index, trigger, event)) return false;
+    QWidget* editor = indexWidget(index);
+    if (editor == nullptr || wasEditing || editing_) return true;
+    editing_ = true;
+    openedByTyping_ = trigger == AnyKeyPressed;
+    editor->installEventFilter(this);
+    // An editor can also go without closing, when the count takes its row.
+    connect(editor, &QObject::destroyed, this, [this] {
+        if (editing_) EndSession(true);
+    });
+    emit EditingStarted();
+    return true;
+}
+
+void CellGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool kept = hint != QAbstractItemDelegate::RevertModelCache;
+    // Tab and Backtab leave the grid instead of opening the next cell.
+    const bool leave = hint == QAbstractItemDelegate::EditNextItem ||
+                       hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, leave ? QAbstractItemDelegate::NoHint : hint);
+    if (editing_) EndSession(kept);
+    if (leave) focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
+void CellGrid::EndSession(bool kept) {
+    editing_ = false;
+    if (kept) {
+        emit EditingFinished();
+    } else {
+        emit EditingCancelled();
+    }
+}
+
+bool CellGrid::eventFilter(QObject* watched, QEvent* event) {
+    auto* editor = qobject_cast<QWidget*>(watched);
+    if (editor != nullptr && event->type() == QEvent::KeyPress && openedByTyping_) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        CursorAction action{};
+        switch (key->key()) {
+            case Qt::Key_Left:
+                action = MoveLeft;
+                break;
+            case Qt::Key_Right:
+                action = MoveRight;
+                break;
+            case Qt::Key_Up:
+                action = MoveUp;
+                break;
+            case Qt::Key_Down:
+                action = MoveDown;
+                break;
+            default:
+                return QTableView::eventFilter(watched, event);
+        }
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+        const QModelIndex next = moveCursor(action, key->modifiers());
+        if (next.isValid()) setCurrentIndex(next);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void CellGrid::keyPressEvent(QKeyEvent* event) {
+    if (state() != EditingState) {
+        if (event->matches(QKeySequence::Copy)) {
+            emit CopyRequested();
+            return;
+        }
+        if (event->matches(QKeySequence::Paste)) {
+            emit PasteRequested();
+            return;
+        }
+        if (event->matches(QKeySequence::Delete)) {
+            emit ClearRequested();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+bool CellGrid::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString text = index.isValid() ? index.data().toString() : QString();
+        const QRect cell = visualRect(index);
+        // A text cut at its cell's edge shows whole; elsewhere the grid's
+        // own hint.
+        if (index.isValid() && fontMetrics().horizontalAdvance(text) + 2 > cell.width()) {
+            QToolTip::showText(help->globalPos(), text, viewport(), cell);
+        } else if (!toolTip().isEmpty()) {
+            QToolTip::showText(help->globalPos(), toolTip(), viewport());
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+void CellGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    Header(horizontalHeader())->SetCurrent(current.isValid() ? current.column() : -1);
+    Header(verticalHeader())->SetCurrent(current.isValid() ? current.row() : -1);
 }
 
 }  // namespace app

@@ -1,9 +1,13 @@
 // An editable grid of texts over a CellTableModel: 20 x 20 px cells with
-// 1-px lines, one fixed header row and column, range selection, and a cell
-// editor that hands every change of its text to the model as it is typed
-// (each keystroke, cut, paste) and once more when it closes.
+// 1-px lines, one fixed header row and column whose borders can be dragged,
+// range selection, and a cell editor that hands every change of its text to
+// the model as it is typed (each keystroke, cut, paste) and once more when
+// it closes. The grid keeps the keys of a spreadsheet: Tab leaves the grid,
+// arrows leave an editor opened by typing, Esc takes the session back, and
+// Ctrl+C, Ctrl+V and Delete act on the selected block.
 #pragma once
 
+#include <QRect>
 #include <QTableView>
 
 #include "cell_table_model.h"
@@ -18,14 +22,43 @@ public:
 
     explicit CellGrid(CellTableModel* model, QWidget* parent = nullptr);
 
-    CellTableModel* Cells() const { return cells_; }
+    using QTableView::edit;
 
-    // The view index of table cell (column, row); row and column 0 are the
-    // headers and have none.
-    QModelIndex CellIndex(int column, int row) const;
+    // The selected block as table columns and rows (from 1); the current
+    // cell alone when nothing is selected, (1, 1) when there is none.
+    QRect SelectedCells() const;
+    // Makes table cell (column, row) the current and only selected cell,
+    // scrolled into view, and gives the grid the focus.
+    void SelectCell(int column, int row);
+    // Commits the text of an open cell editor and closes it.
+    void FinishEditing();
+
+signals:
+    // A cell editor opened; it ends with EditingFinished, or with
+    // EditingCancelled when Esc asks for the texts from before it.
+    void EditingStarted();
+    void EditingFinished();
+    void EditingCancelled();
+    // Keys on the grid itself (not in an editor).
+    void CopyRequested();
+    void PasteRequested();
+    void ClearRequested();
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
-    CellTableModel* cells_;
+    void EndSession(bool kept);
+
+    // An editor is open, and it was opened by typing into the cell: then
+    // the arrow keys leave it, as in a spreadsheet.
+    bool editing_ = false;
+    bool openedByTyping_ = false;
 };
 
 }  // namespace app

@@ -44,8 +44,30 @@ std::string CellTableModel::CellText(int column, int row) const {
 }
 
 void CellTableModel::SetCellText(int column, int row, const std::string& text) {
-    store_.SetCellText(column, row, text);
+    if (observer_) {
+        const std::string before = store_.CellText(column, row);
+        if (before == text) return;
+        store_.SetCellText(column, row, text);
+        observer_(column, row, before, text);
+    } else {
+        store_.SetCellText(column, row, text);
+    }
+    ShowChanged(column, row);
+}
+
+void CellTableModel::ShowChanged(int column, int row) {
     if (column >= columns_ || row >= rows_ || column < 0 || row < 0) return;
+    if (batchDepth_ > 0) {
+        if (row == 0 || column == 0) {
+            dirtyHeaders_ = true;
+        } else {
+            dirtyLeft_ = dirtyRight_ < dirtyLeft_ ? column : std::min(dirtyLeft_, column);
+            dirtyTop_ = dirtyBottom_ < dirtyTop_ ? row : std::min(dirtyTop_, row);
+            dirtyRight_ = std::max(dirtyRight_, column);
+            dirtyBottom_ = std::max(dirtyBottom_, row);
+        }
+        return;
+    }
     if (row == 0 && column > 0) {
         emit headerDataChanged(Qt::Horizontal, column - 1, column - 1);
     } else if (column == 0 && row > 0) {
@@ -53,6 +75,29 @@ void CellTableModel::SetCellText(int column, int row, const std::string& text) {
     } else if (row > 0 && column > 0) {
         const QModelIndex cell = index(row - 1, column - 1);
         emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+    }
+}
+
+void CellTableModel::BeginBatch() {
+    if (batchDepth_++ == 0) {
+        dirtyLeft_ = dirtyTop_ = 0;
+        dirtyRight_ = dirtyBottom_ = -1;
+        dirtyHeaders_ = false;
+    }
+}
+
+void CellTableModel::EndBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return;
+    // The table may have shrunk since a cell was written.
+    const int right = std::min(dirtyRight_, columns_ - 1);
+    const int bottom = std::min(dirtyBottom_, rows_ - 1);
+    if (dirtyLeft_ <= right && dirtyTop_ <= bottom) {
+        emit dataChanged(index(dirtyTop_ - 1, dirtyLeft_ - 1), index(bottom - 1, right - 1),
+                         {Qt::DisplayRole, Qt::EditRole});
+    }
+    if (dirtyHeaders_) {
+        if (columns_ > 1) emit headerDataChanged(Qt::Horizontal, 0, columns_ - 2);
+        if (rows_ > 1) emit headerDataChanged(Qt::Vertical, 0, rows_ - 2);
     }
 }
 

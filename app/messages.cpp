@@ -2,10 +2,13 @@
 // messages.h.
 #include "messages.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QRect>
 #include <QScreen>
+#include <QTranslator>
 #include <QWidget>
 #include <utility>
 
@@ -13,10 +16,8 @@ namespace app {
 
 namespace {
 
-void ShowRealMessageBox(const MessageBoxContent& content) {
-    QMessageBox box(content.icon, content.caption, content.text, QMessageBox::Ok);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Ok);
+// Shows `box` modal in the middle of the screen and waits for its answer.
+int Run(QMessageBox& box) {
     // Qt would centre the box over the active window; it belongs in the
     // middle of the screen, which needs its final size, known once shown.
     box.setWindowModality(Qt::ApplicationModal);
@@ -26,12 +27,48 @@ void ShowRealMessageBox(const MessageBoxContent& content) {
         frame.moveCenter(screen->availableGeometry().center());
         box.move(frame.topLeft());
     }
-    box.exec();
+    return box.exec();
+}
+
+void ShowRealMessageBox(const MessageBoxContent& content) {
+    QMessageBox box(content.icon, content.caption, content.text, QMessageBox::Ok);
+    // The button says "OK" whatever language Qt's own texts are in.
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    Run(box);
+}
+
+QMessageBox::StandardButton AskRealQuestion(const QuestionContent& question) {
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), question.text);
+    const auto add = [&box](QMessageBox::StandardButton button, const char* text) {
+        box.addButton(button);
+        box.button(button)->setText(QString::fromUtf8(text));
+    };
+    if (question.answers == QuestionContent::YesNo) {
+        add(QMessageBox::Yes, "Да");
+        add(QMessageBox::No, "Нет");
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        add(QMessageBox::Save, "Сохранить");
+        add(QMessageBox::Discard, "Не сохранять");
+        add(QMessageBox::Cancel, "Отмена");
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+    }
+    Run(box);
+    return box.standardButton(box.clickedButton());
 }
 
 MessageBoxShower& CurrentShower() {
     static MessageBoxShower shower = ShowRealMessageBox;
     return shower;
+}
+
+QuestionAsker& CurrentAsker() {
+    static QuestionAsker asker = AskRealQuestion;
+    return asker;
 }
 
 }  // namespace
@@ -60,6 +97,26 @@ void ShowMessageBox(const MessageBoxContent& content) {
 MessageBoxShower SetMessageBoxShower(MessageBoxShower shower) {
     if (!shower) shower = ShowRealMessageBox;
     return std::exchange(CurrentShower(), std::move(shower));
+}
+
+QMessageBox::StandardButton AskQuestion(const QuestionContent& question) {
+    if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+    return CurrentAsker()(question);
+}
+
+QuestionAsker SetQuestionAsker(QuestionAsker asker) {
+    if (!asker) asker = AskRealQuestion;
+    return std::exchange(CurrentAsker(), std::move(asker));
+}
+
+void LoadQtTranslations() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_ru"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
 }
 
 }  // namespace app

@@ -41,4 +41,30 @@ void ShowMessageBox(const MessageBoxContent& content);
 // the one it replaced.
 MessageBoxShower SetMessageBoxShower(MessageBoxShower shower);
 
+// A question with its answers, in a modal box titled with the application
+// title and centred on the screen like every box.
+struct QuestionContent {
+    // Да / Нет, Esc meaning Нет; or Сохранить / Не сохранять / Отмена, Esc
+    // meaning Отмена.
+    enum Answers { YesNo, SaveDiscardCancel };
+
+    QString text;
+    Answers answers = YesNo;
+
+    friend bool operator==(const QuestionContent&, const QuestionContent&) = default;
+};
+
+// The answer: QMessageBox::Yes or No; Save, Discard or Cancel.
+using QuestionAsker = std::function<QMessageBox::StandardButton(const QuestionContent&)>;
+
+QMessageBox::StandardButton AskQuestion(const QuestionContent& question);
+
+// Replaces the asker as SetMessageBoxShower replaces the shower.
+QuestionAsker SetQuestionAsker(QuestionAsker asker);
+
+// Qt's own texts a person meets (file dialogs, standard buttons, the menus
+// of edit boxes) in Russian, like the window's captions, from the
+// translations installed with Qt.
+void LoadQtTranslations();
+
 }  // namespace app

@@ -3,6 +3,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 namespace app {
 
@@ -15,6 +16,7 @@ NodeCountBox::NodeCountBox(QWidget* parent) : QSpinBox(parent) {
     setAccelerated(false);
     setKeyboardTracking(true);
     setValue(kInitial);
+    setFocusPolicy(Qt::StrongFocus);
     shownText_ = lineEdit()->text();
     // Typing reaches the line's own signal; a step rewrites the line with its
     // signals blocked and is seen only through the spin box's signal. Each
@@ -35,6 +37,14 @@ void NodeCountBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QSpinBox::keyPressEvent(event);
+}
+
+void NodeCountBox::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QSpinBox::wheelEvent(event);
 }
 
 }  // namespace app

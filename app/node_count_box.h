@@ -8,8 +8,6 @@
 #include <QString>
 #include <cstdint>
 
-class QLineEdit;
-
 namespace app {
 
 class NodeCountBox : public QSpinBox {
@@ -23,11 +21,13 @@ public:
     explicit NodeCountBox(QWidget* parent = nullptr);
 
     std::int16_t Position() const { return static_cast<std::int16_t>(value()); }
-    QLineEdit* Edit() const { return lineEdit(); }
 
 protected:
     // Only the up and down keys step the count; Page Up and Page Down do not.
     void keyPressEvent(QKeyEvent* event) override;
+    // The wheel steps the count only while the box has the focus, so that
+    // scrolling past it never changes the graph.
+    void wheelEvent(QWheelEvent* event) override;
 
 signals:
     // Every change of the edit line's text: each keystroke and each step of

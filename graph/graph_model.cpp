@@ -20,6 +20,17 @@ void ResizeMatrix(AdjacencyMatrix& adjacency, std::size_t n) {
     for (auto& row : adjacency) row.resize(n);
 }
 
+// Reads one cell of `table` with `read`, naming the cell when it fails.
+template <typename Read>
+std::int32_t ReadCell(const TextTable& table, int column, int row, Read read) {
+    const std::string text = table.CellText(column, row);
+    try {
+        return read(text);
+    } catch (const ConversionError&) {
+        throw CellConversionError(text, table, column, row);
+    }
+}
+
 }  // namespace
 
 std::int32_t LinkWeight(std::size_t source, std::size_t target, std::string_view text) {
@@ -41,8 +52,8 @@ void ReadNodePoints(const TextTable& nodeTable, std::int16_t nodeCount, NodePoin
     for (std::size_t i = 0; i < n; ++i) {
         const int row = static_cast<int>(i) + 1;
         // X is stored before Y is read, so a bad Y leaves the new X in place.
-        points[i].X = PlotToSurface(CoordinateValue(nodeTable.CellText(1, row)), 0).X;
-        points[i].Y = PlotToSurface(0, CoordinateValue(nodeTable.CellText(2, row))).Y;
+        points[i].X = PlotToSurface(ReadCell(nodeTable, 1, row, CoordinateValue), 0).X;
+        points[i].Y = PlotToSurface(0, ReadCell(nodeTable, 2, row, CoordinateValue)).Y;
     }
 }
 
@@ -63,7 +74,9 @@ void ReadAdjacency(TextTable& matrixTable, std::int16_t nodeCount, AdjacencyMatr
                 adjacency[source][target] = kNoLink;
                 continue;
             }
-            adjacency[source][target] = LinkWeight(source, target, matrixTable.CellText(c, r));
+            adjacency[source][target] = ReadCell(matrixTable, c, r, [&](std::string_view text) {
+                return LinkWeight(source, target, text);
+            });
         }
     }
 }

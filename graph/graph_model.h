@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cell_text.h"
 #include "text_table.h"
 
 namespace graph {
@@ -49,18 +50,36 @@ std::int32_t LinkWeight(std::size_t source, std::size_t target, std::string_view
 // fails too. Throws ConversionError.
 std::int32_t CoordinateValue(std::string_view text);
 
+// A cell of a table that is not an integer: the conversion's error with the
+// table and the cell it stands in, so that the window can show the person
+// which cell it was.
+class CellConversionError : public ConversionError {
+public:
+    CellConversionError(const std::string& text, const TextTable& table, int column, int row)
+        : ConversionError(text), table_(&table), column_(column), row_(row) {}
+
+    const TextTable& Table() const noexcept { return *table_; }
+    int Column() const noexcept { return column_; }
+    int Row() const noexcept { return row_; }
+
+private:
+    const TextTable* table_;
+    int column_;
+    int row_;
+};
+
 // Sizes `points` to nodeCount entries and `adjacency` to nodeCount x
 // nodeCount (surviving entries keep their values, new ones are 0), then reads
 // X and Y of node r from columns 1 and 2 of row r, node by node, X before Y.
-// The first cell that is not an integer throws ConversionError; what was
-// stored before it stays.
+// The first cell that is not an integer throws CellConversionError; what
+// was stored before it stays.
 void ReadNodePoints(const TextTable& nodeTable, std::int16_t nodeCount, NodePoints& points,
                     AdjacencyMatrix& adjacency);
 
 // Reads cell (c, r) into adjacency[c - 1][r - 1], column by column and row by
 // row within a column. Diagonal cells are emptied in the table and read as
 // kNoLink; other empty cells are kNoLink. The first cell that is not an
-// integer throws ConversionError; entries set and diagonal cells emptied
+// integer throws CellConversionError; entries set and diagonal cells emptied
 // before it stay so.
 void ReadAdjacency(TextTable& matrixTable, std::int16_t nodeCount, AdjacencyMatrix& adjacency);
 

@@ -17,4 +17,11 @@ void CellStore::SetCellText(int column, int row, const std::string& text) {
     }
 }
 
+std::vector<std::pair<int, int>> CellStore::FilledCells() const {
+    std::vector<std::pair<int, int>> cells;
+    cells.reserve(texts_.size());
+    for (const auto& entry : texts_) cells.push_back(entry.first);
+    return cells;
+}
+
 }  // namespace graph

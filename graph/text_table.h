@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace graph {
 
@@ -26,6 +27,9 @@ class CellStore : public TextTable {
 public:
     std::string CellText(int column, int row) const override;
     void SetCellText(int column, int row, const std::string& text) override;
+
+    // The (column, row) of every cell that holds a text, wherever it lies.
+    std::vector<std::pair<int, int>> FilledCells() const;
 
 private:
     std::map<std::pair<int, int>, std::string> texts_;

@@ -184,7 +184,7 @@ protected:
     // it commits, mirror included, without a key press per character.
     void Commit(int column, int row, const QString& text) {
         app::CellGrid* view = Grid("StringGrid2");
-        ASSERT_TRUE(view->model()->setData(view->CellIndex(column, row), text));
+        ASSERT_TRUE(view->model()->setData(Index("StringGrid2", column, row), text));
         Expect("StringGrid2", column, row, text);
     }
 
@@ -296,7 +296,7 @@ protected:
     }
 
     std::string Differences(const char* grid, const Texts& expected, int columns) const {
-        const app::CellTableModel* cells = Grid(grid)->Cells();
+        const app::CellTableModel* cells = Model(grid);
         int differing = 0;
         std::string first;
         for (int column = 1; column <= columns; ++column) {

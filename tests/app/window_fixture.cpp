@@ -16,12 +16,31 @@ void WindowTest::SetUp() {
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
     previousShower_ = app::SetMessageBoxShower(
         [this](const app::MessageBoxContent& content) { shown.push_back(content); });
+    previousAsker_ = app::SetQuestionAsker([this](const app::QuestionContent& question) {
+        asked.push_back(question);
+        if (answers.empty()) {
+            return question.answers == app::QuestionContent::YesNo ? QMessageBox::No
+                                                                   : QMessageBox::Cancel;
+        }
+        const QMessageBox::StandardButton answer = answers.front();
+        answers.pop_front();
+        return answer;
+    });
+    previousChooser_ = app::SetFileChooser([this](const app::FileRequest& request) {
+        requested.push_back(request);
+        if (choices.empty()) return app::FileChoice{};
+        app::FileChoice choice = choices.front();
+        choices.pop_front();
+        return choice;
+    });
     RestartForm();
 }
 
 void WindowTest::TearDown() {
     form.reset();
     app::SetMessageBoxShower(previousShower_);
+    app::SetQuestionAsker(previousAsker_);
+    app::SetFileChooser(previousChooser_);
     QDir::setCurrent(previousFolder_);
 }
 
@@ -35,7 +54,7 @@ void WindowTest::RestartForm() {
 
 QLineEdit* WindowTest::OpenEditor(const char* grid, int column, int row) {
     app::CellGrid* view = Grid(grid);
-    const QModelIndex index = view->CellIndex(column, row);
+    const QModelIndex index = Index(grid, column, row);
     view->setCurrentIndex(index);
     view->edit(index);
     auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(index));
@@ -64,12 +83,12 @@ void WindowTest::Click(const char* button) {
 QString WindowTest::LabelText(const char* name) const { return Find<QLabel>(name)->text(); }
 
 QString WindowTest::Cell(const char* grid, int column, int row) const {
-    return Grid(grid)->Cells()->Text(column, row);
+    return Model(grid)->Text(column, row);
 }
 
-int WindowTest::Rows(const char* grid) const { return Grid(grid)->Cells()->RowCount(); }
+int WindowTest::Rows(const char* grid) const { return Grid(grid)->model()->rowCount() + 1; }
 
-int WindowTest::Columns(const char* grid) const { return Grid(grid)->Cells()->ColumnCount(); }
+int WindowTest::Columns(const char* grid) const { return Grid(grid)->model()->columnCount() + 1; }
 
 bool WindowTest::ColourNear(int x, int y, QRgb colour, int radius) const {
     for (int dy = -radius; dy <= radius; ++dy) {

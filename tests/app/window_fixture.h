@@ -1,20 +1,25 @@
 // A main window started in a scratch folder that holds the default 1.bmp,
-// with every message box recorded instead of shown, and the small steps a
-// person takes: typing into a cell, clicking a button, reading a label.
+// with every message box and question recorded instead of shown (questions
+// answered from a queue, file dialogs too), and the small steps a person
+// takes: typing into a cell, clicking a button, reading a label.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QString>
 #include <QTemporaryDir>
+#include <deque>
 #include <memory>
 #include <ostream>
 #include <vector>
 
 #include "Unit1.h"
 #include "cell_grid.h"
+#include "cell_table_model.h"
+#include "file_dialogs.h"
 #include "messages.h"
 
 // Texts in failure messages as text, not as arrays of code units.
@@ -43,6 +48,14 @@ protected:
         return widget;
     }
     app::CellGrid* Grid(const char* name) const { return Find<app::CellGrid>(name); }
+    // The texts behind a grid, those beyond its size included.
+    app::CellTableModel* Model(const char* grid) const {
+        return qobject_cast<app::CellTableModel*>(Grid(grid)->model());
+    }
+    // The view's index of table cell (column, row).
+    QModelIndex Index(const char* grid, int column, int row) const {
+        return Grid(grid)->model()->index(row - 1, column - 1);
+    }
 
     // Opens the cell editor of (column, row) with its text selected, as a
     // double click does.
@@ -67,10 +80,18 @@ protected:
     bool TextIn(const QRect& area) const;
 
     std::vector<app::MessageBoxContent> shown;
+    std::vector<app::QuestionContent> asked;
+    // Answers to the questions, in turn; Cancel or No when none is left.
+    std::deque<QMessageBox::StandardButton> answers;
+    std::vector<app::FileRequest> requested;
+    // Files the dialogs choose, in turn; cancelled when none is left.
+    std::deque<app::FileChoice> choices;
     std::unique_ptr<TForm1> form;
     QTemporaryDir folder;
 
 private:
     QString previousFolder_;
     app::MessageBoxShower previousShower_;
+    app::QuestionAsker previousAsker_;
+    app::FileChooser previousChooser_;
 };

@@ -96,7 +96,7 @@ TEST_F(WindowTest, HeaderCellsCannotBeEditedAndGridCellsAre20Pixels) {
     EXPECT_EQ(grid->rowHeight(0), 20);
     EXPECT_EQ(grid->horizontalHeader()->height(), 20);
     EXPECT_EQ(grid->verticalHeader()->width(), 20);
-    EXPECT_TRUE(grid->model()->flags(grid->CellIndex(1, 1)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(grid->model()->flags(Index("StringGrid2", 1, 1)) & Qt::ItemIsEditable);
 }
 
 TEST_F(WindowTest, ImageShowsTheSurfaceStretchedOverItsWholeArea) {
@@ -326,7 +326,7 @@ TEST_F(WindowTest, EditorClosingByFocusMovingToAButtonMirrorsTheFinalText) {
     editor->setFocus();
     QTest::keyClicks(editor, "8");
     QTest::mouseClick(Find<QPushButton>("Button3"), Qt::LeftButton);
-    EXPECT_EQ(Grid("StringGrid2")->indexWidget(Grid("StringGrid2")->CellIndex(2, 3)), nullptr);
+    EXPECT_EQ(Grid("StringGrid2")->indexWidget(Index("StringGrid2", 2, 3)), nullptr);
     EXPECT_EQ(Cell("StringGrid2", 3, 2), "8");
     EXPECT_TRUE(shown.empty());
     // The link typed just before the click is drawn by that very click.
@@ -380,7 +380,7 @@ TEST_F(WindowTest, StartUpWithoutBackgroundReportsAndLeavesGridsAsDesigned) {
 }
 
 TEST_F(WindowTest, MirrorRunsOnEveryEditAndOnCloseButNeverOnProgramWrites) {
-    app::CellTableModel* matrix = Grid("StringGrid2")->Cells();
+    app::CellTableModel* matrix = Model("StringGrid2");
     QSignalSpy edits(matrix, &app::CellTableModel::TextEdited);
     auto edit = [&](int k) { return edits.at(k).at(0).toInt() * 1000 + edits.at(k).at(1).toInt(); };
 

@@ -1,0 +1,80 @@
+// The replaceable file chooser; see file_dialogs.h.
+#include "file_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QWidget>
+#include <utility>
+
+namespace app {
+
+namespace {
+
+FileChoice ChooseWithDialog(const FileRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow());
+    // Qt's own dialog, so that its texts are in the program's language
+    // whatever the desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    switch (request.purpose) {
+        case FileRequest::Purpose::OpenGraph:
+            dialog.setWindowTitle(QStringLiteral("Открыть граф"));
+            dialog.setAcceptMode(QFileDialog::AcceptOpen);
+            dialog.setFileMode(QFileDialog::ExistingFile);
+            dialog.setNameFilter(GraphFilter());
+            break;
+        case FileRequest::Purpose::SaveGraph:
+            dialog.setWindowTitle(QStringLiteral("Сохранить граф"));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setNameFilter(GraphFilter());
+            dialog.setDefaultSuffix(QStringLiteral("json"));
+            break;
+        case FileRequest::Purpose::SavePicture:
+            dialog.setWindowTitle(QStringLiteral("Сохранить рисунок"));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setNameFilters({PngFilter(), BmpFilter()});
+            break;
+    }
+    const QFileInfo start(request.start);
+    if (start.isDir()) {
+        dialog.setDirectory(request.start);
+    } else {
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
+}
+
+FileChooser& CurrentChooser() {
+    static FileChooser chooser = ChooseWithDialog;
+    return chooser;
+}
+
+QString& LastFolder() {
+    static QString folder;
+    return folder;
+}
+
+}  // namespace
+
+QString GraphFilter() { return QStringLiteral("Граф (*.json)"); }
+QString PngFilter() { return QStringLiteral("Рисунок PNG (*.png)"); }
+QString BmpFilter() { return QStringLiteral("Рисунок BMP (*.bmp)"); }
+
+FileChoice ChooseFile(const FileRequest& request) { return CurrentChooser()(request); }
+
+FileChooser SetFileChooser(FileChooser chooser) {
+    if (!chooser) chooser = ChooseWithDialog;
+    return std::exchange(CurrentChooser(), std::move(chooser));
+}
+
+QString DialogFolder() {
+    if (!LastFolder().isEmpty()) return LastFolder();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void RememberFolderOf(const QString& path) { LastFolder() = QFileInfo(path).absolutePath(); }
+
+}  // namespace app

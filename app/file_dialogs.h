@@ -1,0 +1,47 @@
+// Choosing a file to open or save, through one replaceable chooser, as
+// message boxes go through one replaceable shower: tests answer in place of
+// a person. The dialogs start in the folder of the last file opened or saved
+// while the program runs, otherwise in the person's documents folder.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace app {
+
+struct FileRequest {
+    enum class Purpose { OpenGraph, SaveGraph, SavePicture };
+
+    Purpose purpose = Purpose::OpenGraph;
+    // Where the dialog starts: a folder, or a file name in one.
+    QString start;
+
+    friend bool operator==(const FileRequest&, const FileRequest&) = default;
+};
+
+struct FileChoice {
+    // Empty when the person cancelled.
+    QString path;
+    // The filter chosen, e.g. "Рисунок PNG (*.png)".
+    QString filter;
+};
+
+using FileChooser = std::function<FileChoice(const FileRequest&)>;
+
+// The filters the dialogs offer.
+QString GraphFilter();
+QString PngFilter();
+QString BmpFilter();
+
+FileChoice ChooseFile(const FileRequest& request);
+
+// Replaces the chooser (an empty function restores the real dialogs) and
+// returns the one it replaced.
+FileChooser SetFileChooser(FileChooser chooser);
+
+// The folder the next dialog starts in, and the file whose folder it
+// becomes after an opening or a saving.
+QString DialogFolder();
+void RememberFolderOf(const QString& path);
+
+}  // namespace app

@@ -1,0 +1,200 @@
+// Graph files and pictures as the window reads and writes them; see
+// graph_files.h.
+#include "graph_files.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <variant>
+
+#include "node_layout.h"
+
+namespace app {
+
+namespace {
+
+QString Name(const QString& path) { return QFileInfo(path).fileName(); }
+
+QString Key(document::Table table) {
+    return table == document::Table::Nodes ? QStringLiteral("nodes") : QStringLiteral("matrix");
+}
+
+// A cell or row as the file addresses it, e.g. matrix[1][0].
+QString Place(const document::Fault& fault, bool cell) {
+    QString place = QStringLiteral("%1[%2]").arg(Key(fault.table)).arg(fault.row);
+    if (cell) place += QStringLiteral("[%1]").arg(fault.column);
+    return place;
+}
+
+QString ValueText(const document::Fault& fault) {
+    switch (fault.value) {
+        case document::ValueKind::Array:
+            return QStringLiteral("массив");
+        case document::ValueKind::Object:
+            return QStringLiteral("объект");
+        case document::ValueKind::Null:
+            return QStringLiteral("null");
+        default:
+            return QString::fromStdString(fault.text);
+    }
+}
+
+QString ReadReason(const QString& path, const QFile& file) {
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("такого файла нет");
+    if (info.isDir()) return QStringLiteral("это папка, а не файл");
+    if (!info.isReadable()) return QStringLiteral("нет права его читать");
+    return file.errorString();
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        throw FileError(QStringLiteral("Файл «%1» не открыт: %2.")
+                            .arg(Name(path), ReadReason(path, file))
+                            .toStdString());
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        throw FileError(QStringLiteral("Файл «%1» не прочитан: %2.")
+                            .arg(Name(path), file.errorString())
+                            .toStdString());
+    }
+    return bytes;
+}
+
+// Writes `bytes` through a temporary file that replaces `path` only once it
+// is whole and synced.
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw FileError(
+            QStringLiteral("Файл «%1» не сохранён: %2.").arg(Name(path), reason).toStdString());
+    }
+}
+
+}  // namespace
+
+QString FaultText(const QString& fileName, const document::Fault& fault) {
+    using Kind = document::Fault::Kind;
+    QString why;
+    switch (fault.kind) {
+        case Kind::Malformed:
+            why = QStringLiteral("это не JSON: ошибка в строке %1, столбце %2 (%3)")
+                      .arg(fault.line)
+                      .arg(fault.lineColumn)
+                      .arg(QString::fromStdString(fault.text));
+            break;
+        case Kind::NotAnObject:
+            why = QStringLiteral(
+                "граф в нём должен быть объектом JSON с ключами "
+                "\"nodes\" и \"matrix\"");
+            break;
+        case Kind::UnknownKey:
+            why = QStringLiteral(
+                      "в нём неизвестный ключ \"%1\"; граф описывают только "
+                      "\"nodes\" и \"matrix\"")
+                      .arg(QString::fromStdString(fault.text));
+            break;
+        case Kind::RepeatedKey:
+            why = QStringLiteral("ключ \"%1\" встречается в нём дважды")
+                      .arg(QString::fromStdString(fault.text));
+            break;
+        case Kind::TableNotArray:
+            why = QStringLiteral("значение \"%1\" не массив").arg(Key(fault.table));
+            break;
+        case Kind::RowNotArray:
+            why = QStringLiteral("%1 не массив").arg(Place(fault, false));
+            break;
+        case Kind::MissingMatrix:
+            why = QStringLiteral("в нём нет матрицы смежности \"matrix\"");
+            break;
+        case Kind::TooFewNodes:
+            why = QStringLiteral(
+                      "строк в \"matrix\": %1, а узлов в графе должно быть не меньше "
+                      "двух")
+                      .arg(fault.count);
+            break;
+        case Kind::RowLength:
+            why = QStringLiteral(
+                      "ячеек в %1: %2, а строк в \"matrix\": %3; матрица должна быть "
+                      "квадратной")
+                      .arg(Place(fault, false))
+                      .arg(fault.count)
+                      .arg(fault.expected);
+            break;
+        case Kind::PairCount:
+            why = QStringLiteral("пар координат в \"nodes\": %1, а строк в \"matrix\": %2")
+                      .arg(fault.count)
+                      .arg(fault.expected);
+            break;
+        case Kind::PairLength:
+            why = QStringLiteral("координат в %1: %2, а нужны две, X и Y")
+                      .arg(Place(fault, false))
+                      .arg(fault.count);
+            break;
+        case Kind::NotInteger:
+            why = QStringLiteral(
+                      "в %1 стоит %2, а ячейка может быть только текстом, целым "
+                      "числом или null")
+                      .arg(Place(fault, true), ValueText(fault));
+            break;
+        case Kind::OutOfRange:
+            why = QStringLiteral("число %1 в %2 не умещается в 32 бита")
+                      .arg(QString::fromStdString(fault.text), Place(fault, true));
+            break;
+        case Kind::NotConvertible:
+            why = QStringLiteral("в %1 не целое число: «%2»")
+                      .arg(Place(fault, true), QString::fromStdString(fault.text));
+            break;
+    }
+    return QStringLiteral("Файл «%1» не открыт: %2.").arg(fileName, why);
+}
+
+document::GraphTexts ReadGraphFile(const QString& path) {
+    const QByteArray bytes = ReadBytes(path);
+    auto read = document::ReadGraphTexts(std::string_view(bytes.constData(), bytes.size()));
+    if (const auto* fault = std::get_if<document::Fault>(&read)) {
+        throw FileError(FaultText(Name(path), *fault).toStdString());
+    }
+    auto texts = std::get<document::GraphTexts>(std::move(read));
+    const int n = static_cast<int>(texts.matrix.size());
+    if (n > kMostWindowNodes) {
+        throw FileError(QStringLiteral("Файл «%1» не открыт: в графе %2 узлов, а окно вмещает "
+                                       "не больше 100. Такие графы читает graphway.")
+                            .arg(Name(path))
+                            .arg(n)
+                            .toStdString());
+    }
+    if (texts.nodes.empty()) {
+        for (const auto& [x, y] : graph::CircleLayout(n)) {
+            texts.nodes.push_back({std::to_string(x), std::to_string(y)});
+        }
+    }
+    return texts;
+}
+
+void WriteGraphFile(const QString& path, const document::GraphTexts& texts) {
+    WriteBytes(path, QByteArray::fromStdString(document::WriteGraphTexts(texts)));
+}
+
+void WriteImageFile(const QString& path, const QImage& image) {
+    const bool bmp =
+        QFileInfo(path).suffix().compare(QStringLiteral("bmp"), Qt::CaseInsensitive) == 0;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // BMP without an alpha channel: 24 bits, as the background file is.
+    const QImage written = bmp ? image.convertToFormat(QImage::Format_RGB888) : image;
+    if (!written.save(&buffer, bmp ? "BMP" : "PNG")) {
+        throw FileError(QStringLiteral("Рисунок «%1» не сохранён: его не удалось закодировать.")
+                            .arg(Name(path))
+                            .toStdString());
+    }
+    WriteBytes(path, bytes);
+}
+
+}  // namespace app

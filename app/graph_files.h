@@ -1,0 +1,42 @@
+// The files the window reads and writes: graph files taken into the tables'
+// texts and written from them, and the picture written as an image. Every
+// failure is a FileError whose message tells the person, in the window's
+// language and with the file's name, why the file was not taken or not
+// written. Writing never damages the file it replaces: the new contents go
+// to a temporary file in the same folder, which replaces the old one only
+// once it is whole and on the disk.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <stdexcept>
+
+#include "graph_document.h"
+
+namespace app {
+
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The most nodes the window holds.
+constexpr int kMostWindowNodes = 100;
+
+// The texts of the graph file `path`, with nodes on a circle when the file
+// has none. Throws FileError for a file that cannot be read, is not a graph
+// document, or has more nodes than the window holds.
+document::GraphTexts ReadGraphFile(const QString& path);
+
+// Writes `texts` to `path` as a graph file. Throws FileError.
+void WriteGraphFile(const QString& path, const document::GraphTexts& texts);
+
+// Writes `image` to `path` as PNG or BMP, by the name's extension. Throws
+// FileError.
+void WriteImageFile(const QString& path, const QImage& image);
+
+// The person's words for a fault of the file named `fileName`.
+QString FaultText(const QString& fileName, const document::Fault& fault);
+
+}  // namespace app

@@ -1,0 +1,15 @@
+// Places for nodes that have none yet, in user coordinates.
+#pragma once
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace graph {
+
+// n nodes on a circle of radius 150 around the origin, node 1 at the top and
+// the rest clockwise: node k at (round(150 sin t), round(150 cos t)) with
+// t = 2 pi (k - 1) / n, halves rounded away from zero.
+std::vector<std::pair<std::int32_t, std::int32_t>> CircleLayout(int n);
+
+}  // namespace graph
