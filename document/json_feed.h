@@ -57,9 +57,12 @@ inline bool ReadShortInteger(std::string_view token, std::int64_t& value) {
     if (negative) ++p;
     const char* const digits = p;
     std::int64_t magnitude = 0;
-    while (p != end && *p >= '0' && *p <= '9') magnitude = magnitude * 10 + (*p++ - '0');
+    while (p != end && *p >= '0' && *p <= '9') {
+        if (p - digits == 18) return false;
+        magnitude = magnitude * 10 + (*p++ - '0');
+    }
     const auto count = p - digits;
-    if (count == 0 || count > 18 || (count > 1 && *digits == '0')) return false;
+    if (count == 0 || (count > 1 && *digits == '0')) return false;
     if (TrimTrailingSpace({p, static_cast<std::size_t>(end - p)}).size() != 0) return false;
     value = negative ? -magnitude : magnitude;
     return true;

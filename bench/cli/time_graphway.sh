@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Times graphway, reading included, on complete graphs of 100, 300 and 1000
 # nodes (every link present), once with JSON integer cells and once with the
-# cells written as typed texts. Prints the median wall time of each.
-# Run by hand, not by ctest:
+# cells written as typed texts, side by side with cat of the same file.
+# Prints the median wall time of each and graphway's time as a multiple of
+# cat's. Run by hand, not by ctest:
 #   bench/cli/time_graphway.sh [path/to/graphway]
 set -euo pipefail
 
@@ -42,33 +43,39 @@ make_document() {
     }'
 }
 
-# median_seconds FILE: the median of `runs` timed runs of graphway on FILE.
+# median_seconds FILE: the medians of `runs` timed runs of cat and of
+# graphway on FILE, in that order, one a line.
 median_seconds() {
     if command -v hyperfine > /dev/null; then
         hyperfine -N --style none --warmup 3 --runs "$runs" --export-json "$work/times.json" \
-            "$graphway $1" > /dev/null
-        sed -n 's/.*"median": *\([0-9.e+-]*\).*/\1/p' "$work/times.json" | head -n 1
+            "cat $1" "$graphway $1" > /dev/null
+        sed -n 's/.*"median": *\([0-9.e+-]*\).*/\1/p' "$work/times.json"
     else
-        local times=() start end
-        for _ in $(seq "$runs"); do
-            start=$(date +%s%N)
-            "$graphway" "$1" > /dev/null
-            end=$(date +%s%N)
-            times+=("$((end - start))")
+        local program times start end
+        for program in cat "$graphway"; do
+            times=()
+            for _ in $(seq "$runs"); do
+                start=$(date +%s%N)
+                "$program" "$1" > /dev/null
+                end=$(date +%s%N)
+                times+=("$((end - start))")
+            done
+            printf '%s\n' "${times[@]}" | sort -n |
+                awk '{ t[NR] = $1 } END { printf "%.6f\n", t[int((NR + 1) / 2)] / 1e9 }'
         done
-        printf '%s\n' "${times[@]}" | sort -n |
-            awk '{ t[NR] = $1 } END { printf "%.6f\n", t[int((NR + 1) / 2)] / 1e9 }'
     fi
 }
 
-printf '%-8s %6s %10s %12s  %s\n' cells n bytes "median ms" answer
+printf '%-8s %6s %10s %9s %9s %7s  %s\n' cells n bytes "cat ms" "ms" "x cat" answer
 for kind in numbers texts; do
     for n in "${sizes[@]}"; do
         document="$work/complete_${kind}_$n.json"
         make_document "$n" "$kind" > "$document"
         answer=$("$graphway" "$document" | tr '\n' ' ')
-        seconds=$(median_seconds "$document")
-        printf '%-8s %6d %10d %12.2f  %s\n' "$kind" "$n" "$(stat -c %s "$document")" \
-            "$(awk -v s="$seconds" 'BEGIN { print s * 1000 }')" "$answer"
+        mapfile -t seconds < <(median_seconds "$document")
+        printf '%-8s %6d %10d %9.2f %9.2f %7.1f  %s\n' "$kind" "$n" "$(stat -c %s "$document")" \
+            "$(awk -v s="${seconds[0]}" 'BEGIN { print s * 1000 }')" \
+            "$(awk -v s="${seconds[1]}" 'BEGIN { print s * 1000 }')" \
+            "$(awk -v c="${seconds[0]}" -v g="${seconds[1]}" 'BEGIN { print g / c }')" "$answer"
     done
 done
