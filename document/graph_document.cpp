@@ -88,20 +88,34 @@ public:
     void Cell(Table table, std::size_t row, std::size_t column, const JsonScalar& scalar,
               std::optional<Fault>& fault) {
         const bool isMatrix = table == Table::Matrix;
-        std::int32_t value = graph::kNoLink;
         if (isMatrix && !graph::IsLinkCell(row, column)) {
-            row_->push_back(value);
-            return;
+            row_->push_back(graph::kNoLink);
+        } else if (scalar.kind == ValueKind::Integer && !scalar.wide &&
+                   scalar.integer >= std::numeric_limits<std::int32_t>::min() &&
+                   scalar.integer <= std::numeric_limits<std::int32_t>::max()) {
+            row_->push_back(static_cast<std::int32_t>(scalar.integer));
+        } else {
+            OtherCell(isMatrix, row, column, scalar, fault);
         }
+    }
+
+    GraphModel Model() && {
+        GraphModel model;
+        model.adjacency = std::move(matrix_);
+        model.nodes.reserve(nodes_.size());
+        for (const auto& pair : nodes_) model.nodes.emplace_back(pair[0], pair[1]);
+        return model;
+    }
+
+private:
+    // A cell that is not on the diagonal nor an integer in range.
+    void OtherCell(bool isMatrix, std::size_t row, std::size_t column, const JsonScalar& scalar,
+                   std::optional<Fault>& fault) {
+        std::int32_t value = graph::kNoLink;
         switch (scalar.kind) {
             case ValueKind::Integer:
-                if (scalar.wide || scalar.integer < std::numeric_limits<std::int32_t>::min() ||
-                    scalar.integer > std::numeric_limits<std::int32_t>::max()) {
-                    fault = CellFault(Fault::Kind::OutOfRange, scalar);
-                    return;
-                }
-                value = static_cast<std::int32_t>(scalar.integer);
-                break;
+                fault = CellFault(Fault::Kind::OutOfRange, scalar);
+                return;
             case ValueKind::String:
                 try {
                     value = isMatrix ? graph::LinkWeight(row, column, scalar.text)
@@ -121,15 +135,6 @@ public:
         row_->push_back(value);
     }
 
-    GraphModel Model() && {
-        GraphModel model;
-        model.adjacency = std::move(matrix_);
-        model.nodes.reserve(nodes_.size());
-        for (const auto& pair : nodes_) model.nodes.emplace_back(pair[0], pair[1]);
-        return model;
-    }
-
-private:
     graph::AdjacencyMatrix matrix_;
     std::vector<std::vector<std::int32_t>> nodes_;
     std::vector<std::int32_t>* row_ = nullptr;

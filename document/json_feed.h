@@ -68,26 +68,33 @@ inline bool ReadShortInteger(std::string_view token, std::int64_t& value) {
     return true;
 }
 
-// Reads a value that is not a container into `scalar`.
-inline simdjson::error_code ReadScalar(simdjson::ondemand::value& value,
-                                       simdjson::ondemand::json_type type, JsonScalar& scalar) {
+// Reads a value that is neither a container nor a short integer into
+// `scalar`.
+inline simdjson::error_code ReadOtherScalar(simdjson::ondemand::value& value,
+                                            simdjson::ondemand::json_type type,
+                                            JsonScalar& scalar) {
     namespace od = simdjson::ondemand;
     switch (type) {
         case od::json_type::number: {
-            // Left unread, the value is skipped by the container around it.
-            if (ReadShortInteger(value.raw_json_token(), scalar.integer)) {
-                scalar.kind = ValueKind::Integer;
-                return simdjson::SUCCESS;
-            }
             const std::string_view literal = TrimTrailingSpace(value.raw_json_token());
             od::number number;
             // An integer beyond 64 bits fails here and goes to the exact feed.
             if (auto error = value.get_number().get(number)) return error;
-            scalar.kind = number.get_number_type() == od::number_type::floating_point_number
-                              ? ValueKind::Fraction
-                              : ValueKind::Integer;
-            scalar.wide = scalar.kind == ValueKind::Integer;
-            scalar.text = literal;
+            switch (number.get_number_type()) {
+                case od::number_type::signed_integer:
+                    scalar.kind = ValueKind::Integer;
+                    scalar.integer = number.get_int64();
+                    break;
+                case od::number_type::unsigned_integer:
+                    scalar.kind = ValueKind::Integer;
+                    scalar.wide = true;
+                    scalar.text = literal;
+                    break;
+                case od::number_type::floating_point_number:
+                    scalar.kind = ValueKind::Fraction;
+                    scalar.text = literal;
+                    break;
+            }
             return simdjson::SUCCESS;
         }
         case od::json_type::string: {
@@ -118,6 +125,19 @@ inline simdjson::error_code ReadScalar(simdjson::ondemand::value& value,
         default:
             return simdjson::INCORRECT_TYPE;
     }
+}
+
+// Reads a value that is not a container into `scalar`; the short integer,
+// the common case, stays inline.
+inline simdjson::error_code ReadScalar(simdjson::ondemand::value& value,
+                                       simdjson::ondemand::json_type type, JsonScalar& scalar) {
+    // Left unread, the value is skipped by the container around it.
+    if (type == simdjson::ondemand::json_type::number &&
+        ReadShortInteger(value.raw_json_token(), scalar.integer)) {
+        scalar.kind = ValueKind::Integer;
+        return simdjson::SUCCESS;
+    }
+    return ReadOtherScalar(value, type, scalar);
 }
 
 // Feeds one value. Every value is read in full, even one that only gets
