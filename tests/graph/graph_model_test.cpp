@@ -66,6 +66,18 @@ TEST(PlotToSurface, MapsThePlotCornersAndSaturatesBeyondTheIntegerRange) {
     }
 }
 
+TEST(CellRules, TheDiagonalIsNotLookedAtAndOnlyTheEmptyLinkIsNoLink) {
+    EXPECT_EQ(ConversionMessage([] { graph::LinkWeight(0, 1, " "); }),
+              "' ' is not a valid integer value");
+    EXPECT_EQ(ConversionMessage([] { graph::CoordinateValue(""); }),
+              "'' is not a valid integer value");
+    EXPECT_EQ(graph::LinkWeight(2, 2, "not looked at"), graph::kNoLink);
+    EXPECT_EQ(graph::LinkWeight(0, 1, ""), graph::kNoLink);
+    EXPECT_EQ(graph::LinkWeight(1, 0, " $1F"), 31);
+    EXPECT_EQ(graph::LinkWeight(1, 0, "-7"), -7);
+    EXPECT_EQ(graph::CoordinateValue("-2147483648"), kMin);
+}
+
 TEST(ReadNodePoints, TheSixSampleNodesBecomeTheirPixelPositions) {
     const CellStore table = NodeTable(
         {{"-60", "40"}, {"40", "20"}, {"20", "-40"}, {"-60", "-40"}, {"-20", "-10"}, {"80", "40"}});
