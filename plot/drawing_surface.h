@@ -1,7 +1,7 @@
 // The 400 x 400 picture all drawing goes to: reloaded from the background
 // file and given axes before every redraw, then nodes, links, the links on
-// shortest ways, the way and the distances are drawn over it. It knows nothing of tables or
-// windows.
+// shortest ways, the way and the distances are drawn over it. It knows
+// nothing of tables or windows.
 #pragma once
 
 #include <QImage>
