@@ -425,19 +425,22 @@ void TForm1::OpenClicked() {
     if (!ChangesMayGo()) return;
     const app::FileChoice choice =
         app::ChooseFile({app::FileRequest::Purpose::OpenGraph, app::DialogFolder()});
-    if (!choice.path.isEmpty()) OpenFile(choice.path);
+    if (!choice.path.isEmpty()) LoadFile(choice.path);
 }
 
 void TForm1::OpenFile(const QString& path) {
     RunHandler([&] {
         FinishEditing();
-        if (!ChangesMayGo()) return;
-        const document::GraphTexts texts = app::ReadGraphFile(path);
-        tables_->Load(texts, QFileInfo(path).absoluteFilePath());
-        app::RememberFolderOf(path);
-        ResetAnswer();
-        surface_.UpdatePict();
+        if (ChangesMayGo()) LoadFile(path);
     });
+}
+
+void TForm1::LoadFile(const QString& path) {
+    const document::GraphTexts texts = app::ReadGraphFile(path);
+    tables_->Load(texts, QFileInfo(path).absoluteFilePath());
+    app::RememberFolderOf(path);
+    ResetAnswer();
+    surface_.UpdatePict();
 }
 
 bool TForm1::Save() {

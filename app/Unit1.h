@@ -107,6 +107,8 @@ private:
 
     // Files.
     void OpenClicked();
+    // Opens `path` without asking about unsaved changes; throws FileError.
+    void LoadFile(const QString& path);
     bool Save();
     bool SaveAs();
     // Asks whether to save unsaved changes; false when the person cancels

@@ -10,6 +10,8 @@
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
 #include <QToolTip>
+#include <functional>
+#include <utility>
 
 namespace app {
 
@@ -19,11 +21,15 @@ namespace {
 // its edits) follows the typing character by character.
 class LiveEditDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    // `created` hears of each new editor before it takes the key that may
+    // have opened it.
+    LiveEditDelegate(std::function<void(QWidget*)> created, QObject* parent)
+        : QStyledItemDelegate(parent), created_(std::move(created)) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor != nullptr) created_(editor);
         if (auto* lineEdit = qobject_cast<QLineEdit*>(editor)) {
             // Qt creates editors through a const delegate; committing is
             // still a signal of this very delegate.
@@ -45,6 +51,9 @@ public:
         }
         QStyledItemDelegate::setEditorData(editor, index);
     }
+
+private:
+    std::function<void(QWidget*)> created_;
 };
 
 // Cells are only 20 px wide: texts start 2 px in, cells and headers alike,
@@ -110,7 +119,7 @@ CellGrid::CellGrid(CellTableModel* model, QWidget* parent) : QTableView(parent) 
     setHorizontalHeader(new CellHeader(Qt::Horizontal, this));
     setVerticalHeader(new CellHeader(Qt::Vertical, this));
     setModel(model);
-    setItemDelegate(new LiveEditDelegate(this));
+    setItemDelegate(new LiveEditDelegate([this](QWidget* editor) { EditorCreated(editor); }, this));
     auto* style = new NarrowMarginStyle;
     style->setParent(this);
     setStyle(style);
@@ -165,19 +174,20 @@ void CellGrid::FinishEditing() {
 }
 
 bool CellGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    const bool wasEditing = state() == EditingState;
-    if (!QTableView::edit(index, trigger, event)) return false;
-    QWidget* editor = indexWidget(index);
-    if (editor == nullptr || wasEditing || editing_) return true;
+    trigger_ = trigger;
+    return QTableView::edit(index, trigger, event);
+}
+
+void CellGrid::EditorCreated(QWidget* editor) {
+    if (editing_) return;
     editing_ = true;
-    openedByTyping_ = trigger == AnyKeyPressed;
+    openedByTyping_ = trigger_ == AnyKeyPressed;
     editor->installEventFilter(this);
     // An editor can also go without closing, when the count takes its row.
     connect(editor, &QObject::destroyed, this, [this] {
         if (editing_) EndSession(true);
     });
     emit EditingStarted();
-    return true;
 }
 
 void CellGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {

@@ -53,8 +53,11 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
+    void EditorCreated(QWidget* editor);
     void EndSession(bool kept);
 
+    // The trigger of the edit being opened.
+    EditTrigger trigger_ = NoEditTriggers;
     // An editor is open, and it was opened by typing into the cell: then
     // the arrow keys leave it, as in a spreadsheet.
     bool editing_ = false;

@@ -65,10 +65,13 @@ QByteArray ReadBytes(const QString& path) {
 }
 
 // Writes `bytes` through a temporary file that replaces `path` only once it
-// is whole and synced.
+// is whole and synced. Unbuffered, so that a write cut short by a full disk
+// shows in write()'s count: a buffered QSaveFile loses that failure while
+// flushing and commits the cut file.
 void WriteBytes(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         throw FileError(

@@ -2,9 +2,12 @@
 #include "window_fixture.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -78,6 +81,33 @@ void WindowTest::TypeIntoCell(const char* grid, int column, int row, const QStri
 
 void WindowTest::Click(const char* button) {
     QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+}
+
+void WindowTest::Select(const char* grid, int left, int top, int right, int bottom) {
+    app::CellGrid* view = Grid(grid);
+    view->setFocus();
+    view->setCurrentIndex(Index(grid, left, top));
+    view->selectionModel()->select(
+        QItemSelection(Index(grid, left, top), Index(grid, right, bottom)),
+        QItemSelectionModel::ClearAndSelect);
+}
+
+void WindowTest::Paste(const char* grid, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(Grid(grid), Qt::Key_V, Qt::ControlModifier);
+}
+
+document::GraphTexts WindowTest::Texts() const {
+    document::GraphTexts texts;
+    const int n = form->NodeCount();
+    for (int i = 1; i <= n; ++i) {
+        texts.nodes.push_back(
+            {Cell("StringGrid1", 1, i).toStdString(), Cell("StringGrid1", 2, i).toStdString()});
+        texts.matrix.emplace_back();
+        for (int j = 1; j <= n; ++j)
+            texts.matrix.back().push_back(Cell("StringGrid2", i, j).toStdString());
+    }
+    return texts;
 }
 
 QString WindowTest::LabelText(const char* name) const { return Find<QLabel>(name)->text(); }

@@ -20,6 +20,7 @@
 #include "cell_grid.h"
 #include "cell_table_model.h"
 #include "file_dialogs.h"
+#include "graph_document.h"
 #include "messages.h"
 
 // Texts in failure messages as text, not as arrays of code units.
@@ -68,6 +69,13 @@ protected:
         TypeIntoCell("StringGrid2", from, to, weight);
     }
     void Click(const char* button);
+    // Selects the block of table cells from (left, top) to (right, bottom)
+    // and gives the grid the focus, as a drag with the mouse does.
+    void Select(const char* grid, int left, int top, int right, int bottom);
+    // Puts `text` on the clipboard and presses Ctrl+V on the grid.
+    void Paste(const char* grid, const QString& text);
+    // Every text of both tables up to the count, as a file would hold them.
+    document::GraphTexts Texts() const;
     QString LabelText(const char* name) const;
     QString Cell(const char* grid, int column, int row) const;
     int Rows(const char* grid) const;

@@ -1,0 +1,176 @@
+// Graph files in the window: opened by the menu's keys and by a dropped
+// file, saved and saved again, read by graphway, refused when they cannot be
+// taken, and never lost when a save fails or the window closes.
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QSpinBox>
+#include <QTest>
+#include <QUrl>
+#include <csignal>
+
+#include "graphway_process.h"
+#include "window_fixture.h"
+
+class FilesTest : public WindowTest {
+protected:
+    QString Write(const QString& name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void Drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        // Qt delivers a drop to the widget that accepted the drag's entering.
+        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &enter);
+        QDropEvent drop(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &drop);
+    }
+    void Keys(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(form.get(), key, modifiers);
+    }
+};
+
+TEST_F(FilesTest, OneWayLinkGoesThroughFileGraphwayAndBack) {
+    // Texts kept beyond the count from earlier editing go with the opening.
+    form->findChild<QSpinBox*>("UpDown1")->setValue(10);
+    TypeIntoCell("StringGrid1", 1, 9, "old");
+    // 1 -> 3 -> 4, with no way back from 3 to 1, and no "nodes".
+    answers = {QMessageBox::Discard};
+    Drop(Write("oneway.json", R"({"matrix": [[null, "", "4", ""], ["", "", "", ""],
+                                              ["", 1, "", 1], ["", "", "", ""]]})"));
+    ASSERT_TRUE(shown.empty()) << shown.front().text.toStdString();
+    ASSERT_EQ(form->NodeCount(), 4);
+    EXPECT_EQ(Cell("StringGrid2", 1, 3), "4");
+    EXPECT_EQ(Cell("StringGrid2", 3, 1), "");
+    const char* circle[][2] = {{"0", "150"}, {"150", "0"}, {"0", "-150"}, {"-150", "0"}};
+    for (int node = 1; node <= 4; ++node) {
+        EXPECT_EQ(Cell("StringGrid1", 1, node), circle[node - 1][0]);
+        EXPECT_EQ(Cell("StringGrid1", 2, node), circle[node - 1][1]);
+    }
+    EXPECT_EQ(Cell("StringGrid1", 1, 9), "");
+    EXPECT_FALSE(form->isWindowModified());
+    Click("Button1");
+    EXPECT_EQ(LabelText("Label2"), "1-3-4");
+    EXPECT_EQ(LabelText("Label1"), "Длина: 5");
+
+    const QString copy = folder.filePath("copy.json");
+    choices = {{copy, app::GraphFilter()}};
+    Keys(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(requested.back().purpose, app::FileRequest::Purpose::SaveGraph);
+    EXPECT_EQ(form->windowTitle(), "Путь на графе — copy.json[*]");
+    EXPECT_EQ(cli_test::RunGraphway({copy.toStdString()}).out, "1-3-4\nДлина: 5\n");
+
+    TypeLink(3, 4, "2");
+    EXPECT_TRUE(form->isWindowModified());
+    Keys(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(form->isWindowModified());
+    RestartForm();
+    choices = {{copy, app::GraphFilter()}};
+    Keys(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(requested.back(), (app::FileRequest{app::FileRequest::Purpose::OpenGraph,
+                                                  QDir(folder.path()).absolutePath()}));
+    EXPECT_EQ(Cell("StringGrid2", 3, 4), "2");
+    EXPECT_EQ(Cell("StringGrid2", 1, 3), "4");
+    EXPECT_EQ(Cell("StringGrid2", 3, 1), "");
+    EXPECT_EQ(cli_test::RunGraphway({copy.toStdString()}).out, "1-3-4\nДлина: 6\n");
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(FilesTest, FileThatCannotBeTakenChangesNothing) {
+    const QByteArray row = "[" + QByteArray("0,").repeated(100) + "0]";
+    const QByteArray large = "{\"matrix\": [" + QByteArrayList(101, row).join(',') + "]}";
+    QDir(folder.path()).mkdir("folder.json");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* message;
+    } cases[] = {
+        {"broken.json", R"({"matrix": [[0, 1], [1, 0])",
+         "Файл «broken.json» не открыт: это не JSON: ошибка в строке 1, столбце 27 ("},
+        {"shape.json", R"({"matrix": [[0, 1, 1], [1, 0, 1]]})",
+         "Файл «shape.json» не открыт: ячеек в matrix[0]: 3, а строк в \"matrix\": 2; матрица "
+         "должна быть квадратной."},
+        {"cell.json", R"({"matrix": [[0, 1.5], [1, 0]]})",
+         "Файл «cell.json» не открыт: в matrix[0][1] стоит 1.5, а ячейка может быть только "
+         "текстом, целым числом или null."},
+        {"large.json", large,
+         "Файл «large.json» не открыт: в графе 101 узлов, а окно вмещает не больше 100. Такие "
+         "графы читает graphway."},
+        {"missing.json", {}, "Файл «missing.json» не открыт: такого файла нет."},
+        {"folder.json", {}, "Файл «folder.json» не открыт: это папка, а не файл."},
+    };
+    TypeLink(1, 2, "5");
+    const document::GraphTexts before = Texts();
+    for (const auto& c : cases) {
+        answers = {QMessageBox::Discard};
+        const QString path = folder.filePath(c.name);
+        if (!c.bytes.isEmpty()) Write(c.name, c.bytes);
+        shown.clear();
+        form->OpenFile(path);
+        ASSERT_EQ(shown.size(), 1u) << c.name;
+        EXPECT_TRUE(shown[0].text.startsWith(QString::fromUtf8(c.message)))
+            << shown[0].text.toStdString();
+        EXPECT_EQ(Texts(), before) << c.name;
+        EXPECT_EQ(form->windowTitle(), "Путь на графе") << c.name;
+    }
+}
+
+TEST_F(FilesTest, FailedSaveKeepsTheOldFileAndTheChanges) {
+    const QString path = folder.filePath("kept.json");
+    choices = {{path, app::GraphFilter()}};
+    Keys(Qt::Key_S, Qt::ControlModifier);
+    const QByteArray saved = Read(path);
+    ASSERT_FALSE(saved.isEmpty());
+
+    TypeLink(1, 2, "5");
+    // A full disk: no file of this process may grow past a few bytes.
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{16, limit.rlim_max};
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    Keys(Qt::Key_S, Qt::ControlModifier);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
+
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].text.startsWith("Файл «kept.json» не сохранён: "))
+        << shown[0].text.toStdString();
+    EXPECT_EQ(Read(path), saved);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"1.bmp", "kept.json"}));
+    EXPECT_TRUE(form->isWindowModified());
+    EXPECT_EQ(Cell("StringGrid2", 2, 1), "5");
+}
+
+TEST_F(FilesTest, ClosingAsksAboutUnsavedChanges) {
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(asked.empty());
+
+    RestartForm();
+    TypeLink(1, 2, "5");
+    answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], (app::QuestionContent{"Сохранить изменения?",
+                                              app::QuestionContent::SaveDiscardCancel}));
+
+    const QString path = folder.filePath("closing.json");
+    answers = {QMessageBox::Save};
+    choices = {{path, app::GraphFilter()}};
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(cli_test::RunGraphway({path.toStdString()}).out, "нет пути\n");
+    EXPECT_TRUE(Read(path).contains(R"("5")"));
+}
