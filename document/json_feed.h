@@ -101,10 +101,13 @@ inline simdjson::error_code ReadOtherScalar(simdjson::ondemand::value& value,
             scalar.kind = ValueKind::String;
             // simdjson has checked the whole text for UTF-8 and for control
             // characters in strings, so a string without escapes is its
-            // contents as they stand.
+            // contents as they stand. It is still taken from the parser, not
+            // skipped: a string skipped before a ':' would pass for a key.
             const std::string_view token = TrimTrailingSpace(value.raw_json_token());
             if (token.size() >= 2 && token.back() == '"' &&
                 token.find('\\') == std::string_view::npos) {
+                simdjson::ondemand::raw_json_string raw;
+                if (auto error = value.get_raw_json_string().get(raw)) return error;
                 scalar.text = token.substr(1, token.size() - 2);
                 return simdjson::SUCCESS;
             }
@@ -131,7 +134,8 @@ inline simdjson::error_code ReadOtherScalar(simdjson::ondemand::value& value,
 // the common case, stays inline.
 inline simdjson::error_code ReadScalar(simdjson::ondemand::value& value,
                                        simdjson::ondemand::json_type type, JsonScalar& scalar) {
-    // Left unread, the value is skipped by the container around it.
+    // Left unread, the number is skipped by the container around it, which
+    // then checks what follows it as for any value.
     if (type == simdjson::ondemand::json_type::number &&
         ReadShortInteger(value.raw_json_token(), scalar.integer)) {
         scalar.kind = ValueKind::Integer;
