@@ -1,0 +1,33 @@
+// The window as the benchmarks drive it: one application on the offscreen
+// platform, and a window started in a scratch folder that holds the default
+// 1.bmp, with its message boxes counted instead of shown.
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "Unit1.h"
+#include "cell_table_model.h"
+#include "messages.h"
+
+class BenchWindow {
+public:
+    BenchWindow();
+    ~BenchWindow();
+
+    TForm1& Form() { return *form_; }
+    int Messages() const { return messages_; }
+    // The texts behind the grid named `grid`.
+    app::CellTableModel& Table(const char* grid);
+    // Sets the node count as the count box does.
+    void SetCount(int n);
+
+private:
+    QTemporaryDir folder_;
+    QString previousFolder_;
+    app::MessageBoxShower previousShower_;
+    int messages_ = 0;
+    std::unique_ptr<TForm1> form_;
+};
