@@ -424,7 +424,7 @@ void TForm1::OpenClicked() {
     FinishEditing();
     if (!ChangesMayGo()) return;
     const app::FileChoice choice =
-        app::ChooseFile({app::FileRequest::Purpose::OpenGraph, app::DialogFolder()});
+        app::ChooseFile({app::FileRequest::Purpose::OpenGraph, app::DialogFolder(), {}});
     if (!choice.path.isEmpty()) LoadFile(choice.path);
 }
 
@@ -460,11 +460,9 @@ bool TForm1::Save() {
 
 bool TForm1::SaveAs() {
     FinishEditing();
-    const QString current = tables_->FileName();
-    const QString start = current.isEmpty()
-                              ? app::DialogFolder()
-                              : app::DialogFolder() + u'/' + QFileInfo(current).fileName();
-    QString path = app::ChooseFile({app::FileRequest::Purpose::SaveGraph, start}).path;
+    QString path = app::ChooseFile({app::FileRequest::Purpose::SaveGraph, app::DialogFolder(),
+                                    QFileInfo(tables_->FileName()).fileName()})
+                       .path;
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
     try {
@@ -637,7 +635,7 @@ void TForm1::MarkAnswerStale() {
 
 void TForm1::SavePicture() {
     const app::FileChoice choice =
-        app::ChooseFile({app::FileRequest::Purpose::SavePicture, app::DialogFolder()});
+        app::ChooseFile({app::FileRequest::Purpose::SavePicture, app::DialogFolder(), {}});
     if (choice.path.isEmpty()) return;
     QString path = choice.path;
     const QString suffix = QFileInfo(path).suffix().toLower();

@@ -2,6 +2,7 @@
 #include "file_dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -36,13 +37,8 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
             dialog.setNameFilters({PngFilter(), BmpFilter()});
             break;
     }
-    const QFileInfo start(request.start);
-    if (start.isDir()) {
-        dialog.setDirectory(request.start);
-    } else {
-        dialog.setDirectory(start.absolutePath());
-        dialog.selectFile(start.fileName());
-    }
+    dialog.setDirectory(request.folder);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
 }
@@ -72,7 +68,8 @@ FileChooser SetFileChooser(FileChooser chooser) {
 
 QString DialogFolder() {
     if (!LastFolder().isEmpty()) return LastFolder();
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void RememberFolderOf(const QString& path) { LastFolder() = QFileInfo(path).absolutePath(); }

@@ -13,8 +13,9 @@ struct FileRequest {
     enum class Purpose { OpenGraph, SaveGraph, SavePicture };
 
     Purpose purpose = Purpose::OpenGraph;
-    // Where the dialog starts: a folder, or a file name in one.
-    QString start;
+    // Where the dialog starts, and the name it suggests.
+    QString folder;
+    QString fileName;
 
     friend bool operator==(const FileRequest&, const FileRequest&) = default;
 };
@@ -39,8 +40,9 @@ FileChoice ChooseFile(const FileRequest& request);
 // returns the one it replaced.
 FileChooser SetFileChooser(FileChooser chooser);
 
-// The folder the next dialog starts in, and the file whose folder it
-// becomes after an opening or a saving.
+// The folder the next dialog starts in (the documents folder, or the home
+// folder when there is none), and the file whose folder it becomes after an
+// opening or a saving.
 QString DialogFolder();
 void RememberFolderOf(const QString& path);
 

@@ -80,8 +80,9 @@ TEST_F(FilesTest, OneWayLinkGoesThroughFileGraphwayAndBack) {
     RestartForm();
     choices = {{copy, app::GraphFilter()}};
     Keys(Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(requested.back(), (app::FileRequest{app::FileRequest::Purpose::OpenGraph,
-                                                  QDir(folder.path()).absolutePath()}));
+    EXPECT_EQ(requested.back(),
+              (app::FileRequest{
+                  app::FileRequest::Purpose::OpenGraph, QDir(folder.path()).absolutePath(), {}}));
     EXPECT_EQ(Cell("StringGrid2", 3, 4), "2");
     EXPECT_EQ(Cell("StringGrid2", 1, 3), "4");
     EXPECT_EQ(Cell("StringGrid2", 3, 1), "");
