@@ -143,11 +143,19 @@ private:
 // Reads `json` cell by cell into a Cells, or gives its first fault.
 template <class Cells>
 std::variant<Cells, Fault> ReadCells(std::string_view json, Padding padding) {
+    std::string_view body = json;
+    if (body.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        body.remove_prefix(kByteOrderMark.size());
+    }
     {
-        std::string_view body = json;
-        if (body.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-            body.remove_prefix(kByteOrderMark.size());
+        Cells cells;
+        ShapeReader<Cells> reader(cells);
+        if (FeedPlain(body, reader)) {
+            if (auto fault = reader.Finish()) return std::move(*fault);
+            return cells;
         }
+    }
+    {
         Cells cells;
         ShapeReader<Cells> reader(cells);
         if (FeedFast(body, reader, padding)) {

@@ -294,7 +294,170 @@ private:
     std::optional<Fault> malformed_;
 };
 
+// Reads the plain JSON that nearly every document is written in: strings
+// without escapes, integers of at most 18 digits, nesting at most
+// kMaxFastDepth deep. It checks the syntax as it goes and gives up on
+// anything beyond that subset, leaving it to the parsers of all of JSON.
+// A large graph is read here in one pass over the text, with none of the
+// index a general parser builds first.
+template <class Handler>
+class PlainFeed {
+public:
+    PlainFeed(std::string_view json, Handler& handler)
+        : end_(json.data() + json.size()), handler_(handler), start_(json.data()) {}
+
+    bool Feed() {
+        const char* p = Value(SkipSpace(start_), 0);
+        return p != nullptr && SkipSpace(p) == end_;
+    }
+
+private:
+    // Each step takes the position it reads from and gives the one after
+    // what it read, or nullptr when the text is not plain JSON.
+
+    const char* SkipSpace(const char* p) const {
+        while (p != end_ && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t')) ++p;
+        return p;
+    }
+
+    const char* Value(const char* p, int depth) {
+        if (p == end_) return nullptr;
+        if (*p == '{') return Object(p, depth);
+        if (*p == '[') return Array(p, depth);
+        JsonScalar scalar;
+        p = Scalar(p, scalar);
+        if (p != nullptr) handler_.Scalar(scalar);
+        return p;
+    }
+
+    const char* Scalar(const char* p, JsonScalar& scalar) const {
+        switch (*p) {
+            case '"':
+                scalar.kind = ValueKind::String;
+                return String(p, scalar.text);
+            case 't':
+                scalar.kind = ValueKind::Boolean;
+                return Word(p, "true", scalar.text);
+            case 'f':
+                scalar.kind = ValueKind::Boolean;
+                return Word(p, "false", scalar.text);
+            case 'n':
+                return Word(p, "null", scalar.text);
+            default:
+                scalar.kind = ValueKind::Integer;
+                return Integer(p, scalar.integer);
+        }
+    }
+
+    const char* Word(const char* p, std::string_view word, std::string_view& text) const {
+        if (static_cast<std::size_t>(end_ - p) < word.size() ||
+            std::string_view(p, word.size()) != word) {
+            return nullptr;
+        }
+        text = word == "null" ? std::string_view() : word;
+        return p + word.size();
+    }
+
+    // -?(0|[1-9][0-9]*), not followed by a fraction, an exponent or a
+    // 19th digit.
+    const char* Integer(const char* p, std::int64_t& value) const {
+        const bool negative = *p == '-';
+        if (negative) ++p;
+        const char* const digits = p;
+        std::int64_t magnitude = 0;
+        while (p != end_ && *p >= '0' && *p <= '9') {
+            if (p - digits == 18) return nullptr;
+            magnitude = magnitude * 10 + (*p++ - '0');
+        }
+        if (p == digits || (p - digits > 1 && *digits == '0')) return nullptr;
+        if (p != end_ && (*p == '.' || *p == 'e' || *p == 'E')) return nullptr;
+        value = negative ? -magnitude : magnitude;
+        return p;
+    }
+
+    // The text has been checked for UTF-8 as a whole; here only the bytes
+    // JSON forbids or escapes in a string are looked for.
+    const char* String(const char* p, std::string_view& text) const {
+        const char* const start = ++p;
+        while (p != end_ && *p != '"') {
+            if (*p == '\\' || static_cast<unsigned char>(*p) < 0x20) return nullptr;
+            ++p;
+        }
+        if (p == end_) return nullptr;
+        text = std::string_view(start, static_cast<std::size_t>(p - start));
+        return p + 1;
+    }
+
+    const char* Array(const char* p, int depth) {
+        if (depth >= kMaxFastDepth) return nullptr;
+        handler_.StartArray();
+        p = SkipSpace(p + 1);
+        if (p != end_ && *p == ']') {
+            handler_.End();
+            return p + 1;
+        }
+        for (;;) {
+            if (p == end_) return nullptr;
+            // A row's cells are read here rather than one call deeper.
+            if (*p != '[' && *p != '{') {
+                JsonScalar scalar;
+                p = Scalar(p, scalar);
+                if (p == nullptr) return nullptr;
+                handler_.Scalar(scalar);
+            } else if ((p = Value(p, depth + 1)) == nullptr) {
+                return nullptr;
+            }
+            p = SkipSpace(p);
+            if (p == end_) return nullptr;
+            if (*p == ']') {
+                handler_.End();
+                return p + 1;
+            }
+            if (*p != ',') return nullptr;
+            p = SkipSpace(p + 1);
+        }
+    }
+
+    const char* Object(const char* p, int depth) {
+        if (depth >= kMaxFastDepth) return nullptr;
+        handler_.StartObject();
+        p = SkipSpace(p + 1);
+        if (p != end_ && *p == '}') {
+            handler_.End();
+            return p + 1;
+        }
+        for (;;) {
+            std::string_view key;
+            if (p == end_ || *p != '"' || (p = String(p, key)) == nullptr) return nullptr;
+            handler_.Key(key);
+            p = SkipSpace(p);
+            if (p == end_ || *p != ':') return nullptr;
+            if ((p = Value(SkipSpace(p + 1), depth + 1)) == nullptr) return nullptr;
+            p = SkipSpace(p);
+            if (p == end_) return nullptr;
+            if (*p == '}') {
+                handler_.End();
+                return p + 1;
+            }
+            if (*p != ',') return nullptr;
+            p = SkipSpace(p + 1);
+        }
+    }
+
+    const char* const end_;
+    Handler& handler_;
+    const char* const start_;
+};
+
 }  // namespace feed_detail
+
+// Feeds `json` (a byte-order mark already skipped) to `handler` if it is
+// plain JSON (see PlainFeed); returns false, the handler having seen part of
+// the document, when it is not.
+template <class Handler>
+bool FeedPlain(std::string_view json, Handler& handler) {
+    return simdjson::validate_utf8(json) && feed_detail::PlainFeed<Handler>(json, handler).Feed();
+}
 
 // Feeds `json` (a byte-order mark already skipped) to `handler` through
 // simdjson, reading it where it stands when it has padding. Returns false when simdjson does not
