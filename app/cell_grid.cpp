@@ -86,6 +86,8 @@ protected:
         QHeaderView::paintSection(painter, rect, section);
         if (section != current_) return;
         painter->save();
+        // The style leaves the painter clipped to nothing.
+        painter->setClipRect(rect);
         painter->fillRect(rect.adjusted(0, 0, -1, -1), palette().highlight());
         painter->setPen(palette().highlightedText().color());
         painter->drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
