@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QWidget>
 #include <utility>
@@ -39,7 +40,10 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
     }
     dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    if (active) active->activateWindow();
+    if (!chosen) return {};
     return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
 }
 

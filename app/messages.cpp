@@ -3,9 +3,11 @@
 #include "messages.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QRect>
 #include <QScreen>
 #include <QTranslator>
@@ -16,8 +18,11 @@ namespace app {
 
 namespace {
 
-// Shows `box` modal in the middle of the screen and waits for its answer.
+// Shows `box` modal in the middle of the screen and waits for its answer;
+// the window that was active gets the keyboard back, even where no window
+// manager hands it back.
 int Run(QMessageBox& box) {
+    const QPointer<QWidget> active = QApplication::activeWindow();
     // Qt would centre the box over the active window; it belongs in the
     // middle of the screen, which needs its final size, known once shown.
     box.setWindowModality(Qt::ApplicationModal);
@@ -27,7 +32,9 @@ int Run(QMessageBox& box) {
         frame.moveCenter(screen->availableGeometry().center());
         box.move(frame.topLeft());
     }
-    return box.exec();
+    const int answer = box.exec();
+    if (active) active->activateWindow();
+    return answer;
 }
 
 void ShowRealMessageBox(const MessageBoxContent& content) {
