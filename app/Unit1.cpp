@@ -287,18 +287,30 @@ void TForm1::CreateActions() {
         });
     });
 
-    auto* separator = [this] {
-        auto* action = new QAction(this);
-        action->setSeparator(true);
-        return action;
-    }();
-    auto* secondSeparator = new QAction(this);
-    secondSeparator->setSeparator(true);
-    Image1->setContextMenuPolicy(Qt::ActionsContextMenu);
-    Image1->addActions({openAction_, saveAction_, saveAsAction_, separator, savePictureAction_,
-                        copyPictureAction_, copyAnswerAction_, secondSeparator, distancesAction_});
-    GroupBox2->setContextMenuPolicy(Qt::ActionsContextMenu);
-    GroupBox2->addAction(copyAnswerAction_);
+    Image1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Image1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addActions({openAction_, saveAction_, saveAsAction_});
+        menu.addSeparator();
+        menu.addActions({savePictureAction_, copyPictureAction_, copyAnswerAction_});
+        menu.addSeparator();
+        menu.addAction(distancesAction_);
+        ExecMenu(menu, Image1->mapToGlobal(at));
+    });
+    GroupBox2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(GroupBox2, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addAction(copyAnswerAction_);
+        ExecMenu(menu, GroupBox2->mapToGlobal(at));
+    });
+}
+
+QAction* TForm1::ExecMenu(QMenu& menu, const QPoint& at) {
+    QAction* chosen = menu.exec(at);
+    // The window takes the keyboard back, even where no window manager
+    // hands it back after a popup.
+    activateWindow();
+    return chosen;
 }
 
 void TForm1::SetTabOrder() {
@@ -578,7 +590,7 @@ void TForm1::ShowTableMenu(app::TableId table, const QPoint& at) {
     menu.addSeparator();
     QAction* clearAll = menu.addAction(QStringLiteral("Очистить таблицы"));
     QAction* circle = menu.addAction(QStringLiteral("Расставить узлы по кругу"));
-    QAction* chosen = menu.exec(grid->viewport()->mapToGlobal(at));
+    QAction* chosen = ExecMenu(menu, grid->viewport()->mapToGlobal(at));
     RunHandler([&] {
         if (chosen == copy) CopyFrom(table);
         if (chosen == paste) PasteInto(table);

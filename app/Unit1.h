@@ -124,6 +124,7 @@ private:
     void ClearIn(app::TableId table);
     void PlaceNodesOnCircle();
     void ShowTableMenu(app::TableId table, const QPoint& at);
+    QAction* ExecMenu(QMenu& menu, const QPoint& at);
     void SelectBadCell(const std::exception& error);
 
     // The picture and the answer.

@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QMenu>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include "window_fixture.h"
 
@@ -211,4 +214,43 @@ TEST_F(EditingTest, CellThatFailsIsSelectedOnceItsReportCloses) {
     Click("Button1");
     EXPECT_EQ(Grid("StringGrid2")->currentIndex(), Index("StringGrid2", 3, 4));
     EXPECT_EQ(shown.size(), 3u);
+}
+
+TEST_F(EditingTest, TableMenuClearsAndPlacesNodesOneStepEach) {
+    const auto choose = [this](const QString& entry) {
+        QTimer::singleShot(0, [entry] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions()) {
+                if (action->text() == entry) menu->setActiveAction(action);
+            }
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        emit Grid("StringGrid1")->customContextMenuRequested(QPoint(30, 30));
+        QCoreApplication::processEvents();
+    };
+    TypeLink(1, 2, "5");
+    const std::vector<QString> typed = All();
+    choose("Расставить узлы по кругу");
+    const char* circle[][2] = {{"0", "150"},  {"130", "75"},   {"130", "-75"},
+                               {"0", "-150"}, {"-130", "-75"}, {"-130", "75"}};
+    for (int node = 1; node <= 6; ++node) {
+        EXPECT_EQ(Cell("StringGrid1", 1, node), circle[node - 1][0]);
+        EXPECT_EQ(Cell("StringGrid1", 2, node), circle[node - 1][1]);
+    }
+    const std::vector<QString> placed = All();
+    choose("Очистить таблицы");
+    EXPECT_EQ(Cell("StringGrid1", 1, 1), "");
+    EXPECT_EQ(Cell("StringGrid2", 2, 1), "");
+
+    // Enter on a focused button presses it.
+    Find<QPushButton>("Button1")->setFocus();
+    QTest::keyClick(Find<QPushButton>("Button1"), Qt::Key_Return);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "'' is not a valid integer value.");
+
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(All(), placed);
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(All(), typed);
 }
