@@ -29,11 +29,14 @@ public:
     void StartObject() { Container(ValueKind::Object); }
     void StartArray() { Container(ValueKind::Array); }
     void End() {
+        if (current_ == Place::Row) Reading(table_).rowLengths.back() = column_;
         open_.pop_back();
         current_ = open_.empty() ? Place::Top : open_.back();
     }
     void Key(std::string_view key);
-    void Scalar(const JsonScalar& scalar) {
+    // Called once a cell: kept inline, as the cell's own path is, since the
+    // calls cost as much as the reading of a short integer does.
+    [[gnu::always_inline]] void Scalar(const JsonScalar& scalar) {
         if (current_ == Place::Row) {
             Cell(scalar);
         } else {
@@ -83,6 +86,8 @@ private:
     // The table the current key names; unset for an unknown or repeated key.
     std::optional<Table> keyTable_;
     Table table_ = Table::Matrix;
+    // Cells so far in the row being read; its length once the row ends.
+    std::size_t column_ = 0;
     TableReading matrix_;
     TableReading nodes_;
     std::optional<Fault> shapeFault_;
@@ -131,7 +136,10 @@ typename ShapeReader<Cells>::Place ShapeReader<Cells>::Value(ValueKind kind) {
             // In a sound document every row is as long as the first.
             cells_.StartRow(table_, lengths.empty() ? 0 : lengths.front());
             lengths.push_back(0);
-            if (isArray) return Place::Row;
+            if (isArray) {
+                column_ = 0;
+                return Place::Row;
+            }
             fault.kind = Fault::Kind::RowNotArray;
             fault.table = table_;
             fault.row = lengths.size() - 1;
@@ -146,10 +154,10 @@ typename ShapeReader<Cells>::Place ShapeReader<Cells>::Value(ValueKind kind) {
 }
 
 template <class Cells>
-void ShapeReader<Cells>::Cell(const JsonScalar& scalar) {
+[[gnu::always_inline]] inline void ShapeReader<Cells>::Cell(const JsonScalar& scalar) {
+    const std::size_t column = column_++;
     TableReading& reading = Reading(table_);
     const std::size_t row = reading.rowLengths.size() - 1;
-    const std::size_t column = reading.rowLengths.back()++;
     // Only the first bad cell of a table is reported; the rest need no look.
     if (reading.firstCellFault) return;
     cells_.Cell(table_, row, column, scalar, reading.firstCellFault);

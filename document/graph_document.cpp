@@ -85,8 +85,8 @@ public:
         row_->reserve(expectedCells);
     }
 
-    void Cell(Table table, std::size_t row, std::size_t column, const JsonScalar& scalar,
-              std::optional<Fault>& fault) {
+    [[gnu::always_inline]] void Cell(Table table, std::size_t row, std::size_t column,
+                                     const JsonScalar& scalar, std::optional<Fault>& fault) {
         const bool isMatrix = table == Table::Matrix;
         if (isMatrix && !graph::IsLinkCell(row, column)) {
             row_->push_back(graph::kNoLink);
