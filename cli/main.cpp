@@ -33,8 +33,8 @@ int Run(const std::vector<std::string>& arguments) {
     if (line.help) {
         return Print(stdout, cli::UsageText()) ? kSuccess : kFailed;
     }
-    const std::string text = cli::ReadInputText(line.input);
-    const auto read = document::ReadGraphModel(text, document::Padding::Present);
+    const cli::InputText input = cli::ReadInputText(line.input);
+    const auto read = document::ReadGraphModel(input.Text());
     if (const auto* fault = std::get_if<document::Fault>(&read)) {
         Print(stderr, cli::ErrorLine(cli::FaultMessage(*fault)));
         return kFailed;

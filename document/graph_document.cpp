@@ -142,7 +142,7 @@ private:
 
 // Reads `json` cell by cell into a Cells, or gives its first fault.
 template <class Cells>
-std::variant<Cells, Fault> ReadCells(std::string_view json, Padding padding) {
+std::variant<Cells, Fault> ReadCells(std::string_view json) {
     std::string_view body = json;
     if (body.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         body.remove_prefix(kByteOrderMark.size());
@@ -158,7 +158,7 @@ std::variant<Cells, Fault> ReadCells(std::string_view json, Padding padding) {
     {
         Cells cells;
         ShapeReader<Cells> reader(cells);
-        if (FeedFast(body, reader, padding)) {
+        if (FeedFast(body, reader)) {
             if (auto fault = reader.Finish()) return std::move(*fault);
             return cells;
         }
@@ -198,7 +198,7 @@ void AppendRows(std::string& out, const Rows& rows) {
 }  // namespace
 
 std::variant<GraphTexts, Fault> ReadGraphTexts(std::string_view json) {
-    auto read = ReadCells<TextCells>(json, Padding::Absent);
+    auto read = ReadCells<TextCells>(json);
     if (auto* fault = std::get_if<Fault>(&read)) return std::move(*fault);
     return std::move(std::get<TextCells>(read)).Texts();
 }
@@ -216,8 +216,8 @@ std::string WriteGraphTexts(const GraphTexts& texts) {
     return out;
 }
 
-std::variant<GraphModel, Fault> ReadGraphModel(std::string_view json, Padding padding) {
-    auto read = ReadCells<ModelCells>(json, padding);
+std::variant<GraphModel, Fault> ReadGraphModel(std::string_view json) {
+    auto read = ReadCells<ModelCells>(json);
     if (auto* fault = std::get_if<Fault>(&read)) return std::move(*fault);
     return std::move(std::get<ModelCells>(read)).Model();
 }

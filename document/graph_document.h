@@ -101,17 +101,10 @@ struct GraphModel {
     std::vector<std::pair<std::int32_t, std::int32_t>> nodes;
 };
 
-// Whether the kReadPadding bytes just past a text's end belong to its buffer
-// and may be read, as the fast parser does; when they do not, the reader
-// copies the text first.
-enum class Padding { Absent, Present };
-constexpr std::size_t kReadPadding = 64;
-
 // Reads a document into the model. A cell is a string converted by the
 // window's reading rules, a JSON integer in the signed 32-bit range, or (in
 // "matrix" only) null; the diagonal is not looked at. Faults as above,
 // OutOfRange and NotConvertible included.
-std::variant<GraphModel, Fault> ReadGraphModel(std::string_view json,
-                                               Padding padding = Padding::Absent);
+std::variant<GraphModel, Fault> ReadGraphModel(std::string_view json);
 
 }  // namespace document

@@ -460,20 +460,14 @@ bool FeedPlain(std::string_view json, Handler& handler) {
 }
 
 // Feeds `json` (a byte-order mark already skipped) to `handler` through
-// simdjson, reading it where it stands when it has padding. Returns false when simdjson does not
+// simdjson. Returns false when simdjson does not
 // read it to the end: a syntax error, or something it leaves aside (a document that is not an
 // object, an integer beyond 64 bits, deep nesting). The handler has then seen part of the document,
 // and the caller starts again with FeedExactly.
 template <class Handler>
-bool FeedFast(std::string_view json, Handler& handler, Padding padding = Padding::Absent) {
+bool FeedFast(std::string_view json, Handler& handler) {
     namespace od = simdjson::ondemand;
-    static_assert(kReadPadding == simdjson::SIMDJSON_PADDING);
-    simdjson::padded_string copy;
-    if (padding == Padding::Absent) copy = simdjson::padded_string(json);
-    const simdjson::padded_string_view padded =
-        padding == Padding::Absent
-            ? simdjson::padded_string_view(copy.data(), copy.size(), copy.size() + kReadPadding)
-            : simdjson::padded_string_view(json.data(), json.size(), json.size() + kReadPadding);
+    const simdjson::padded_string padded(json);
     od::parser parser;
     od::document doc;
     if (parser.iterate(padded).get(doc)) return false;
