@@ -364,14 +364,17 @@ private:
         const bool negative = *p == '-';
         if (negative) ++p;
         const char* const digits = p;
-        std::int64_t magnitude = 0;
-        while (p != end_ && *p >= '0' && *p <= '9') {
-            if (p - digits == 18) return nullptr;
-            magnitude = magnitude * 10 + (*p++ - '0');
+        // A 19th digit ends the loop too, and then the reading.
+        const char* const last = end_ - p > 19 ? p + 19 : end_;
+        std::uint64_t magnitude = 0;
+        while (p != last && static_cast<unsigned char>(*p - '0') < 10) {
+            magnitude = magnitude * 10 + static_cast<unsigned char>(*p++ - '0');
         }
-        if (p == digits || (p - digits > 1 && *digits == '0')) return nullptr;
+        const auto count = p - digits;
+        if (count == 0 || count > 18 || (count > 1 && *digits == '0')) return nullptr;
         if (p != end_ && (*p == '.' || *p == 'e' || *p == 'E')) return nullptr;
-        value = negative ? -magnitude : magnitude;
+        const auto signedMagnitude = static_cast<std::int64_t>(magnitude);
+        value = negative ? -signedMagnitude : signedMagnitude;
         return p;
     }
 
@@ -406,6 +409,11 @@ private:
                 handler_.Scalar(scalar);
             } else if ((p = Value(p, depth + 1)) == nullptr) {
                 return nullptr;
+            }
+            // A comma straight after the value is the common case.
+            if (p != end_ && *p == ',') {
+                p = SkipSpace(p + 1);
+                continue;
             }
             p = SkipSpace(p);
             if (p == end_) return nullptr;
