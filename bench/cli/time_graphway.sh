@@ -48,7 +48,7 @@ make_document() {
 median_seconds() {
     if command -v hyperfine > /dev/null; then
         hyperfine -N --style none --warmup 3 --runs "$runs" --export-json "$work/times.json" \
-            "cat $1" "$graphway $1" > /dev/null
+            "cat $1" "$graphway $1" > /dev/null 2>&1
         sed -n 's/.*"median": *\([0-9.e+-]*\).*/\1/p' "$work/times.json"
     else
         local program times start end
