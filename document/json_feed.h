@@ -1,8 +1,9 @@
-// The two ways a document's JSON is fed, value by value, to a reader: fast
-// through simdjson, and exactly through nlohmann-json, which words a syntax
-// error with its line and column and reads what simdjson does not. Both feed
-// the same events in document order, so the reader behind them applies its
-// rules once.
+// The three ways a document's JSON is fed, value by value, to a reader,
+// each tried when the one before gives up: the plain JSON that nearly every
+// document is, read in one pass; any JSON through simdjson; and exactly
+// through nlohmann-json, which words a syntax error with its line and column
+// and reads what simdjson does not. All feed the same events in document
+// order, so the reader behind them applies its rules once.
 //
 // A handler takes StartObject(), Key(text), StartArray(), End() for the end
 // of either container, and Scalar(value) for everything else.
@@ -34,7 +35,7 @@ struct JsonScalar {
 
 namespace feed_detail {
 
-// Deeper than this the fast feed gives up and leaves the document to the
+// Deeper than this the fast feeds give up and leave the document to the
 // exact one: a sound graph is three levels deep, and recursion stays small.
 constexpr int kMaxFastDepth = 64;
 
@@ -46,33 +47,9 @@ inline std::string_view TrimTrailingSpace(std::string_view token) {
     return token;
 }
 
-// Reads `token`, a number's literal and the white space after it, as an
-// integer of at most 18 digits (so that it cannot overflow), checking the
-// JSON syntax -?(0|[1-9][0-9]*) as it goes. Most cells are such integers;
-// anything else gives false and is left to simdjson.
-inline bool ReadShortInteger(std::string_view token, std::int64_t& value) {
-    const char* p = token.data();
-    const char* const end = p + token.size();
-    const bool negative = p != end && *p == '-';
-    if (negative) ++p;
-    const char* const digits = p;
-    std::int64_t magnitude = 0;
-    while (p != end && *p >= '0' && *p <= '9') {
-        if (p - digits == 18) return false;
-        magnitude = magnitude * 10 + (*p++ - '0');
-    }
-    const auto count = p - digits;
-    if (count == 0 || (count > 1 && *digits == '0')) return false;
-    if (TrimTrailingSpace({p, static_cast<std::size_t>(end - p)}).size() != 0) return false;
-    value = negative ? -magnitude : magnitude;
-    return true;
-}
-
-// Reads a value that is neither a container nor a short integer into
-// `scalar`.
-inline simdjson::error_code ReadOtherScalar(simdjson::ondemand::value& value,
-                                            simdjson::ondemand::json_type type,
-                                            JsonScalar& scalar) {
+// Reads a value that is not a container into `scalar`.
+inline simdjson::error_code ReadScalar(simdjson::ondemand::value& value,
+                                       simdjson::ondemand::json_type type, JsonScalar& scalar) {
     namespace od = simdjson::ondemand;
     switch (type) {
         case od::json_type::number: {
@@ -97,22 +74,9 @@ inline simdjson::error_code ReadOtherScalar(simdjson::ondemand::value& value,
             }
             return simdjson::SUCCESS;
         }
-        case od::json_type::string: {
+        case od::json_type::string:
             scalar.kind = ValueKind::String;
-            // simdjson has checked the whole text for UTF-8 and for control
-            // characters in strings, so a string without escapes is its
-            // contents as they stand. It is still taken from the parser, not
-            // skipped: a string skipped before a ':' would pass for a key.
-            const std::string_view token = TrimTrailingSpace(value.raw_json_token());
-            if (token.size() >= 2 && token.back() == '"' &&
-                token.find('\\') == std::string_view::npos) {
-                simdjson::ondemand::raw_json_string raw;
-                if (auto error = value.get_raw_json_string().get(raw)) return error;
-                scalar.text = token.substr(1, token.size() - 2);
-                return simdjson::SUCCESS;
-            }
             return value.get_string().get(scalar.text);
-        }
         case od::json_type::boolean: {
             bool boolean = false;
             if (auto error = value.get_bool().get(boolean)) return error;
@@ -128,20 +92,6 @@ inline simdjson::error_code ReadOtherScalar(simdjson::ondemand::value& value,
         default:
             return simdjson::INCORRECT_TYPE;
     }
-}
-
-// Reads a value that is not a container into `scalar`; the short integer,
-// the common case, stays inline.
-inline simdjson::error_code ReadScalar(simdjson::ondemand::value& value,
-                                       simdjson::ondemand::json_type type, JsonScalar& scalar) {
-    // Left unread, the number is skipped by the container around it, which
-    // then checks what follows it as for any value.
-    if (type == simdjson::ondemand::json_type::number &&
-        ReadShortInteger(value.raw_json_token(), scalar.integer)) {
-        scalar.kind = ValueKind::Integer;
-        return simdjson::SUCCESS;
-    }
-    return ReadOtherScalar(value, type, scalar);
 }
 
 // Feeds one value. Every value is read in full, even one that only gets
@@ -176,18 +126,10 @@ simdjson::error_code FeedValue(simdjson::ondemand::value value, Handler& handler
     od::array array;
     if (auto error = value.get_array().get(array)) return error;
     handler.StartArray();
-    // The cells of a row are read here rather than one call deeper.
     for (auto element : array) {
         od::value item;
         if (auto error = element.get(item)) return error;
-        if (auto error = item.type().get(type)) return error;
-        if (type == od::json_type::array || type == od::json_type::object) {
-            if (auto error = FeedValue(item, handler, depth + 1)) return error;
-            continue;
-        }
-        JsonScalar scalar;
-        if (auto error = ReadScalar(item, type, scalar)) return error;
-        handler.Scalar(scalar);
+        if (auto error = FeedValue(item, handler, depth + 1)) return error;
     }
     handler.End();
     return simdjson::SUCCESS;
