@@ -161,7 +161,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     tables_->MarkStartState();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // Children go after this object's own part: an editor closing then must
+    // not reach the handlers.
+    for (QObject* sender :
+         {static_cast<QObject*>(tables_), static_cast<QObject*>(tables_->MatrixTable()),
+          static_cast<QObject*>(UpDown1), static_cast<QObject*>(StringGrid1),
+          static_cast<QObject*>(StringGrid2)}) {
+        sender->disconnect(this);
+    }
+}
 
 void TForm1::CreateControls() {
     auto* layout = new QHBoxLayout(this);

@@ -143,6 +143,11 @@ CellGrid::CellGrid(CellTableModel* model, QWidget* parent) : QTableView(parent) 
     setTabKeyNavigation(false);
 }
 
+CellGrid::~CellGrid() {
+    // The editor outlives the grid's own part of the object.
+    disconnect(editorGone_);
+}
+
 QRect CellGrid::SelectedCells() const {
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
@@ -186,7 +191,7 @@ void CellGrid::EditorCreated(QWidget* editor) {
     openedByTyping_ = trigger_ == AnyKeyPressed;
     editor->installEventFilter(this);
     // An editor can also go without closing, when the count takes its row.
-    connect(editor, &QObject::destroyed, this, [this] {
+    editorGone_ = connect(editor, &QObject::destroyed, this, [this] {
         if (editing_) EndSession(true);
     });
     emit EditingStarted();
@@ -204,6 +209,7 @@ void CellGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
 
 void CellGrid::EndSession(bool kept) {
     editing_ = false;
+    disconnect(editorGone_);
     if (kept) {
         emit EditingFinished();
     } else {

@@ -21,6 +21,7 @@ public:
     static constexpr int kCellSize = 20;
 
     explicit CellGrid(CellTableModel* model, QWidget* parent = nullptr);
+    ~CellGrid() override;
 
     using QTableView::edit;
 
@@ -62,6 +63,7 @@ private:
     // the arrow keys leave it, as in a spreadsheet.
     bool editing_ = false;
     bool openedByTyping_ = false;
+    QMetaObject::Connection editorGone_;
 };
 
 }  // namespace app
