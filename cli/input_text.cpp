@@ -12,9 +12,7 @@ namespace cli {
 
 namespace {
 
-// The size of a huge page, and the size from which a file is read into
-// memory of its own.
-constexpr std::size_t kHugePage = std::size_t{2} << 20;
+// From this size on a file is mapped rather than read.
 constexpr std::size_t kLargeFile = std::size_t{1} << 20;
 
 struct FileCloser {
@@ -23,54 +21,47 @@ struct FileCloser {
 
 std::string Reason(int error) { return error != 0 ? std::strerror(error) : "read error"; }
 
-void ReadRest(std::FILE* stream, const std::string& shownName, std::string& text) {
+}  // namespace
+
+void InputText::Unmap::operator()(const char* start) const {
+    munmap(const_cast<char*>(start), size);
+}
+
+InputText ReadInputText(const std::string& name) {
+    InputText input;
+    std::FILE* stream = stdin;
+    std::string shownName = "standard input";
+    std::unique_ptr<std::FILE, FileCloser> file;
+    if (name != "-") {
+        errno = 0;
+        file.reset(std::fopen(name.c_str(), "rb"));
+        if (!file) throw InputError("Cannot open file " + name + ": " + Reason(errno));
+        stream = file.get();
+        shownName = "file " + name;
+        struct stat status;
+        if (fstat(fileno(stream), &status) == 0 && S_ISREG(status.st_mode) &&
+            static_cast<std::size_t>(status.st_size) >= kLargeFile) {
+            const auto size = static_cast<std::size_t>(status.st_size);
+            void* start =
+                mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fileno(stream), 0);
+            // A file that cannot be mapped is read instead.
+            if (start != MAP_FAILED) {
+                input.mapped_ = {static_cast<const char*>(start), InputText::Unmap{size}};
+                return input;
+            }
+        }
+    }
+    // A directory opens but fails on the first read; errno then says why.
+    errno = 0;
     char buffer[1 << 16];
     for (;;) {
         const std::size_t count = std::fread(buffer, 1, sizeof buffer, stream);
-        text.append(buffer, count);
+        input.read_.append(buffer, count);
         if (count < sizeof buffer) break;
     }
     if (std::ferror(stream)) {
         throw InputError("Cannot read " + shownName + ": " + Reason(errno));
     }
-}
-
-}  // namespace
-
-InputText ReadInputText(const std::string& name) {
-    InputText input;
-    if (name == "-") {
-        ReadRest(stdin, "standard input", input.read_);
-        return input;
-    }
-
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
-    if (!file) throw InputError("Cannot open file " + name + ": " + Reason(errno));
-    const std::string shownName = "file " + name;
-    struct stat status;
-    if (fstat(fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode) &&
-        static_cast<std::size_t>(status.st_size) >= kLargeFile) {
-        // One byte to spare shows the end of the file without a second read.
-        const std::size_t capacity =
-            (static_cast<std::size_t>(status.st_size) + kHugePage) / kHugePage * kHugePage;
-        input.block_.reset(static_cast<char*>(std::aligned_alloc(kHugePage, capacity)));
-        if (input.block_) {
-            // Without huge pages the memory serves as it is.
-            madvise(input.block_.get(), capacity, MADV_HUGEPAGE);
-            input.blockSize_ = std::fread(input.block_.get(), 1, capacity, file.get());
-            if (std::ferror(file.get())) {
-                throw InputError("Cannot read " + shownName + ": " + Reason(errno));
-            }
-            if (input.blockSize_ < capacity) return input;
-            // The file has grown since: the rest is read as from a stream.
-            input.read_.assign(input.block_.get(), input.blockSize_);
-            input.block_.reset();
-        }
-    }
-    // A directory opens but fails on the first read; errno then says why.
-    errno = 0;
-    ReadRest(file.get(), shownName, input.read_);
     return input;
 }
 

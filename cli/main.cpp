@@ -1,5 +1,8 @@
 // graphway: reads a graph document and prints the shortest way from node 1
 // to the last node, as the window's "Рассчитать" would find it.
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -22,6 +25,16 @@ constexpr int kSuccess = 0;
 constexpr int kNoWay = 1;
 constexpr int kFailed = 2;
 
+// The error line for a mapped input file that another program shortens
+// while it is read, made beforehand: the signal handler can only write.
+std::string shortenedLine;
+
+void OnBusError(int) {
+    [[maybe_unused]] const auto written =
+        write(STDERR_FILENO, shortenedLine.data(), shortenedLine.size());
+    _exit(kFailed);
+}
+
 // Standard output is written once, at the end, so a failure leaves it empty.
 bool Print(std::FILE* stream, const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
@@ -32,6 +45,11 @@ int Run(const std::vector<std::string>& arguments) {
     const cli::CommandLine line = cli::ParseCommandLine(arguments);
     if (line.help) {
         return Print(stdout, cli::UsageText()) ? kSuccess : kFailed;
+    }
+    if (line.input != "-") {
+        shortenedLine = cli::ErrorLine("Cannot read file " + line.input +
+                                       ": it was shortened while it was read");
+        std::signal(SIGBUS, OnBusError);
     }
     const cli::InputText input = cli::ReadInputText(line.input);
     const auto read = document::ReadGraphModel(input.Text());
