@@ -2,9 +2,10 @@
 // graph_document.h.
 //
 // Both readings share the shape reader (document_shape.h) and differ only in
-// what they keep of a cell. The document is fed through simdjson first; what
-// simdjson does not read to the end is fed again through nlohmann-json,
-// which decides whether it is JSON at all and words the fault if not.
+// what they keep of a cell. The document is fed as plain JSON first, then
+// through simdjson; what neither reads to the end is fed again through
+// nlohmann-json, which decides whether it is JSON at all and words the fault
+// if not (json_feed.h).
 #include "graph_document.h"
 
 #include <limits>
@@ -140,6 +141,17 @@ private:
     std::vector<std::int32_t>* row_ = nullptr;
 };
 
+// Reads a document into a Cells through `feed`, or gives nothing when the
+// feed gives up on it.
+template <class Cells, class Feed>
+std::optional<std::variant<Cells, Fault>> ReadWith(Feed feed) {
+    Cells cells;
+    ShapeReader<Cells> reader(cells);
+    if (!feed(reader)) return std::nullopt;
+    if (auto fault = reader.Finish()) return std::move(*fault);
+    return cells;
+}
+
 // Reads `json` cell by cell into a Cells, or gives its first fault.
 template <class Cells>
 std::variant<Cells, Fault> ReadCells(std::string_view json) {
@@ -147,21 +159,11 @@ std::variant<Cells, Fault> ReadCells(std::string_view json) {
     if (body.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         body.remove_prefix(kByteOrderMark.size());
     }
-    {
-        Cells cells;
-        ShapeReader<Cells> reader(cells);
-        if (FeedPlain(body, reader)) {
-            if (auto fault = reader.Finish()) return std::move(*fault);
-            return cells;
-        }
+    if (auto read = ReadWith<Cells>([&](auto& reader) { return FeedPlain(body, reader); })) {
+        return std::move(*read);
     }
-    {
-        Cells cells;
-        ShapeReader<Cells> reader(cells);
-        if (FeedFast(body, reader)) {
-            if (auto fault = reader.Finish()) return std::move(*fault);
-            return cells;
-        }
+    if (auto read = ReadWith<Cells>([&](auto& reader) { return FeedFast(body, reader); })) {
+        return std::move(*read);
     }
     // nlohmann-json skips the mark itself and counts it in its columns.
     Cells cells;
