@@ -4,7 +4,7 @@
 # Everything the build, the tests and the benchmarks use.
 BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libsimdjson-dev libboost-graph-dev
 )
