@@ -78,6 +78,28 @@ TEST(GraphwayTest, SampleGraphFromEveryInput) {
     ExpectAnswer(RunGraphway({"--json", "-"}, kSample), kWayFound, json);
 }
 
+// A file of megabytes is mapped rather than read: the same answer either way.
+TEST(GraphwayTest, LargeFileAndLargeStandardInput) {
+    constexpr int n = 600;
+    std::string document = R"({"matrix": [)";
+    std::string way;
+    for (int i = 0; i < n; ++i) {
+        document += i > 0 ? ",\n[" : "[";
+        for (int j = 0; j < n; ++j) {
+            if (j > 0) document += ", ";
+            document += j == i + 1 ? "1" : "\"\"";
+        }
+        document += "]";
+        way += (i > 0 ? "-" : "") + std::to_string(i + 1);
+    }
+    document += "]}";
+    ASSERT_GT(document.size(), 1u << 20);
+    const TempFile file("large.json", document);
+    const std::string answer = way + "\nДлина: " + std::to_string(n - 1) + "\n";
+    ExpectAnswer(RunGraphway({file.Path()}), kWayFound, answer);
+    ExpectAnswer(RunGraphway({}, document), kWayFound, answer);
+}
+
 TEST(GraphwayTest, FileNamedLikeAnOptionAfterDoubleDash) {
     const TempFile file("--json", kSample);
     ExpectAnswer(RunGraphway({"--", "--json"}, "", file.Directory()), kWayFound,
