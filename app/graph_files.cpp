@@ -86,10 +86,13 @@ QString FaultText(const QString& fileName, const document::Fault& fault) {
     QString why;
     switch (fault.kind) {
         case Kind::Malformed:
-            why = QStringLiteral("это не JSON: ошибка в строке %1, столбце %2 (%3)")
-                      .arg(fault.line)
-                      .arg(fault.lineColumn)
-                      .arg(QString::fromStdString(fault.text));
+            // A number too large for any double has no place of its own.
+            why = fault.line == 0
+                      ? QStringLiteral("это не JSON (%1)").arg(QString::fromStdString(fault.text))
+                      : QStringLiteral("это не JSON: ошибка в строке %1, столбце %2 (%3)")
+                            .arg(fault.line)
+                            .arg(fault.lineColumn)
+                            .arg(QString::fromStdString(fault.text));
             break;
         case Kind::NotAnObject:
             why = QStringLiteral(
