@@ -38,6 +38,8 @@
 namespace {
 
 const QString kCaption = QStringLiteral("Путь на графе");
+const QString kLengthCaption = QStringLiteral("Длина:");
+const QString kNoWay = QStringLiteral("нет пути");
 
 struct SampleNode {
     const char* x;
@@ -225,8 +227,7 @@ void TForm1::CreateControls() {
     Button1 =
         NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), {8, 48}, GroupBox2);
     Label2 = new app::AnswerLabel(QStringLiteral("Label2"), QString(), {88, 40}, GroupBox2);
-    Label1 = new app::AnswerLabel(QStringLiteral("Label1"), QStringLiteral("Длина:"), {88, 56},
-                                  GroupBox2);
+    Label1 = new app::AnswerLabel(QStringLiteral("Label1"), kLengthCaption, {88, 56}, GroupBox2);
 
     matrixLayout->addWidget(StringGrid2, 1);
     matrixLayout->addWidget(GroupBox2);
@@ -407,23 +408,14 @@ void TForm1::Button1Click() {
     FoundWays = graph::FindShortestWay(Adjacency);
     lastCalculation_ = Calculation{NodePoints, Adjacency, FoundWays};
     copyAnswerAction_->setEnabled(true);
-    std::optional<graph::WayDistances> distances;
-    if (distancesAction_->isChecked()) distances = graph::FindWayDistances(Adjacency);
+    DrawAnswer(*lastCalculation_, true);
     if (!FoundWays) {
-        if (distances) surface_.DrawDistances(NodePoints, distances->toGoal);
         MarkAnswerStale();
         Image1->update();
-        app::ShowMessageBox(
-            {QMessageBox::NoIcon, app::ApplicationTitle(), QStringLiteral("нет пути")});
+        app::ShowMessageBox({QMessageBox::NoIcon, app::ApplicationTitle(), kNoWay});
         return;
     }
-    if (distances) {
-        surface_.DrawShortestWayLinks(NodePoints,
-                                      graph::LinksOnShortestWays(Adjacency, *distances));
-    }
-    ShowWay(FoundWays->way);
-    if (distances) surface_.DrawDistances(NodePoints, distances->toGoal);
-    Label1->setText(QStringLiteral("Длина: ") + QString::number(FoundWays->length));
+    Label1->setText(kLengthCaption + u' ' + QString::number(FoundWays->length));
     answerShown_ = true;
     Label1->SetStale(false);
     Label2->SetStale(false);
@@ -467,16 +459,7 @@ void TForm1::LoadFile(const QString& path) {
 bool TForm1::Save() {
     FinishEditing();
     const QString path = tables_->FileName();
-    if (path.isEmpty()) return SaveAs();
-    try {
-        app::WriteGraphFile(path, tables_->Texts());
-    } catch (const std::exception& error) {
-        ReportError(error);
-        return false;
-    }
-    tables_->MarkSaved(path);
-    app::RememberFolderOf(path);
-    return true;
+    return path.isEmpty() ? SaveAs() : WriteTo(path);
 }
 
 bool TForm1::SaveAs() {
@@ -486,13 +469,17 @@ bool TForm1::SaveAs() {
                        .path;
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
+    return WriteTo(QFileInfo(path).absoluteFilePath());
+}
+
+bool TForm1::WriteTo(const QString& path) {
     try {
         app::WriteGraphFile(path, tables_->Texts());
     } catch (const std::exception& error) {
         ReportError(error);
         return false;
     }
-    tables_->MarkSaved(QFileInfo(path).absoluteFilePath());
+    tables_->MarkSaved(path);
     app::RememberFolderOf(path);
     return true;
 }
@@ -570,6 +557,11 @@ void TForm1::ClearIn(app::TableId table) {
     app::ClearCells(*tables_, table, Grid(table)->SelectedCells());
 }
 
+void TForm1::ClearTables() {
+    FinishEditing();
+    tables_->ClearAll();
+}
+
 void TForm1::PlaceNodesOnCircle() {
     FinishEditing();
     const int n = tables_->Count();
@@ -603,10 +595,7 @@ void TForm1::ShowTableMenu(app::TableId table, const QPoint& at) {
     RunHandler([&] {
         if (chosen == copy) CopyFrom(table);
         if (chosen == paste) PasteInto(table);
-        if (chosen == clearAll) {
-            FinishEditing();
-            tables_->ClearAll();
-        }
+        if (chosen == clearAll) ClearTables();
         if (chosen == circle) PlaceNodesOnCircle();
     });
 }
@@ -627,19 +616,27 @@ void TForm1::DrawCalculation(const Calculation& calculation) {
     surface_.UpdatePict();
     surface_.DrawNodes(calculation.points);
     surface_.DrawLinks(calculation.points, calculation.adjacency);
+    DrawAnswer(calculation, false);
+}
+
+void TForm1::DrawAnswer(const Calculation& calculation, bool showWay) {
     std::optional<graph::WayDistances> distances;
     if (distancesAction_->isChecked()) distances = graph::FindWayDistances(calculation.adjacency);
     if (distances && calculation.found) {
         surface_.DrawShortestWayLinks(
             calculation.points, graph::LinksOnShortestWays(calculation.adjacency, *distances));
     }
-    if (calculation.found) surface_.DrawWay(calculation.points, calculation.found->way);
+    if (calculation.found && showWay) {
+        ShowWay(calculation.found->way);
+    } else if (calculation.found) {
+        surface_.DrawWay(calculation.points, calculation.found->way);
+    }
     if (distances) surface_.DrawDistances(calculation.points, distances->toGoal);
 }
 
 void TForm1::ResetAnswer() {
     Label2->setText(QString());
-    Label1->setText(QStringLiteral("Длина:"));
+    Label1->setText(kLengthCaption);
     Label1->SetStale(false);
     Label2->SetStale(false);
     answerShown_ = false;
@@ -673,7 +670,7 @@ void TForm1::CopyAnswer() {
     if (!lastCalculation_) return;
     const auto& found = lastCalculation_->found;
     QApplication::clipboard()->setText(found ? QString::fromStdString(graph::WayText(found->way)) +
-                                                   QStringLiteral("\nДлина: ") +
+                                                   u'\n' + kLengthCaption + u' ' +
                                                    QString::number(found->length)
-                                             : QStringLiteral("нет пути"));
+                                             : kNoWay);
 }

@@ -111,6 +111,8 @@ private:
     void LoadFile(const QString& path);
     bool Save();
     bool SaveAs();
+    // Writes the tables to `path`; a failure is reported and gives false.
+    bool WriteTo(const QString& path);
     // Asks whether to save unsaved changes; false when the person cancels
     // or the saving fails.
     bool ChangesMayGo();
@@ -122,13 +124,19 @@ private:
     void CopyFrom(app::TableId table);
     void PasteInto(app::TableId table);
     void ClearIn(app::TableId table);
+    void ClearTables();
     void PlaceNodesOnCircle();
     void ShowTableMenu(app::TableId table, const QPoint& at);
     QAction* ExecMenu(QMenu& menu, const QPoint& at);
     void SelectBadCell(const std::exception& error);
 
     // The picture and the answer.
+    // The last calculation's picture again, from what it read.
     void DrawCalculation(const Calculation& calculation);
+    // What a calculation draws over the links: with the distances on, the
+    // links of every shortest way under the way and each node's distance
+    // over it. `showWay` draws the way through ShowWay, its label included.
+    void DrawAnswer(const Calculation& calculation, bool showWay);
     void ResetAnswer();
     void MarkAnswerStale();
     void SavePicture();
