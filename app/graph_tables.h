@@ -60,7 +60,6 @@ public:
     bool CanRedo() const { return history_.CanRedo(); }
     void Undo();
     void Redo();
-    const EditHistory& History() const { return history_; }
 
     // The texts within the node count, as a graph file holds them.
     document::GraphTexts Texts() const;

@@ -1,7 +1,7 @@
 // Filling the matrix at full size: pasting a whole 100 x 100 matrix from
 // text already on the clipboard until both halves are filled and shown,
 // and taking that paste back; then the memory the history of edits holds
-// after many small steps and after many whole-matrix pastes.
+// after many small steps and after many whole-matrix steps.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -13,8 +13,7 @@
 #include <random>
 
 #include "bench_window.h"
-#include "graph_tables.h"
-#include "table_paste.h"
+#include "edit_history.h"
 
 namespace {
 
@@ -67,27 +66,27 @@ void BM_PasteMatrix(benchmark::State& state, bool timeUndo) {
     }
 }
 
-// Steps of one typed cell each, then whole pasted matrices: what the history
-// holds after `steps` of them.
+// What the history holds after `steps` steps as the tables record them: one
+// typed cell with its mirror each, or a whole pasted 100-node matrix each.
 void BM_HistoryMemory(benchmark::State& state, bool wholeMatrices) {
-    BenchWindow window;
     const int steps = static_cast<int>(state.range(0));
-    const app::CellBlock block = app::ParseCellBlock(MatrixText(100));
     for (auto _ : state) {
-        app::GraphTables tables(100);
-        tables.Resize(100);
+        app::EditHistory history;
         for (int k = 0; k < steps; ++k) {
-            if (wholeMatrices) {
-                app::PasteCells(tables, app::TableId::Matrix, 1, 1, block);
-                app::ClearCells(tables, app::TableId::Matrix, QRect(1, 1, 100, 100));
-            } else {
-                tables.BeginStep(app::GraphTables::Step::Edit);
-                tables.MatrixTable()->SetText(k % 99 + 2, 1, QString::number(k % 2 ? 1000000 : 7));
-                tables.EndStep();
+            app::EditStep step{app::EditStep::Kind::Edit, 100, 100, {}, std::nullopt};
+            // A typed cell and its mirror are the block of nodes 1 and 2.
+            const int size = wholeMatrices ? 100 : 2;
+            for (int c = 1; c <= size; ++c) {
+                for (int r = 1; r <= size; ++r) {
+                    if (c == r) continue;
+                    step.changes.push_back(
+                        {app::TableId::Matrix, c, r, "", std::to_string(k % 1000)});
+                }
             }
+            history.Push(std::move(step));
         }
-        state.counters["steps_kept"] = static_cast<double>(tables.History().Size());
-        state.counters["history_MiB"] = static_cast<double>(tables.History().Bytes()) / (1 << 20);
+        state.counters["steps_kept"] = static_cast<double>(history.Size());
+        state.counters["history_MiB"] = static_cast<double>(history.Bytes()) / (1 << 20);
     }
 }
 
