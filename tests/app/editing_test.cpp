@@ -32,15 +32,6 @@ protected:
     void Key(const char* grid, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(Grid(grid), key, modifiers);
     }
-    // Every text of both tables up to the largest count, shown or not.
-    std::vector<QString> All() const {
-        std::vector<QString> texts{QString::number(form->NodeCount())};
-        for (int r = 1; r <= 12; ++r) {
-            for (int c = 1; c <= 12; ++c) texts.push_back(Cell("StringGrid2", c, r));
-            texts.push_back(Cell("StringGrid1", 1, r) + "," + Cell("StringGrid1", 2, r));
-        }
-        return texts;
-    }
 };
 
 TEST_F(EditingTest, PastedBlocksLandAsIfTypedAndMirror) {

@@ -114,7 +114,7 @@ TEST_F(FilesTest, FileThatCannotBeTakenChangesNothing) {
         {"folder.json", {}, "Файл «folder.json» не открыт: это папка, а не файл."},
     };
     TypeLink(1, 2, "5");
-    const document::GraphTexts before = Texts();
+    const std::vector<QString> before = All();
     for (const auto& c : cases) {
         answers = {QMessageBox::Discard};
         const QString path = folder.filePath(c.name);
@@ -124,7 +124,7 @@ TEST_F(FilesTest, FileThatCannotBeTakenChangesNothing) {
         ASSERT_EQ(shown.size(), 1u) << c.name;
         EXPECT_TRUE(shown[0].text.startsWith(QString::fromUtf8(c.message)))
             << shown[0].text.toStdString();
-        EXPECT_EQ(Texts(), before) << c.name;
+        EXPECT_EQ(All(), before) << c.name;
         EXPECT_EQ(form->windowTitle(), "Путь на графе") << c.name;
     }
 }

@@ -97,15 +97,11 @@ void WindowTest::Paste(const char* grid, const QString& text) {
     QTest::keyClick(Grid(grid), Qt::Key_V, Qt::ControlModifier);
 }
 
-document::GraphTexts WindowTest::Texts() const {
-    document::GraphTexts texts;
-    const int n = form->NodeCount();
-    for (int i = 1; i <= n; ++i) {
-        texts.nodes.push_back(
-            {Cell("StringGrid1", 1, i).toStdString(), Cell("StringGrid1", 2, i).toStdString()});
-        texts.matrix.emplace_back();
-        for (int j = 1; j <= n; ++j)
-            texts.matrix.back().push_back(Cell("StringGrid2", i, j).toStdString());
+std::vector<QString> WindowTest::All() const {
+    std::vector<QString> texts{QString::number(form->NodeCount())};
+    for (int r = 1; r <= 12; ++r) {
+        for (int c = 1; c <= 12; ++c) texts.push_back(Cell("StringGrid2", c, r));
+        texts.push_back(Cell("StringGrid1", 1, r) + "," + Cell("StringGrid1", 2, r));
     }
     return texts;
 }

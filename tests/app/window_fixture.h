@@ -20,7 +20,6 @@
 #include "cell_grid.h"
 #include "cell_table_model.h"
 #include "file_dialogs.h"
-#include "graph_document.h"
 #include "messages.h"
 
 // Texts in failure messages as text, not as arrays of code units.
@@ -74,8 +73,9 @@ protected:
     void Select(const char* grid, int left, int top, int right, int bottom);
     // Puts `text` on the clipboard and presses Ctrl+V on the grid.
     void Paste(const char* grid, const QString& text);
-    // Every text of both tables up to the count, as a file would hold them.
-    document::GraphTexts Texts() const;
+    // The node count and every text of both tables up to 12 nodes, shown
+    // or kept beyond the count.
+    std::vector<QString> All() const;
     QString LabelText(const char* name) const;
     QString Cell(const char* grid, int column, int row) const;
     int Rows(const char* grid) const;
