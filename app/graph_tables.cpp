@@ -59,10 +59,7 @@ void GraphTables::SetCount(int n) {
 
 void GraphTables::BeginStep(Step step) {
     if (replaying_) return;
-    if (depth_ > 0 && open_->kind == Step::Edit && step != Step::Edit) {
-        depth_ = 1;
-        EndStep();
-    }
+    if (step != Step::Edit) EndCellEdit();
     if (depth_++ > 0) return;
     open_ = EditStep{step, count_, count_, {}, std::nullopt};
     openCells_.clear();
