@@ -8,37 +8,32 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <array>
 #include <string>
 
 #include "answer_label.h"
+#include "answer_view.h"
 #include "cell_grid.h"
 #include "cell_table_model.h"
-#include "file_dialogs.h"
-#include "graph_files.h"
+#include "document_actions.h"
 #include "graph_tables.h"
 #include "messages.h"
 #include "node_count_box.h"
-#include "node_layout.h"
 #include "picture_view.h"
 #include "side_splitter.h"
-#include "table_paste.h"
+#include "table_commands.h"
 #include "way_search.h"
 
 namespace {
 
-const QString kCaption = QStringLiteral("Путь на графе");
-const QString kLengthCaption = QStringLiteral("Длина:");
 const QString kNoWay = QStringLiteral("нет пути");
 
 struct SampleNode {
@@ -88,26 +83,10 @@ QPushButton* NewButton(const QString& name, const QString& caption, QPoint at, Q
     return button;
 }
 
-QAction* NewAction(const QString& name, const QString& text, QObject* parent,
-                   const QList<QKeySequence>& keys = {}) {
-    auto* action = new QAction(text, parent);
-    action->setObjectName(name);
-    action->setShortcuts(keys);
-    return action;
-}
-
-// The one local .json file among dropped ones, or nothing.
-QString DroppedGraphFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
-    const QString path = data->urls().front().toLocalFile();
-    return path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? path : QString();
-}
-
 }  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kCaption);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
@@ -116,6 +95,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     tables_ = new app::GraphTables(app::NodeCountBox::kInitial, this);
     CreateControls();
+    documents_ = new app::DocumentActions(
+        tables_, this, [this](const std::exception& error) { ReportError(error); });
+    answer_ = new app::AnswerView(&surface_, Image1, Label2, Label1, this);
     CreateActions();
     SetTabOrder();
     SetHints();
@@ -136,31 +118,33 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
             [this] { RunHandler([this] { Button3Click(); }, true); });
 
     connect(tables_, &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
-    connect(tables_, &app::GraphTables::DocumentChanged, this, &TForm1::ShowFileInCaption);
-    connect(tables_, &app::GraphTables::Edited, this, &TForm1::MarkAnswerStale);
-    connect(tables_, &app::GraphTables::HistoryChanged, this, [this] {
-        undoAction_->setEnabled(tables_->CanUndo());
-        redoAction_->setEnabled(tables_->CanRedo());
+    connect(tables_, &app::GraphTables::Edited, answer_, &app::AnswerView::MarkStale);
+    connect(documents_, &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
+    connect(documents_, &app::DocumentActions::Opened, this, [this] {
+        answer_->Reset();
+        surface_.UpdatePict();
     });
     for (const app::TableId table : {app::TableId::Nodes, app::TableId::Matrix}) {
         app::CellGrid* grid = Grid(table);
-        connect(grid, &app::CellGrid::EditingStarted, tables_,
-                [this] { tables_->BeginStep(app::GraphTables::Step::Edit); });
+        connect(grid, &app::CellGrid::EditingStarted, tables_, &app::GraphTables::BeginCellEdit);
         connect(grid, &app::CellGrid::EditingFinished, tables_, &app::GraphTables::EndCellEdit);
         connect(grid, &app::CellGrid::EditingCancelled, tables_, &app::GraphTables::CancelCellEdit);
-        connect(grid, &app::CellGrid::CopyRequested, this,
-                [this, table] { RunHandler([&] { CopyFrom(table); }); });
+        connect(grid, &app::CellGrid::CopyRequested, this, [this, table, grid] {
+            QApplication::clipboard()->setText(
+                app::CellBlockText(app::CopyCells(*tables_, table, grid->SelectedCells())));
+        });
         connect(grid, &app::CellGrid::PasteRequested, this,
                 [this, table] { RunHandler([&] { PasteInto(table); }); });
-        connect(grid, &app::CellGrid::ClearRequested, this,
-                [this, table] { RunHandler([&] { ClearIn(table); }); });
+        connect(grid, &app::CellGrid::ClearRequested, this, [this, table, grid] {
+            RunHandler([&] { app::ClearCells(*tables_, table, grid->SelectedCells()); });
+        });
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(grid, &QWidget::customContextMenuRequested, this,
                 [this, table](const QPoint& at) { ShowTableMenu(table, at); });
     }
 
     RunHandler([this] { FormCreate(); });
-    tables_->MarkStartState();
+    tables_->MarkClean();
 }
 
 TForm1::~TForm1() {
@@ -169,7 +153,7 @@ TForm1::~TForm1() {
     for (QObject* sender :
          {static_cast<QObject*>(tables_), static_cast<QObject*>(tables_->MatrixTable()),
           static_cast<QObject*>(UpDown1), static_cast<QObject*>(StringGrid1),
-          static_cast<QObject*>(StringGrid2)}) {
+          static_cast<QObject*>(StringGrid2), static_cast<QObject*>(documents_)}) {
         sender->disconnect(this);
     }
 }
@@ -227,7 +211,7 @@ void TForm1::CreateControls() {
     Button1 =
         NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), {8, 48}, GroupBox2);
     Label2 = new app::AnswerLabel(QStringLiteral("Label2"), QString(), {88, 40}, GroupBox2);
-    Label1 = new app::AnswerLabel(QStringLiteral("Label1"), kLengthCaption, {88, 56}, GroupBox2);
+    Label1 = new app::AnswerLabel(QStringLiteral("Label1"), QString(), {88, 56}, GroupBox2);
 
     matrixLayout->addWidget(StringGrid2, 1);
     matrixLayout->addWidget(GroupBox2);
@@ -249,70 +233,55 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateActions() {
-    openAction_ = NewAction(QStringLiteral("openAction"), QStringLiteral("Открыть…"), this,
-                            {QKeySequence(Qt::CTRL | Qt::Key_O)});
-    saveAction_ = NewAction(QStringLiteral("saveAction"), QStringLiteral("Сохранить"), this,
-                            {QKeySequence(Qt::CTRL | Qt::Key_S)});
-    saveAsAction_ = NewAction(QStringLiteral("saveAsAction"), QStringLiteral("Сохранить как…"),
-                              this, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-    undoAction_ = NewAction(QStringLiteral("undoAction"), QStringLiteral("Отменить"), this,
-                            {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    redoAction_ = NewAction(
-        QStringLiteral("redoAction"), QStringLiteral("Повторить"), this,
+    undoAction_ = tables_->History()->createUndoAction(this, QStringLiteral("Отменить"));
+    undoAction_->setObjectName(QStringLiteral("undoAction"));
+    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction_ = tables_->History()->createRedoAction(this, QStringLiteral("Повторить"));
+    redoAction_->setObjectName(QStringLiteral("redoAction"));
+    redoAction_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    undoAction_->setEnabled(false);
-    redoAction_->setEnabled(false);
-    // Actions of the window itself, so their keys work wherever the focus is.
-    addActions({openAction_, saveAction_, saveAsAction_, undoAction_, redoAction_});
-    connect(openAction_, &QAction::triggered, this,
-            [this] { RunHandler([this] { OpenClicked(); }); });
-    connect(saveAction_, &QAction::triggered, this, [this] { Save(); });
-    connect(saveAsAction_, &QAction::triggered, this, [this] { SaveAs(); });
+    // An open cell editor commits before a step is taken back or again.
+    for (QAction* action : {undoAction_, redoAction_}) {
+        disconnect(action, &QAction::triggered, tables_->History(), nullptr);
+    }
     connect(undoAction_, &QAction::triggered, this, [this] {
         FinishEditing();
-        tables_->Undo();
+        tables_->History()->undo();
     });
     connect(redoAction_, &QAction::triggered, this, [this] {
         FinishEditing();
-        tables_->Redo();
+        tables_->History()->redo();
     });
-
-    savePictureAction_ =
-        NewAction(QStringLiteral("savePictureAction"), QStringLiteral("Сохранить рисунок…"), this);
-    copyPictureAction_ =
-        NewAction(QStringLiteral("copyPictureAction"), QStringLiteral("Копировать рисунок"), this);
-    copyAnswerAction_ =
-        NewAction(QStringLiteral("copyAnswerAction"), QStringLiteral("Копировать ответ"), this);
-    copyAnswerAction_->setEnabled(false);
-    distancesAction_ =
-        NewAction(QStringLiteral("distancesAction"), QStringLiteral("Показать расстояния"), this);
-    distancesAction_->setCheckable(true);
-    connect(savePictureAction_, &QAction::triggered, this,
-            [this] { RunHandler([this] { SavePicture(); }); });
-    connect(copyPictureAction_, &QAction::triggered, this, &TForm1::CopyPicture);
-    connect(copyAnswerAction_, &QAction::triggered, this, &TForm1::CopyAnswer);
-    connect(distancesAction_, &QAction::toggled, this, [this] {
-        RunHandler([this] {
-            if (lastCalculation_) DrawCalculation(*lastCalculation_);
-        });
-    });
+    connect(documents_->OpenAction(), &QAction::triggered, this,
+            [this] { RunHandler([this] { documents_->Open(); }); });
+    connect(answer_->SavePictureAction(), &QAction::triggered, this,
+            [this] { RunHandler([this] { answer_->SavePicture(); }); });
+    connect(answer_->DistancesAction(), &QAction::toggled, this,
+            [this] { RunHandler([this] { answer_->Redraw(); }); });
+    // Actions of the window itself, so their keys work wherever the focus is.
+    addActions({documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction(),
+                undoAction_, redoAction_});
 
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Image1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        menu.addActions({openAction_, saveAction_, saveAsAction_});
-        menu.addSeparator();
-        menu.addActions({savePictureAction_, copyPictureAction_, copyAnswerAction_});
-        menu.addSeparator();
-        menu.addAction(distancesAction_);
-        ExecMenu(menu, Image1->mapToGlobal(at));
-    });
+    connect(Image1, &QWidget::customContextMenuRequested, this, &TForm1::ShowPictureMenu);
     GroupBox2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(GroupBox2, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu menu(this);
-        menu.addAction(copyAnswerAction_);
+        menu.addAction(answer_->CopyAnswerAction());
         ExecMenu(menu, GroupBox2->mapToGlobal(at));
     });
+}
+
+void TForm1::ShowPictureMenu(const QPoint& at) {
+    QMenu menu(this);
+    menu.addActions(
+        {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()});
+    menu.addSeparator();
+    menu.addActions(
+        {answer_->SavePictureAction(), answer_->CopyPictureAction(), answer_->CopyAnswerAction()});
+    menu.addSeparator();
+    menu.addAction(answer_->DistancesAction());
+    ExecMenu(menu, Image1->mapToGlobal(at));
 }
 
 QAction* TForm1::ExecMenu(QMenu& menu, const QPoint& at) {
@@ -356,12 +325,11 @@ void TForm1::RunHandler(Handler handler, bool command) {
     } catch (const std::exception& error) {
         // What was drawn before the failure shows behind the report.
         Image1->update();
-        if (command) MarkAnswerStale();
+        if (command) answer_->MarkStale();
         ReportError(error);
         SelectBadCell(error);
     }
     Image1->update();
-    tables_->RefreshModified();
 }
 
 void TForm1::FormCreate() {
@@ -378,10 +346,10 @@ std::int16_t TForm1::NodeCount() const { return UpDown1->Position(); }
 void TForm1::UpdateGrids() { tables_->Resize(NodeCount()); }
 
 void TForm1::LabeledEdit1Change() {
-    // A run of count changes, typed or held, is one step of the history.
-    tables_->BeginStep(app::GraphTables::Step::Count);
+    // A step taken back or again has sized the tables already.
+    if (NodeCount() == tables_->Count()) return;
+    const app::GraphTables::Step step(*tables_, app::GraphTables::Kind::Count);
     UpdateGrids();
-    tables_->EndStep();
 }
 
 void TForm1::StringGrid2SetEditText(int column, int row, const QString& text) {
@@ -406,19 +374,12 @@ void TForm1::Button1Click() {
     Button3Click();
     graph::ReadAdjacency(*tables_->MatrixTable(), NodeCount(), Adjacency);
     FoundWays = graph::FindShortestWay(Adjacency);
-    lastCalculation_ = Calculation{NodePoints, Adjacency, FoundWays};
-    copyAnswerAction_->setEnabled(true);
-    DrawAnswer(*lastCalculation_, true);
+    answer_->Calculated({NodePoints, Adjacency, FoundWays},
+                        [this](const graph::Way& way) { ShowWay(way); });
     if (!FoundWays) {
-        MarkAnswerStale();
         Image1->update();
         app::ShowMessageBox({QMessageBox::NoIcon, app::ApplicationTitle(), kNoWay});
-        return;
     }
-    Label1->setText(kLengthCaption + u' ' + QString::number(FoundWays->length));
-    answerShown_ = true;
-    Label1->SetStale(false);
-    Label2->SetStale(false);
 }
 
 void TForm1::ShowWay(const graph::Way& way) {
@@ -431,82 +392,8 @@ void TForm1::ReportError(const std::exception& error) {
                          app::WithFullStop(QString::fromStdString(graph::ErrorMessage(error)))});
 }
 
-// Files.
-
-void TForm1::OpenClicked() {
-    FinishEditing();
-    if (!ChangesMayGo()) return;
-    const app::FileChoice choice =
-        app::ChooseFile({app::FileRequest::Purpose::OpenGraph, app::DialogFolder(), {}});
-    if (!choice.path.isEmpty()) LoadFile(choice.path);
-}
-
 void TForm1::OpenFile(const QString& path) {
-    RunHandler([&] {
-        FinishEditing();
-        if (ChangesMayGo()) LoadFile(path);
-    });
-}
-
-void TForm1::LoadFile(const QString& path) {
-    const document::GraphTexts texts = app::ReadGraphFile(path);
-    tables_->Load(texts, QFileInfo(path).absoluteFilePath());
-    app::RememberFolderOf(path);
-    ResetAnswer();
-    surface_.UpdatePict();
-}
-
-bool TForm1::Save() {
-    FinishEditing();
-    const QString path = tables_->FileName();
-    return path.isEmpty() ? SaveAs() : WriteTo(path);
-}
-
-bool TForm1::SaveAs() {
-    FinishEditing();
-    QString path = app::ChooseFile({app::FileRequest::Purpose::SaveGraph, app::DialogFolder(),
-                                    QFileInfo(tables_->FileName()).fileName()})
-                       .path;
-    if (path.isEmpty()) return false;
-    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
-    return WriteTo(QFileInfo(path).absoluteFilePath());
-}
-
-bool TForm1::WriteTo(const QString& path) {
-    try {
-        app::WriteGraphFile(path, tables_->Texts());
-    } catch (const std::exception& error) {
-        ReportError(error);
-        return false;
-    }
-    tables_->MarkSaved(path);
-    app::RememberFolderOf(path);
-    return true;
-}
-
-bool TForm1::ChangesMayGo() {
-    if (!tables_->IsModified()) return true;
-    switch (app::AskQuestion(
-        {QStringLiteral("Сохранить изменения?"), app::QuestionContent::SaveDiscardCancel})) {
-        case QMessageBox::Save:
-            return Save();
-        case QMessageBox::Discard:
-            return true;
-        default:
-            return false;
-    }
-}
-
-void TForm1::ShowFileInCaption() {
-    const QString path = tables_->FileName();
-    if (path.isEmpty()) {
-        setWindowTitle(kCaption);
-        setWindowModified(false);
-        return;
-    }
-    setWindowTitle(kCaption + QStringLiteral(" — ") + QFileInfo(path).fileName() +
-                   QStringLiteral("[*]"));
-    setWindowModified(tables_->IsModified());
+    RunHandler([&] { documents_->OpenFile(path); });
 }
 
 void TForm1::FinishEditing() {
@@ -516,7 +403,7 @@ void TForm1::FinishEditing() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     FinishEditing();
-    if (ChangesMayGo()) {
+    if (documents_->ChangesMayGo()) {
         event->accept();
     } else {
         event->ignore();
@@ -524,62 +411,39 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedGraphFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (!app::DocumentActions::DroppedGraphFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
-    const QString path = DroppedGraphFile(event->mimeData());
+    const QString path = app::DocumentActions::DroppedGraphFile(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
     OpenFile(path);
 }
 
-// Tables.
-
 app::CellGrid* TForm1::Grid(app::TableId table) const {
     return table == app::TableId::Nodes ? StringGrid1 : StringGrid2;
 }
 
-void TForm1::CopyFrom(app::TableId table) {
-    QApplication::clipboard()->setText(
-        app::CellBlockText(app::CopyCells(*tables_, table, Grid(table)->SelectedCells())));
-}
-
 void TForm1::PasteInto(app::TableId table) {
     FinishEditing();
-    const QRect cells = Grid(table)->SelectedCells();
-    app::PasteCells(*tables_, table, cells.left(), cells.top(),
-                    app::ParseCellBlock(QApplication::clipboard()->text()));
-}
-
-void TForm1::ClearIn(app::TableId table) {
-    FinishEditing();
-    app::ClearCells(*tables_, table, Grid(table)->SelectedCells());
-}
-
-void TForm1::ClearTables() {
-    FinishEditing();
-    tables_->ClearAll();
-}
-
-void TForm1::PlaceNodesOnCircle() {
-    FinishEditing();
-    const int n = tables_->Count();
-    tables_->BeginStep(app::GraphTables::Step::Layout);
-    int row = 1;
-    for (const auto& [x, y] : graph::CircleLayout(n)) {
-        tables_->NodeTable()->SetCellText(1, row, std::to_string(x));
-        tables_->NodeTable()->SetCellText(2, row, std::to_string(y));
-        ++row;
+    const QRect at = Grid(table)->SelectedCells();
+    app::CellBlock block =
+        app::WithoutHeaders(app::ParseCellBlock(QApplication::clipboard()->text()), table);
+    if (table == app::TableId::Matrix && app::HasZerosForNoLink(block) &&
+        app::AskQuestion({QStringLiteral("Считать нули вне диагонали отсутствием связи?"),
+                          app::QuestionContent::YesNo}) == QMessageBox::Yes) {
+        block = app::WithoutZerosForNoLink(std::move(block));
     }
-    tables_->EndStep();
+    app::PasteCells(*tables_, table, at.left(), at.top(), block);
 }
 
 void TForm1::ShowTableMenu(app::TableId table, const QPoint& at) {
     app::CellGrid* grid = Grid(table);
     QMenu menu(this);
-    menu.addAction(undoAction_);
-    menu.addAction(redoAction_);
+    menu.addActions({undoAction_, redoAction_});
     menu.addSeparator();
     QAction* copy = menu.addAction(QStringLiteral("Копировать"));
     copy->setShortcut(QKeySequence::Copy);
@@ -587,16 +451,18 @@ void TForm1::ShowTableMenu(app::TableId table, const QPoint& at) {
     paste->setShortcut(QKeySequence::Paste);
     paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
     menu.addSeparator();
-    menu.addActions({openAction_, saveAction_, saveAsAction_});
+    menu.addActions(
+        {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()});
     menu.addSeparator();
     QAction* clearAll = menu.addAction(QStringLiteral("Очистить таблицы"));
     QAction* circle = menu.addAction(QStringLiteral("Расставить узлы по кругу"));
     QAction* chosen = ExecMenu(menu, grid->viewport()->mapToGlobal(at));
+    if (chosen == copy) emit grid->CopyRequested();
+    if (chosen == paste) emit grid->PasteRequested();
     RunHandler([&] {
-        if (chosen == copy) CopyFrom(table);
-        if (chosen == paste) PasteInto(table);
-        if (chosen == clearAll) ClearTables();
-        if (chosen == circle) PlaceNodesOnCircle();
+        FinishEditing();
+        if (chosen == clearAll) tables_->ClearAll();
+        if (chosen == circle) app::PlaceNodesOnCircle(*tables_);
     });
 }
 
@@ -608,69 +474,4 @@ void TForm1::SelectBadCell(const std::exception& error) {
             Grid(table)->SelectCell(cell->Column(), cell->Row());
         }
     }
-}
-
-// The picture and the answer.
-
-void TForm1::DrawCalculation(const Calculation& calculation) {
-    surface_.UpdatePict();
-    surface_.DrawNodes(calculation.points);
-    surface_.DrawLinks(calculation.points, calculation.adjacency);
-    DrawAnswer(calculation, false);
-}
-
-void TForm1::DrawAnswer(const Calculation& calculation, bool showWay) {
-    std::optional<graph::WayDistances> distances;
-    if (distancesAction_->isChecked()) distances = graph::FindWayDistances(calculation.adjacency);
-    if (distances && calculation.found) {
-        surface_.DrawShortestWayLinks(
-            calculation.points, graph::LinksOnShortestWays(calculation.adjacency, *distances));
-    }
-    if (calculation.found && showWay) {
-        ShowWay(calculation.found->way);
-    } else if (calculation.found) {
-        surface_.DrawWay(calculation.points, calculation.found->way);
-    }
-    if (distances) surface_.DrawDistances(calculation.points, distances->toGoal);
-}
-
-void TForm1::ResetAnswer() {
-    Label2->setText(QString());
-    Label1->setText(kLengthCaption);
-    Label1->SetStale(false);
-    Label2->SetStale(false);
-    answerShown_ = false;
-    FoundWays.reset();
-    lastCalculation_.reset();
-    copyAnswerAction_->setEnabled(false);
-}
-
-void TForm1::MarkAnswerStale() {
-    if (!answerShown_) return;
-    Label1->SetStale(true);
-    Label2->SetStale(true);
-}
-
-void TForm1::SavePicture() {
-    const app::FileChoice choice =
-        app::ChooseFile({app::FileRequest::Purpose::SavePicture, app::DialogFolder(), {}});
-    if (choice.path.isEmpty()) return;
-    QString path = choice.path;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QStringLiteral("png") && suffix != QStringLiteral("bmp")) {
-        path += choice.filter == app::BmpFilter() ? QStringLiteral(".bmp") : QStringLiteral(".png");
-    }
-    app::WriteImageFile(path, surface_.Image());
-    app::RememberFolderOf(path);
-}
-
-void TForm1::CopyPicture() { QApplication::clipboard()->setImage(surface_.Image()); }
-
-void TForm1::CopyAnswer() {
-    if (!lastCalculation_) return;
-    const auto& found = lastCalculation_->found;
-    QApplication::clipboard()->setText(found ? QString::fromStdString(graph::WayText(found->way)) +
-                                                   u'\n' + kLengthCaption + u' ' +
-                                                   QString::number(found->length)
-                                             : kNoWay);
 }

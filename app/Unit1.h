@@ -16,7 +16,6 @@
 
 #include "drawing_surface.h"
 #include "graph_model.h"
-#include "way_distances.h"
 #include "ways.h"
 
 class QAction;
@@ -27,6 +26,8 @@ class QPushButton;
 
 namespace app {
 class AnswerLabel;
+class AnswerView;
+class DocumentActions;
 class CellGrid;
 class GraphTables;
 class NodeCountBox;
@@ -72,9 +73,6 @@ public:
     // The spin position of UpDown1, always within 2..100.
     std::int16_t NodeCount() const;
 
-    // The picture as drawn, 400 x 400.
-    const plot::DrawingSurface& Surface() const { return surface_; }
-
     // Opens the graph file `path` into the tables, asking first whether
     // unsaved changes are to be saved; a file that cannot be taken is
     // reported and changes nothing.
@@ -86,14 +84,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // What the last "Рассчитать" read and found, so that the picture can be
-    // drawn again from it and the answer copied.
-    struct Calculation {
-        graph::NodePoints points;
-        graph::AdjacencyMatrix adjacency;
-        std::optional<graph::ShortestWay> found;
-    };
-
     void CreateControls();
     void CreateActions();
     void SetTabOrder();
@@ -105,46 +95,18 @@ private:
     template <typename Handler>
     void RunHandler(Handler handler, bool command = false);
 
-    // Files.
-    void OpenClicked();
-    // Opens `path` without asking about unsaved changes; throws FileError.
-    void LoadFile(const QString& path);
-    bool Save();
-    bool SaveAs();
-    // Writes the tables to `path`; a failure is reported and gives false.
-    bool WriteTo(const QString& path);
-    // Asks whether to save unsaved changes; false when the person cancels
-    // or the saving fails.
-    bool ChangesMayGo();
-    void ShowFileInCaption();
     void FinishEditing();
-
-    // Tables.
     app::CellGrid* Grid(app::TableId table) const;
-    void CopyFrom(app::TableId table);
     void PasteInto(app::TableId table);
-    void ClearIn(app::TableId table);
-    void ClearTables();
-    void PlaceNodesOnCircle();
     void ShowTableMenu(app::TableId table, const QPoint& at);
+    void ShowPictureMenu(const QPoint& at);
     QAction* ExecMenu(QMenu& menu, const QPoint& at);
     void SelectBadCell(const std::exception& error);
 
-    // The picture and the answer.
-    // The last calculation's picture again, from what it read.
-    void DrawCalculation(const Calculation& calculation);
-    // What a calculation draws over the links: with the distances on, the
-    // links of every shortest way under the way and each node's distance
-    // over it. `showWay` draws the way through ShowWay, its label included.
-    void DrawAnswer(const Calculation& calculation, bool showWay);
-    void ResetAnswer();
-    void MarkAnswerStale();
-    void SavePicture();
-    void CopyPicture();
-    void CopyAnswer();
-
     plot::DrawingSurface surface_;
     app::GraphTables* tables_ = nullptr;
+    app::DocumentActions* documents_ = nullptr;
+    app::AnswerView* answer_ = nullptr;
 
     // The model the commands rebuild from the tables, and the way the last
     // calculation chose: the search finds that way directly instead of
@@ -152,8 +114,6 @@ private:
     graph::NodePoints NodePoints;
     graph::AdjacencyMatrix Adjacency;
     std::optional<graph::ShortestWay> FoundWays;
-    std::optional<Calculation> lastCalculation_;
-    bool answerShown_ = false;
 
     app::PictureView* Image1 = nullptr;
     app::SideSplitter* Splitter2 = nullptr;
@@ -173,13 +133,6 @@ private:
     app::AnswerLabel* Label2 = nullptr;
     app::AnswerLabel* Label1 = nullptr;
 
-    QAction* openAction_ = nullptr;
-    QAction* saveAction_ = nullptr;
-    QAction* saveAsAction_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
-    QAction* savePictureAction_ = nullptr;
-    QAction* copyPictureAction_ = nullptr;
-    QAction* copyAnswerAction_ = nullptr;
-    QAction* distancesAction_ = nullptr;
 };

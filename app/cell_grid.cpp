@@ -10,8 +10,12 @@
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
 #include <QToolTip>
+#include <algorithm>
 #include <functional>
+#include <optional>
 #include <utility>
+
+#include "history_keys.h"
 
 namespace app {
 
@@ -128,19 +132,58 @@ CellGrid::CellGrid(CellTableModel* model, QWidget* parent) : QTableView(parent) 
     SetUpHeader(Header(horizontalHeader()), style);
     SetUpHeader(Header(verticalHeader()), style);
     horizontalHeader()->setFixedHeight(kCellSize);
-    verticalHeader()->setFixedWidth(kCellSize);
     setCornerButtonEnabled(false);
     setShowGrid(true);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    // As in a spreadsheet a click only selects: typing replaces the text,
+    // a double click or F2 edits it in place.
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
     setTextElideMode(Qt::ElideNone);
     setWordWrap(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Tab moves on to the next control, not to the next cell.
     setTabKeyNavigation(false);
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) {
+                FitColumns(from.column(), to.column());
+            });
+    connect(model, &QAbstractItemModel::headerDataChanged, this, [this] { FitAll(); });
+    connect(model, &QAbstractItemModel::columnsInserted, this, [this] { FitAll(); });
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] { FitAll(); });
+    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { FitAll(); });
+    FitAll();
+}
+
+int CellGrid::TextWidth(const QString& text) const {
+    // The text starts 2 px in, and the cell's line takes one more.
+    return text.isEmpty() ? 0 : fontMetrics().horizontalAdvance(text) + 5;
+}
+
+void CellGrid::FitColumns(int first, int last) {
+    QAbstractItemModel* cells = model();
+    for (int column = std::max(first, 0); column <= last && column < cells->columnCount();
+         ++column) {
+        int width =
+            std::max(kCellSize, TextWidth(cells->headerData(column, Qt::Horizontal).toString()));
+        for (int row = 0; row < cells->rowCount(); ++row) {
+            width = std::max(width, TextWidth(cells->index(row, column).data().toString()));
+        }
+        if (horizontalHeader()->sectionSize(column) != width) {
+            horizontalHeader()->resizeSection(column, width);
+        }
+    }
+}
+
+void CellGrid::FitAll() {
+    FitColumns(0, model()->columnCount() - 1);
+    int width = kCellSize;
+    for (int row = 0; row < model()->rowCount(); ++row) {
+        width = std::max(width, TextWidth(model()->headerData(row, Qt::Vertical).toString()));
+    }
+    verticalHeader()->setFixedWidth(width);
 }
 
 CellGrid::~CellGrid() {
@@ -219,32 +262,52 @@ void CellGrid::EndSession(bool kept) {
 
 bool CellGrid::eventFilter(QObject* watched, QEvent* event) {
     auto* editor = qobject_cast<QWidget*>(watched);
-    if (editor != nullptr && event->type() == QEvent::KeyPress && openedByTyping_) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        CursorAction action{};
-        switch (key->key()) {
-            case Qt::Key_Left:
-                action = MoveLeft;
-                break;
-            case Qt::Key_Right:
-                action = MoveRight;
-                break;
-            case Qt::Key_Up:
-                action = MoveUp;
-                break;
-            case Qt::Key_Down:
-                action = MoveDown;
-                break;
-            default:
-                return QTableView::eventFilter(watched, event);
-        }
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
-        const QModelIndex next = moveCursor(action, key->modifiers());
-        if (next.isValid()) setCurrentIndex(next);
+    if (editor == nullptr) return QTableView::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(static_cast<QKeyEvent*>(event))) {
+        // The window's undo and redo, not the editor's own.
+        event->ignore();
         return true;
     }
-    return QTableView::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress) return QTableView::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Paste)) {
+        // A block pastes at the cell, not into its text.
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+        emit PasteRequested();
+        return true;
+    }
+    std::optional<CursorAction> move;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            move = key->modifiers() & Qt::ShiftModifier ? MoveUp : MoveDown;
+            break;
+        case Qt::Key_Left:
+            if (openedByTyping_) move = MoveLeft;
+            break;
+        case Qt::Key_Right:
+            if (openedByTyping_) move = MoveRight;
+            break;
+        case Qt::Key_Up:
+            if (openedByTyping_) move = MoveUp;
+            break;
+        case Qt::Key_Down:
+            if (openedByTyping_) move = MoveDown;
+            break;
+        default:
+            break;
+    }
+    if (!move) return QTableView::eventFilter(watched, event);
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    MoveTo(*move);
+    return true;
+}
+
+void CellGrid::MoveTo(CursorAction action) {
+    const QModelIndex next = moveCursor(action, Qt::NoModifier);
+    if (next.isValid()) setCurrentIndex(next);
 }
 
 void CellGrid::keyPressEvent(QKeyEvent* event) {
@@ -259,6 +322,10 @@ void CellGrid::keyPressEvent(QKeyEvent* event) {
         }
         if (event->matches(QKeySequence::Delete)) {
             emit ClearRequested();
+            return;
+        }
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            MoveTo(event->modifiers() & Qt::ShiftModifier ? MoveUp : MoveDown);
             return;
         }
     }

@@ -1,10 +1,13 @@
-// An editable grid of texts over a CellTableModel: 20 x 20 px cells with
-// 1-px lines, one fixed header row and column whose borders can be dragged,
-// range selection, and a cell editor that hands every change of its text to
-// the model as it is typed (each keystroke, cut, paste) and once more when
-// it closes. The grid keeps the keys of a spreadsheet: Tab leaves the grid,
-// arrows leave an editor opened by typing, Esc takes the session back, and
-// Ctrl+C, Ctrl+V and Delete act on the selected block.
+// An editable grid of texts over a CellTableModel: 20 px rows, columns 20 px
+// or as wide as their widest text, 1-px lines, one fixed header row and
+// column whose borders can be dragged, range selection, and a cell editor
+// that hands every change of its text to the model as it is typed (each
+// keystroke, cut, paste) and once more when it closes. The grid keeps the
+// keys of a spreadsheet: a click selects, typing replaces the text, a double
+// click or F2 edits it; Tab leaves the grid, Enter and Shift+Enter commit
+// and move down or up, arrows leave an editor opened by typing, Esc takes
+// the session back, and Ctrl+C, Ctrl+V and Delete act on the selected block
+// (Ctrl+V also from an open editor).
 #pragma once
 
 #include <QRect>
@@ -55,6 +58,12 @@ protected:
 
 private:
     void EditorCreated(QWidget* editor);
+    void MoveTo(CursorAction action);
+    // Columns from model column `first` to `last` as wide as their widest
+    // text, and the row header as wide as its widest number.
+    int TextWidth(const QString& text) const;
+    void FitColumns(int first, int last);
+    void FitAll();
     void EndSession(bool kept);
 
     // The trigger of the edit being opened.

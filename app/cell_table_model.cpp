@@ -55,6 +55,11 @@ void CellTableModel::SetCellText(int column, int row, const std::string& text) {
     ShowChanged(column, row);
 }
 
+void CellTableModel::RestoreCellText(int column, int row, const std::string& text) {
+    store_.SetCellText(column, row, text);
+    ShowChanged(column, row);
+}
+
 void CellTableModel::ShowChanged(int column, int row) {
     if (column >= columns_ || row >= rows_ || column < 0 || row < 0) return;
     if (batchDepth_ > 0) {

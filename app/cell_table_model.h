@@ -36,6 +36,9 @@ public:
     // Writes from the program: shown at once, never reported as an edit.
     std::string CellText(int column, int row) const override;
     void SetCellText(int column, int row, const std::string& text) override;
+    // A write that puts a text back, as the history does: shown at once,
+    // never told to the observer.
+    void RestoreCellText(int column, int row, const std::string& text);
     QString Text(int column, int row) const;
     void SetText(int column, int row, const QString& text);
     // Every cell that holds a text, the header cells and those beyond the

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QWheelEvent>
 
+#include "history_keys.h"
+
 namespace app {
 
 NodeCountBox::NodeCountBox(QWidget* parent) : QSpinBox(parent) {
@@ -23,6 +25,16 @@ NodeCountBox::NodeCountBox(QWidget* parent) : QSpinBox(parent) {
     // change is passed on once, whichever of the two saw it first.
     connect(lineEdit(), &QLineEdit::textChanged, this, &NodeCountBox::NoteText);
     connect(this, &QSpinBox::textChanged, this, [this] { NoteText(lineEdit()->text()); });
+}
+
+bool NodeCountBox::event(QEvent* event) {
+    // The box has the focus and hands its keys to its line, whose own undo
+    // would take these.
+    if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QSpinBox::event(event);
 }
 
 void NodeCountBox::NoteText(const QString& text) {

@@ -28,6 +28,8 @@ protected:
     // The wheel steps the count only while the box has the focus, so that
     // scrolling past it never changes the graph.
     void wheelEvent(QWheelEvent* event) override;
+    // Undo and redo keys go to the window's history.
+    bool event(QEvent* event) override;
 
 signals:
     // Every change of the edit line's text: each keystroke and each step of

@@ -16,6 +16,8 @@ public:
     explicit PictureView(const plot::DrawingSurface* surface, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // The picture as drawn, 400 x 400.
+    const QImage& Picture() const { return surface_->Image(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -381,7 +381,7 @@ TEST_F(StressTest, PastedControlCharactersAreKeptAndQuotedWhole) {
     QLineEdit* editor = OpenEditor("StringGrid2", 7, 3);
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
-    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    editor->paste();
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();
     Expect("StringGrid2", 7, 3, pasted);

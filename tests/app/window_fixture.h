@@ -21,6 +21,7 @@
 #include "cell_table_model.h"
 #include "file_dialogs.h"
 #include "messages.h"
+#include "picture_view.h"
 
 // Texts in failure messages as text, not as arrays of code units.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -81,7 +82,7 @@ protected:
     int Rows(const char* grid) const;
     int Columns(const char* grid) const;
 
-    const QImage& Picture() const { return form->Surface().Image(); }
+    const QImage& Picture() const { return Find<app::PictureView>("Image1")->Picture(); }
     // True when some pixel within `radius` of (x, y) has `colour`.
     bool ColourNear(int x, int y, QRgb colour, int radius = 1) const;
     // True when some pixel of `area` is dark, as the glyphs of a number are.

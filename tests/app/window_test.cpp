@@ -300,12 +300,15 @@ TEST_F(WindowTest, MatrixEditsAreMirroredWhileTyping) {
     EXPECT_EQ(Cell("StringGrid2", 1, 4), "");
     EXPECT_EQ(Cell("StringGrid2", 4, 1), "");
 
-    // Cut and paste are edits too.
+    // Cut and paste are edits too; Ctrl+V in an editor pastes at its cell.
     QApplication::clipboard()->setText("42");
     editor = OpenEditor("StringGrid2", 3, 5);
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Cell("StringGrid2", 5, 3), "42");
+    EXPECT_EQ(Cell("StringGrid2", 3, 5), "42");
+    editor = OpenEditor("StringGrid2", 3, 5);
+    ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(Cell("StringGrid2", 5, 3), "");

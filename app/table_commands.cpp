@@ -1,12 +1,12 @@
-// Copy, paste and clear of cell blocks; see table_paste.h.
-#include "table_paste.h"
+// The tables' block and layout commands; see table_commands.h.
+#include "table_commands.h"
 
 #include <QRegularExpression>
 #include <algorithm>
 #include <stdexcept>
 
 #include "cell_text.h"
-#include "messages.h"
+#include "node_layout.h"
 
 namespace app {
 
@@ -30,16 +30,39 @@ bool IsZero(const QString& text) {
     }
 }
 
-// A square block with zeros all along its diagonal and some zero off it:
-// a matrix written the textbook way, where 0 may mean "no link".
-bool HasZerosForNoLink(const CellBlock& block) {
-    const qsizetype size = block.size();
-    bool zeroOffDiagonal = false;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (block[i].size() != size || !IsZero(block[i][i])) return false;
-        for (qsizetype j = 0; j < size; ++j) zeroOffDiagonal |= i != j && IsZero(block[i][j]);
+// True when the cells after the first of `cells` are 1, 2, ... in turn.
+bool NumbersNodes(const QStringList& cells) {
+    for (qsizetype k = 1; k < cells.size(); ++k) {
+        if (cells[k].trimmed() != QString::number(k)) return false;
     }
-    return zeroOffDiagonal;
+    return cells.size() > 1;
+}
+
+QStringList FirstColumn(const CellBlock& block) {
+    QStringList cells;
+    for (const QStringList& row : block) cells.append(row.value(0));
+    return cells;
+}
+
+bool IsCaptionRow(const QStringList& cells) {
+    bool caption = false;
+    for (qsizetype k = 1; k < cells.size(); ++k) {
+        if (cells[k].isEmpty()) continue;
+        try {
+            graph::CellToInt(cells[k].toStdString());
+            return false;
+        } catch (const graph::ConversionError&) {
+            caption = true;
+        }
+    }
+    return caption;
+}
+
+CellBlock WithoutFirstColumn(CellBlock block) {
+    for (QStringList& row : block) {
+        if (!row.isEmpty()) row.removeFirst();
+    }
+    return block;
 }
 
 // Two cells of the block that would land on each other's transposed
@@ -72,6 +95,51 @@ void CheckMirrorsAgree(const CellBlock& block, int column, int row) {
 }
 
 }  // namespace
+
+bool HasZerosForNoLink(const CellBlock& block) {
+    const qsizetype size = block.size();
+    bool zeroOffDiagonal = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (block[i].size() != size || !IsZero(block[i][i])) return false;
+        for (qsizetype j = 0; j < size; ++j) zeroOffDiagonal |= i != j && IsZero(block[i][j]);
+    }
+    return zeroOffDiagonal;
+}
+
+CellBlock WithoutZerosForNoLink(CellBlock block) {
+    for (qsizetype i = 0; i < block.size(); ++i) {
+        for (qsizetype j = 0; j < block[i].size(); ++j) {
+            if (i != j && IsZero(block[i][j])) block[i][j].clear();
+        }
+    }
+    return block;
+}
+
+void EmptyZerosForNoLink(GraphTables& tables) {
+    const GraphTables::Step step(tables, GraphTables::Kind::Zeros);
+    CellTableModel* matrix = tables.MatrixTable();
+    matrix->BeginBatch();
+    for (int c = 1; c <= tables.Count(); ++c) {
+        for (int r = 1; r <= tables.Count(); ++r) {
+            if (c != r && IsZero(matrix->Text(c, r))) matrix->SetCellText(c, r, std::string());
+        }
+    }
+    matrix->EndBatch();
+}
+
+CellBlock WithoutHeaders(CellBlock block, TableId table) {
+    if (block.size() < 2) return block;
+    if (table == TableId::Matrix) {
+        if (!NumbersNodes(block.front()) || !NumbersNodes(FirstColumn(block))) return block;
+        block.removeFirst();
+        return WithoutFirstColumn(std::move(block));
+    }
+    if (!IsCaptionRow(block.front())) return block;
+    block.removeFirst();
+    QStringList numbers = FirstColumn(block);
+    numbers.prepend(QString());
+    return NumbersNodes(numbers) ? WithoutFirstColumn(std::move(block)) : block;
+}
 
 CellBlock ParseCellBlock(const QString& text) {
     QString lines = text;
@@ -115,7 +183,7 @@ CellBlock CopyCells(const GraphTables& tables, TableId table, const QRect& cells
     return block;
 }
 
-void PasteCells(GraphTables& tables, TableId table, int column, int row, CellBlock block) {
+void PasteCells(GraphTables& tables, TableId table, int column, int row, const CellBlock& block) {
     if (block.isEmpty()) return;
     const int width = static_cast<int>(Width(block));
     const int lastRow = row + static_cast<int>(block.size()) - 1;
@@ -136,21 +204,10 @@ void PasteCells(GraphTables& tables, TableId table, int column, int row, CellBlo
                                      .arg(needed)
                                      .toStdString());
     }
-    if (matrix) {
-        CheckMirrorsAgree(block, column, row);
-        if (HasZerosForNoLink(block) &&
-            AskQuestion({QStringLiteral("Считать нули вне диагонали отсутствием связи?"),
-                         QuestionContent::YesNo}) == QMessageBox::Yes) {
-            for (qsizetype i = 0; i < block.size(); ++i) {
-                for (qsizetype j = 0; j < block[i].size(); ++j) {
-                    if (i != j && IsZero(block[i][j])) block[i][j].clear();
-                }
-            }
-        }
-    }
+    if (matrix) CheckMirrorsAgree(block, column, row);
 
     CellTableModel* model = tables.Table(table);
-    tables.BeginStep(GraphTables::Step::Paste);
+    const GraphTables::Step step(tables, GraphTables::Kind::Paste);
     if (needed > tables.Count()) tables.SetCount(needed);
     model->BeginBatch();
     for (qsizetype i = 0; i < block.size(); ++i) {
@@ -164,12 +221,11 @@ void PasteCells(GraphTables& tables, TableId table, int column, int row, CellBlo
         }
     }
     model->EndBatch();
-    tables.EndStep();
 }
 
 void ClearCells(GraphTables& tables, TableId table, const QRect& cells) {
     CellTableModel* model = tables.Table(table);
-    tables.BeginStep(GraphTables::Step::Clear);
+    const GraphTables::Step step(tables, GraphTables::Kind::Clear);
     model->BeginBatch();
     for (int row = cells.top(); row <= cells.bottom(); ++row) {
         for (int column = cells.left(); column <= cells.right(); ++column) {
@@ -178,7 +234,19 @@ void ClearCells(GraphTables& tables, TableId table, const QRect& cells) {
         }
     }
     model->EndBatch();
-    tables.EndStep();
+}
+
+void PlaceNodesOnCircle(GraphTables& tables) {
+    const GraphTables::Step step(tables, GraphTables::Kind::Layout);
+    CellTableModel* nodes = tables.NodeTable();
+    nodes->BeginBatch();
+    int row = 1;
+    for (const auto& [x, y] : graph::CircleLayout(tables.Count())) {
+        nodes->SetCellText(1, row, std::to_string(x));
+        nodes->SetCellText(2, row, std::to_string(y));
+        ++row;
+    }
+    nodes->EndBatch();
 }
 
 }  // namespace app

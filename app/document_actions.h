@@ -1,0 +1,71 @@
+// The graph file the window's tables belong to: opening, saving and saving
+// as (from the keys, the right-click menus and dropped files), the question
+// «Сохранить изменения?» before unsaved changes go, and the file's name in
+// the window's caption. Undo and redo never change the file, so the caption
+// and Ctrl+S always name the file last opened or saved.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <exception>
+#include <functional>
+
+class QAction;
+class QMimeData;
+class QWidget;
+
+namespace app {
+
+class GraphTables;
+
+class DocumentActions : public QObject {
+    Q_OBJECT
+
+public:
+    using ErrorReport = std::function<void(const std::exception&)>;
+
+    // Keeps `window`'s caption; failures of saving go to `report`.
+    DocumentActions(GraphTables* tables, QWidget* window, ErrorReport report);
+
+    QAction* OpenAction() const { return open_; }
+    QAction* SaveAction() const { return save_; }
+    QAction* SaveAsAction() const { return saveAs_; }
+
+    // Asks for a file and opens it, asking first whether unsaved changes
+    // are to be saved. Throws FileError for a file that cannot be taken,
+    // with nothing changed.
+    void Open();
+    // The same for the file `path`.
+    void OpenFile(const QString& path);
+    // Saves to the file the tables belong to, or asks for one; false when
+    // the person cancels or the saving fails (reported).
+    bool Save();
+    bool SaveAs();
+    // Asks whether to save unsaved changes; false when the person cancels
+    // or the saving fails.
+    bool ChangesMayGo();
+
+    // The one local .json file among dropped ones, or nothing.
+    static QString DroppedGraphFile(const QMimeData* data);
+
+signals:
+    // Before a file is read or written: an open cell editor must commit.
+    void EditingMustEnd();
+    // The tables now hold another file.
+    void Opened();
+
+private:
+    void Load(const QString& path);
+    bool WriteTo(const QString& path);
+    void ShowFileInCaption();
+
+    GraphTables* tables_;
+    QWidget* window_;
+    ErrorReport report_;
+    QString fileName_;
+    QAction* open_;
+    QAction* save_;
+    QAction* saveAs_;
+};
+
+}  // namespace app
