@@ -225,14 +225,17 @@ void CellGrid::FinishEditing() {
 
 bool CellGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     trigger_ = trigger;
-    return QTableView::edit(index, trigger, event);
+    if (!QTableView::edit(index, trigger, event)) return false;
+    // Installed after the delegate's own filter, so that the grid's keys
+    // come first.
+    if (QWidget* editor = indexWidget(index)) editor->installEventFilter(this);
+    return true;
 }
 
 void CellGrid::EditorCreated(QWidget* editor) {
     if (editing_) return;
     editing_ = true;
     openedByTyping_ = trigger_ == AnyKeyPressed;
-    editor->installEventFilter(this);
     // An editor can also go without closing, when the count takes its row.
     editorGone_ = connect(editor, &QObject::destroyed, this, [this] {
         if (editing_) EndSession(true);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
@@ -246,4 +247,90 @@ TEST_F(EditingTest, TableMenuClearsAndPlacesNodesOneStepEach) {
     EXPECT_EQ(All(), placed);
     QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(All(), typed);
+}
+
+TEST_F(EditingTest, KeysAndClicksWorkAsInASpreadsheet) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->findChild<QSpinBox*>("UpDown1")->setValue(8);
+    TypeLink(4, 5, "2");
+    app::CellGrid* grid = Grid("StringGrid2");
+    const auto click = [&](int column, int row) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(Index("StringGrid2", column, row)).center());
+    };
+    // Keys go where the focus is, an editor once typing opened one.
+    const auto type = [](const QString& text) {
+        for (const QChar key : text) QTest::keyClicks(QApplication::focusWidget(), key);
+    };
+    // A second click on the selected cell only selects it; typing at once
+    // goes into it, and no late editor opens after.
+    click(4, 7);
+    click(4, 7);
+    type("20");
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(Cell("StringGrid2", 4, 7), "20");
+    EXPECT_EQ(Cell("StringGrid2", 7, 4), "20");
+    EXPECT_EQ(Cell("StringGrid2", 4, 5), "2");
+    // Enter moved one row down; typing replaces the text, an arrow moves on.
+    EXPECT_EQ(grid->currentIndex(), Index("StringGrid2", 4, 8));
+    click(4, 5);
+    click(4, 5);
+    type("-11");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    type("22");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(Cell("StringGrid2", 4, 5), "-11");
+    EXPECT_EQ(Cell("StringGrid2", 5, 5), "22");
+    EXPECT_EQ(grid->currentIndex(), Index("StringGrid2", 5, 4));
+
+    // Ctrl+V in an open editor keeps its text and pastes the block at the
+    // cell.
+    QApplication::clipboard()->setText("7\t8");
+    QLineEdit* editor = OpenEditor("StringGrid2", 1, 3);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "6");
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    for (const auto& [column, row, text] : {std::tuple{1, 3, "7"}, std::tuple{2, 3, "8"},
+                                            std::tuple{3, 1, "7"}, std::tuple{3, 2, "8"}}) {
+        EXPECT_EQ(Cell("StringGrid2", column, row), text) << column << row;
+    }
+}
+
+TEST_F(EditingTest, ColumnsShowTheirWholeTexts) {
+    form->findChild<QSpinBox*>("UpDown1")->setValue(100);
+    TypeIntoCell("StringGrid1", 1, 1, "-150");
+    TypeLink(3, 1, "120000");
+    for (const auto& [grid, column, text] :
+         {std::tuple{"StringGrid1", 1, "-150"}, std::tuple{"StringGrid2", 3, "120000"}}) {
+        const int width = Grid(grid)->fontMetrics().horizontalAdvance(text);
+        EXPECT_GT(Grid(grid)->columnWidth(column - 1), width) << text;
+    }
+    EXPECT_GT(Grid("StringGrid2")->verticalHeader()->width(),
+              Grid("StringGrid2")->fontMetrics().horizontalAdvance("100"));
+    TypeLink(3, 1, "");
+    EXPECT_EQ(Grid("StringGrid2")->columnWidth(2), app::CellGrid::kCellSize);
+    EXPECT_EQ(Grid("StringGrid2")->columnWidth(5), app::CellGrid::kCellSize);
+}
+
+TEST_F(EditingTest, BlocksCopiedWithTheirHeadersLeaveThemOut) {
+    const struct {
+        const char* grid;
+        QString block;
+        int column;
+        int row;
+        const char* text;
+    } cases[] = {
+        {"StringGrid2", "\t1\t2\t3\n1\t\t5\t\n2\t5\t\t7\n3\t\t7\t", 3, 2, "7"},
+        {"StringGrid2", "\t1\t2\t3\n1\t\t5\t\n2\t5\t\t7\n3\t\t7\t", 1, 2, "5"},
+        {"StringGrid1", "\tX\tY\n1\t10\t20\n2\t30\t40", 2, 2, "40"},
+        {"StringGrid1", "\tX\tY\n1\t10\t20\n2\t30\t40", 1, 1, "10"},
+    };
+    for (const auto& c : cases) {
+        Select(c.grid, 1, 1, 1, 1);
+        Paste(c.grid, c.block);
+        EXPECT_EQ(Cell(c.grid, c.column, c.row), c.text) << c.grid << c.column << c.row;
+    }
+    EXPECT_EQ(form->NodeCount(), 6);
+    EXPECT_TRUE(shown.empty());
 }
