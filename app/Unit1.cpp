@@ -29,7 +29,7 @@
 #include "node_count_box.h"
 #include "picture_view.h"
 #include "side_splitter.h"
-#include "table_commands.h"
+#include "table_actions.h"
 #include "way_search.h"
 
 namespace {
@@ -98,6 +98,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     documents_ = new app::DocumentActions(
         tables_, this, [this](const std::exception& error) { ReportError(error); });
     answer_ = new app::AnswerView(&surface_, Image1, Label2, Label1, this);
+    table_ = new app::TableActions(
+        tables_, StringGrid1, StringGrid2,
+        {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()},
+        [this](const app::TableActions::Handler& handler) { RunHandler(handler); }, this);
     CreateActions();
     SetTabOrder();
     SetHints();
@@ -124,24 +128,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
         answer_->Reset();
         surface_.UpdatePict();
     });
-    for (const app::TableId table : {app::TableId::Nodes, app::TableId::Matrix}) {
-        app::CellGrid* grid = Grid(table);
-        connect(grid, &app::CellGrid::EditingStarted, tables_, &app::GraphTables::BeginCellEdit);
-        connect(grid, &app::CellGrid::EditingFinished, tables_, &app::GraphTables::EndCellEdit);
-        connect(grid, &app::CellGrid::EditingCancelled, tables_, &app::GraphTables::CancelCellEdit);
-        connect(grid, &app::CellGrid::CopyRequested, this, [this, table, grid] {
-            QApplication::clipboard()->setText(
-                app::CellBlockText(app::CopyCells(*tables_, table, grid->SelectedCells())));
-        });
-        connect(grid, &app::CellGrid::PasteRequested, this,
-                [this, table] { RunHandler([&] { PasteInto(table); }); });
-        connect(grid, &app::CellGrid::ClearRequested, this, [this, table, grid] {
-            RunHandler([&] { app::ClearCells(*tables_, table, grid->SelectedCells()); });
-        });
-        grid->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(grid, &QWidget::customContextMenuRequested, this,
-                [this, table](const QPoint& at) { ShowTableMenu(table, at); });
-    }
 
     RunHandler([this] { FormCreate(); });
     tables_->MarkClean();
@@ -233,25 +219,6 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateActions() {
-    undoAction_ = tables_->History()->createUndoAction(this, QStringLiteral("Отменить"));
-    undoAction_->setObjectName(QStringLiteral("undoAction"));
-    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redoAction_ = tables_->History()->createRedoAction(this, QStringLiteral("Повторить"));
-    redoAction_->setObjectName(QStringLiteral("redoAction"));
-    redoAction_->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    // An open cell editor commits before a step is taken back or again.
-    for (QAction* action : {undoAction_, redoAction_}) {
-        disconnect(action, &QAction::triggered, tables_->History(), nullptr);
-    }
-    connect(undoAction_, &QAction::triggered, this, [this] {
-        FinishEditing();
-        tables_->History()->undo();
-    });
-    connect(redoAction_, &QAction::triggered, this, [this] {
-        FinishEditing();
-        tables_->History()->redo();
-    });
     connect(documents_->OpenAction(), &QAction::triggered, this,
             [this] { RunHandler([this] { documents_->Open(); }); });
     connect(answer_->SavePictureAction(), &QAction::triggered, this,
@@ -260,7 +227,7 @@ void TForm1::CreateActions() {
             [this] { RunHandler([this] { answer_->Redraw(); }); });
     // Actions of the window itself, so their keys work wherever the focus is.
     addActions({documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction(),
-                undoAction_, redoAction_});
+                table_->UndoAction(), table_->RedoAction()});
 
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Image1, &QWidget::customContextMenuRequested, this, &TForm1::ShowPictureMenu);
@@ -396,10 +363,7 @@ void TForm1::OpenFile(const QString& path) {
     RunHandler([&] { documents_->OpenFile(path); });
 }
 
-void TForm1::FinishEditing() {
-    StringGrid1->FinishEditing();
-    StringGrid2->FinishEditing();
-}
+void TForm1::FinishEditing() { table_->FinishEditing(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     FinishEditing();
@@ -423,55 +387,12 @@ void TForm1::dropEvent(QDropEvent* event) {
     OpenFile(path);
 }
 
-app::CellGrid* TForm1::Grid(app::TableId table) const {
-    return table == app::TableId::Nodes ? StringGrid1 : StringGrid2;
-}
-
-void TForm1::PasteInto(app::TableId table) {
-    FinishEditing();
-    const QRect at = Grid(table)->SelectedCells();
-    app::CellBlock block =
-        app::WithoutHeaders(app::ParseCellBlock(QApplication::clipboard()->text()), table);
-    if (table == app::TableId::Matrix && app::HasZerosForNoLink(block) &&
-        app::AskQuestion({QStringLiteral("Считать нули вне диагонали отсутствием связи?"),
-                          app::QuestionContent::YesNo}) == QMessageBox::Yes) {
-        block = app::WithoutZerosForNoLink(std::move(block));
-    }
-    app::PasteCells(*tables_, table, at.left(), at.top(), block);
-}
-
-void TForm1::ShowTableMenu(app::TableId table, const QPoint& at) {
-    app::CellGrid* grid = Grid(table);
-    QMenu menu(this);
-    menu.addActions({undoAction_, redoAction_});
-    menu.addSeparator();
-    QAction* copy = menu.addAction(QStringLiteral("Копировать"));
-    copy->setShortcut(QKeySequence::Copy);
-    QAction* paste = menu.addAction(QStringLiteral("Вставить"));
-    paste->setShortcut(QKeySequence::Paste);
-    paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
-    menu.addSeparator();
-    menu.addActions(
-        {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()});
-    menu.addSeparator();
-    QAction* clearAll = menu.addAction(QStringLiteral("Очистить таблицы"));
-    QAction* circle = menu.addAction(QStringLiteral("Расставить узлы по кругу"));
-    QAction* chosen = ExecMenu(menu, grid->viewport()->mapToGlobal(at));
-    if (chosen == copy) emit grid->CopyRequested();
-    if (chosen == paste) emit grid->PasteRequested();
-    RunHandler([&] {
-        FinishEditing();
-        if (chosen == clearAll) tables_->ClearAll();
-        if (chosen == circle) app::PlaceNodesOnCircle(*tables_);
-    });
-}
-
 void TForm1::SelectBadCell(const std::exception& error) {
     const auto* cell = dynamic_cast<const graph::CellConversionError*>(&error);
     if (cell == nullptr) return;
     for (const app::TableId table : {app::TableId::Nodes, app::TableId::Matrix}) {
         if (&cell->Table() == tables_->Table(table)) {
-            Grid(table)->SelectCell(cell->Column(), cell->Row());
+            table_->Grid(table)->SelectCell(cell->Column(), cell->Row());
         }
     }
 }

@@ -3,9 +3,9 @@
 // the graph; every command rereads them, redraws the picture from its
 // background and reports any failure through ReportError. Beyond its
 // controls the window offers its features through right-click menus,
-// standard shortcuts, dropped files and its command line: opening and saving
-// graph files, copy, paste and the history of edits in the tables, and the
-// picture and the answer for reports.
+// standard shortcuts, dropped files and its command line, each kept by a
+// part of its own: the graph file (DocumentActions), the tables' keys, menu
+// and history (TableActions), and the answer with its picture (AnswerView).
 #pragma once
 
 #include <QString>
@@ -33,6 +33,7 @@ class GraphTables;
 class NodeCountBox;
 class PictureView;
 class SideSplitter;
+class TableActions;
 enum class TableId;
 }  // namespace app
 
@@ -96,9 +97,6 @@ private:
     void RunHandler(Handler handler, bool command = false);
 
     void FinishEditing();
-    app::CellGrid* Grid(app::TableId table) const;
-    void PasteInto(app::TableId table);
-    void ShowTableMenu(app::TableId table, const QPoint& at);
     void ShowPictureMenu(const QPoint& at);
     QAction* ExecMenu(QMenu& menu, const QPoint& at);
     void SelectBadCell(const std::exception& error);
@@ -107,6 +105,7 @@ private:
     app::GraphTables* tables_ = nullptr;
     app::DocumentActions* documents_ = nullptr;
     app::AnswerView* answer_ = nullptr;
+    app::TableActions* table_ = nullptr;
 
     // The model the commands rebuild from the tables, and the way the last
     // calculation chose: the search finds that way directly instead of
@@ -132,7 +131,4 @@ private:
     QPushButton* Button1 = nullptr;
     app::AnswerLabel* Label2 = nullptr;
     app::AnswerLabel* Label1 = nullptr;
-
-    QAction* undoAction_ = nullptr;
-    QAction* redoAction_ = nullptr;
 };
