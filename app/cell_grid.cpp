@@ -157,19 +157,19 @@ CellGrid::CellGrid(CellTableModel* model, QWidget* parent) : QTableView(parent) 
     FitAll();
 }
 
-int CellGrid::TextWidth(const QString& text) const {
+int CellGrid::TextWidth(const QFontMetrics& metrics, const QString& text) {
     // The text starts 2 px in, and the cell's line takes one more.
-    return text.isEmpty() ? 0 : fontMetrics().horizontalAdvance(text) + 5;
+    return text.isEmpty() ? 0 : metrics.horizontalAdvance(text) + 5;
 }
 
 void CellGrid::FitColumns(int first, int last) {
-    QAbstractItemModel* cells = model();
+    const auto* cells = static_cast<const CellTableModel*>(model());
+    const QFontMetrics metrics = fontMetrics();
     for (int column = std::max(first, 0); column <= last && column < cells->columnCount();
          ++column) {
-        int width =
-            std::max(kCellSize, TextWidth(cells->headerData(column, Qt::Horizontal).toString()));
-        for (int row = 0; row < cells->rowCount(); ++row) {
-            width = std::max(width, TextWidth(cells->index(row, column).data().toString()));
+        int width = std::max(kCellSize, TextWidth(metrics, cells->Text(column + 1, 0)));
+        for (int row = 1; row <= cells->rowCount(); ++row) {
+            width = std::max(width, TextWidth(metrics, cells->Text(column + 1, row)));
         }
         if (horizontalHeader()->sectionSize(column) != width) {
             horizontalHeader()->resizeSection(column, width);
@@ -179,9 +179,11 @@ void CellGrid::FitColumns(int first, int last) {
 
 void CellGrid::FitAll() {
     FitColumns(0, model()->columnCount() - 1);
+    const QFontMetrics metrics = fontMetrics();
     int width = kCellSize;
     for (int row = 0; row < model()->rowCount(); ++row) {
-        width = std::max(width, TextWidth(model()->headerData(row, Qt::Vertical).toString()));
+        width =
+            std::max(width, TextWidth(metrics, model()->headerData(row, Qt::Vertical).toString()));
     }
     verticalHeader()->setFixedWidth(width);
 }

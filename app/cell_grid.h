@@ -61,7 +61,7 @@ private:
     void MoveTo(CursorAction action);
     // Columns from model column `first` to `last` as wide as their widest
     // text, and the row header as wide as its widest number.
-    int TextWidth(const QString& text) const;
+    static int TextWidth(const QFontMetrics& metrics, const QString& text);
     void FitColumns(int first, int last);
     void FitAll();
     void EndSession(bool kept);

@@ -9,16 +9,44 @@ namespace app {
 
 namespace {
 
-// Cells are numbered by table, column and row; rows and columns stay far
-// below 2^15 since the tables hold at most 100 nodes.
+// Cells are numbered by table, column and row, seven bits each: the tables
+// hold at most 100 nodes.
+constexpr std::uint32_t kCells = 1u << 15;
+
 std::uint32_t CellNumber(TableId table, int column, int row) {
-    return (static_cast<std::uint32_t>(table) << 30) | (static_cast<std::uint32_t>(column) << 15) |
+    return (static_cast<std::uint32_t>(table) << 14) | (static_cast<std::uint32_t>(column) << 7) |
            static_cast<std::uint32_t>(row);
 }
 
-TableId CellTable(std::uint32_t cell) { return static_cast<TableId>(cell >> 30); }
-int CellColumn(std::uint32_t cell) { return static_cast<int>((cell >> 15) & 0x7fff); }
-int CellRow(std::uint32_t cell) { return static_cast<int>(cell & 0x7fff); }
+GraphTables::CellText CellOf(std::uint32_t cell, std::string text) {
+    return {static_cast<TableId>(cell >> 14), static_cast<int>((cell >> 7) & 0x7f),
+            static_cast<int>(cell & 0x7f), std::move(text)};
+}
+
+// Numbers as seven bits a byte, the high bit saying that more follow.
+void PutNumber(std::string& out, std::uint32_t value) {
+    while (value >= 0x80) {
+        out += static_cast<char>((value & 0x7f) | 0x80);
+        value >>= 7;
+    }
+    out += static_cast<char>(value);
+}
+
+std::uint32_t TakeNumber(const std::string& in, std::size_t& at) {
+    std::uint32_t value = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(in[at++]);
+        value |= static_cast<std::uint32_t>(byte & 0x7f) << shift;
+        if ((byte & 0x80) == 0) return value;
+    }
+}
+
+std::string TakeText(const std::string& in, std::size_t& at) {
+    const std::uint32_t size = TakeNumber(in, at);
+    std::string text = in.substr(at, size);
+    at += size;
+    return text;
+}
 
 QString KindText(TableStep::Kind kind) {
     switch (kind) {
@@ -51,83 +79,85 @@ TableStep::TableStep(GraphTables& tables, Kind kind, int count)
 
 void TableStep::Record(TableId table, int column, int row, const std::string& before,
                        const std::string& after) {
+    if (slots_.empty()) slots_.assign(kCells, 0);
     const std::uint32_t cell = CellNumber(table, column, row);
-    const auto [place, added] = recorded_.try_emplace(cell, Texts{before, after});
-    if (added) {
-        order_.push_back(cell);
-    } else {
-        place->second.after = after;
+    const auto at = static_cast<std::uint32_t>(scratch_.size());
+    if (slots_[cell] == 0) {
+        scratch_ += before;
+        scratch_ += after;
+        pending_.push_back({cell, at, static_cast<std::uint32_t>(before.size()),
+                            static_cast<std::uint32_t>(at + before.size()),
+                            static_cast<std::uint32_t>(after.size())});
+        slots_[cell] = static_cast<std::uint32_t>(pending_.size());
+        return;
     }
+    // The text it had before stays; the new one goes after the others.
+    Pending& entry = pending_[slots_[cell] - 1];
+    scratch_ += after;
+    entry.after = at;
+    entry.afterSize = static_cast<std::uint32_t>(after.size());
 }
 
 bool TableStep::Settle() {
-    std::size_t bytes = 0;
-    for (const auto& [cell, texts] : recorded_) bytes += texts.before.size() + texts.after.size();
-    texts_.reserve(texts_.size() + bytes);
-    changes_.reserve(changes_.size() + order_.size());
-    for (const std::uint32_t cell : order_) {
-        const Texts& texts = recorded_.at(cell);
-        if (texts.before == texts.after) continue;
-        texts_ += texts.before;
-        const auto beforeEnd = static_cast<std::uint32_t>(texts_.size());
-        texts_ += texts.after;
-        changes_.push_back({cell, beforeEnd, static_cast<std::uint32_t>(texts_.size())});
+    for (const Pending& entry : pending_) {
+        const std::string_view texts(scratch_);
+        const std::string_view before = texts.substr(entry.before, entry.beforeSize);
+        const std::string_view after = texts.substr(entry.after, entry.afterSize);
+        if (before == after) continue;
+        PutNumber(packed_, entry.cell);
+        PutNumber(packed_, entry.beforeSize);
+        packed_ += before;
+        PutNumber(packed_, entry.afterSize);
+        packed_ += after;
     }
-    order_ = {};
-    recorded_ = {};
-    changes_.shrink_to_fit();
-    texts_.shrink_to_fit();
-    return !changes_.empty() || countBefore_ != countAfter_;
+    ForgetRecording();
+    packed_.shrink_to_fit();
+    return !packed_.empty() || countBefore_ != countAfter_;
+}
+
+void TableStep::ForgetRecording() {
+    // Assigning {} would keep the capacity, which a thousand steps cannot.
+    pending_ = std::vector<Pending>();
+    scratch_ = std::string();
+    slots_ = std::vector<std::uint32_t>();
+}
+
+std::vector<TableStep::Change> TableStep::Unpacked() const {
+    std::vector<Change> changes;
+    for (std::size_t at = 0; at < packed_.size();) {
+        const std::uint32_t cell = TakeNumber(packed_, at);
+        std::string before = TakeText(packed_, at);
+        changes.push_back({cell, std::move(before), TakeText(packed_, at)});
+    }
+    return changes;
+}
+
+void TableStep::Reopen() {
+    for (const Change& change : Unpacked()) {
+        const GraphTables::CellText cell = CellOf(change.cell, {});
+        Record(cell.table, cell.column, cell.row, change.before, change.after);
+    }
+    packed_.clear();
 }
 
 void TableStep::Cancel() {
     std::vector<GraphTables::CellText> cells;
-    for (auto cell = order_.rbegin(); cell != order_.rend(); ++cell) {
-        cells.push_back(
-            {CellTable(*cell), CellColumn(*cell), CellRow(*cell), recorded_.at(*cell).before});
+    for (auto entry = pending_.rbegin(); entry != pending_.rend(); ++entry) {
+        cells.push_back(CellOf(entry->cell, scratch_.substr(entry->before, entry->beforeSize)));
     }
-    order_ = {};
-    recorded_ = {};
+    ForgetRecording();
     tables_.Restore(countBefore_, cells);
     countAfter_ = countBefore_;
 }
 
 void TableStep::Amend(TableId table, int column, int row, const std::string& before,
                       const std::string& after) {
-    const std::uint32_t cell = CellNumber(table, column, row);
-    for (const Change& change : changes_) {
-        if (change.cell == cell) {
-            Unpack();
-            Record(table, column, row, before, after);
-            Settle();
-            return;
-        }
-    }
+    Reopen();
     Record(table, column, row, before, after);
     Settle();
 }
 
-std::size_t TableStep::Bytes() const {
-    return sizeof *this + changes_.capacity() * sizeof(Change) + texts_.capacity();
-}
-
-std::string TableStep::Before(std::size_t k) const {
-    const std::uint32_t begin = k == 0 ? 0 : changes_[k - 1].afterEnd;
-    return texts_.substr(begin, changes_[k].beforeEnd - begin);
-}
-
-std::string TableStep::After(std::size_t k) const {
-    return texts_.substr(changes_[k].beforeEnd, changes_[k].afterEnd - changes_[k].beforeEnd);
-}
-
-void TableStep::Unpack() {
-    for (std::size_t k = 0; k < changes_.size(); ++k) {
-        order_.push_back(changes_[k].cell);
-        recorded_.emplace(changes_[k].cell, Texts{Before(k), After(k)});
-    }
-    changes_.clear();
-    texts_.clear();
-}
+std::size_t TableStep::Bytes() const { return sizeof *this + packed_.capacity(); }
 
 void TableStep::undo() {
     undone_ = true;
@@ -138,11 +168,9 @@ void TableStep::redo() { Apply(true); }
 
 void TableStep::Apply(bool forward) {
     std::vector<GraphTables::CellText> cells;
-    cells.reserve(changes_.size());
-    for (std::size_t k = 0; k < changes_.size(); ++k) {
-        const std::uint32_t cell = changes_[k].cell;
+    for (Change& change : Unpacked()) {
         cells.push_back(
-            {CellTable(cell), CellColumn(cell), CellRow(cell), forward ? After(k) : Before(k)});
+            CellOf(change.cell, forward ? std::move(change.after) : std::move(change.before)));
     }
     // Taken back, the cells go back in the reverse order of their writing.
     if (!forward) std::reverse(cells.begin(), cells.end());
@@ -154,13 +182,13 @@ int TableStep::id() const { return kind_ == Kind::Count ? 1 : -1; }
 bool TableStep::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const TableStep*>(other);
     if (undone_) return false;
-    Unpack();
-    for (std::size_t k = 0; k < next->changes_.size(); ++k) {
-        const std::uint32_t cell = next->changes_[k].cell;
-        Record(CellTable(cell), CellColumn(cell), CellRow(cell), next->Before(k), next->After(k));
+    Reopen();
+    for (const Change& change : next->Unpacked()) {
+        const GraphTables::CellText cell = CellOf(change.cell, {});
+        Record(cell.table, cell.column, cell.row, change.before, change.after);
     }
     countAfter_ = next->countAfter_;
-    Settle();
+    setObsolete(!Settle());
     return true;
 }
 

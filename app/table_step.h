@@ -1,14 +1,13 @@
 // One step of the tables' history: the cells it changed, with their texts
-// before and after, and the node count before and after. The texts of a step
-// are kept in one buffer and the cells as small fixed records, so that a
-// thousand steps that each paste a whole 100 x 100 matrix fit in a few
-// hundred megabytes.
+// before and after, and the node count before and after. A done step keeps
+// its cells in one byte string (cell number, then each text with its
+// length), so that a thousand steps that each paste a whole 100 x 100
+// matrix take about a hundred megabytes.
 #pragma once
 
 #include <QUndoCommand>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace app {
@@ -24,8 +23,8 @@ public:
     TableStep(GraphTables& tables, Kind kind, int count);
 
     Kind StepKind() const { return kind_; }
-    // Records a write of cell (column, row); a cell written again keeps its
-    // first text before and takes the new one after.
+    // Records a write of cell (column, row), both below 128; a cell written
+    // again keeps its first text before and takes the new one after.
     void Record(TableId table, int column, int row, const std::string& before,
                 const std::string& after);
     void SetCountAfter(int count) { countAfter_ = count; }
@@ -49,34 +48,36 @@ public:
     bool mergeWith(const QUndoCommand* other) override;
 
 private:
+    // A cell being recorded: where its texts stand in scratch_.
+    struct Pending {
+        std::uint32_t cell;
+        std::uint32_t before;
+        std::uint32_t beforeSize;
+        std::uint32_t after;
+        std::uint32_t afterSize;
+    };
     struct Change {
         std::uint32_t cell;
-        // Where the text before ends and the text after begins and ends in
-        // texts_; the text before begins where the previous change ends.
-        std::uint32_t beforeEnd;
-        std::uint32_t afterEnd;
-    };
-
-    // A cell's texts while the step is being recorded.
-    struct Texts {
         std::string before;
         std::string after;
     };
 
-    std::string Before(std::size_t k) const;
-    std::string After(std::size_t k) const;
-    void Unpack();
+    std::vector<Change> Unpacked() const;
+    // Takes the packed cells back into the recording.
+    void Reopen();
+    void ForgetRecording();
     void Apply(bool forward);
 
     GraphTables& tables_;
     Kind kind_;
     int countBefore_;
     int countAfter_;
-    std::vector<Change> changes_;
-    std::string texts_;
-    // While recording: the cells in the order first written.
-    std::vector<std::uint32_t> order_;
-    std::unordered_map<std::uint32_t, Texts> recorded_;
+    std::string packed_;
+    // While recording: the cells in the order first written, their texts,
+    // and where each cell number's entry is (0 for none, else index + 1).
+    std::vector<Pending> pending_;
+    std::string scratch_;
+    std::vector<std::uint32_t> slots_;
     // A count run that was taken back is not joined again.
     bool undone_ = false;
 };
