@@ -166,32 +166,28 @@ public:
         exhausted_ = false;
         std::fill(onPath_.begin(), onPath_.end(), 0);
         onPath_[v] = 1;
-        bool found = EntryReachesU();
-        if (found && !group_.entry[u] && !group_.exit[v]) {
-            // Most links are settled by one of two ways tried first: any path
-            // in to u, or any path on from v.
-            found = ExitReached(v, [&](std::size_t y) { return y == u_ || onPath_[y]; });
-            if (found && !Greedy(v)) {
-                found = Extend(v);
-            }
-        } else if (found) {
-            found = ExitReached(v, [&](std::size_t y) { return y == u_ || onPath_[y]; });
-        }
+        const auto offPath = [&](std::size_t y) { return y == u_ || onPath_[y] != 0; };
+        // Most links are settled by the first way in to u that comes to hand:
+        // v either reaches an exit around it or not at all.
+        bool found =
+            Greedy(v) || (!exhausted_ && EntryReachesU() && ExitReached(v, offPath) && Extend(v));
         if (exhausted_) return std::nullopt;
         return found;
     }
 
 private:
-    // Breadth-first from `starts` along `links`, never entering a node that
-    // `blocked` names; true once `goal` holds for a node reached.
+    // Breadth-first from `start` along `links`, never entering a node that
+    // `blocked` names; true once `goal` holds for a node reached, which is
+    // seen as soon as the node is, since most ways are short.
     template <typename Blocked, typename Goal>
-    bool Reach(std::vector<std::size_t> starts, const std::vector<std::vector<std::size_t>>& links,
+    bool Reach(std::size_t start, const std::vector<std::vector<std::size_t>>& links,
                Blocked blocked, Goal goal, std::vector<std::size_t>* parents = nullptr) {
+        if (goal(start)) return true;
         std::vector<char> seen(group_.nodes.size(), 0);
-        for (const std::size_t x : starts) seen[x] = 1;
-        for (std::size_t next = 0; next < starts.size(); ++next) {
-            const std::size_t x = starts[next];
-            if (goal(x)) return true;
+        std::vector<std::size_t> queue{start};
+        seen[start] = 1;
+        for (std::size_t next = 0; next < queue.size(); ++next) {
+            const std::size_t x = queue[next];
             if (budget_ < links[x].size() + 1) {
                 exhausted_ = true;
                 budget_ = 0;
@@ -202,32 +198,32 @@ private:
                 if (seen[y] || blocked(y)) continue;
                 seen[y] = 1;
                 if (parents) (*parents)[y] = x;
-                starts.push_back(y);
+                if (goal(y)) return true;
+                queue.push_back(y);
             }
         }
         return false;
     }
 
     // u reached from an entry, backwards from u, off the path.
-    bool EntryReachesU(std::vector<std::size_t>* parents = nullptr) {
+    bool EntryReachesU() {
         return Reach(
-            {u_}, group_.in, [&](std::size_t y) { return onPath_[y] != 0; },
-            [&](std::size_t x) { return group_.entry[x] != 0; }, parents);
+            u_, group_.in, [&](std::size_t y) { return onPath_[y] != 0; },
+            [&](std::size_t x) { return group_.entry[x] != 0; });
     }
 
     template <typename Blocked>
     bool ExitReached(std::size_t from, Blocked blocked) {
-        return Reach({from}, group_.out, blocked,
-                     [&](std::size_t x) { return group_.exit[x] != 0; });
+        return Reach(from, group_.out, blocked, [&](std::size_t x) { return group_.exit[x] != 0; });
     }
 
-    // The way in to u that comes first, then whether v still reaches an
-    // exit around it.
+    // The way in to u that comes first (none when u is an entry), then
+    // whether v reaches an exit around it.
     bool Greedy(std::size_t v) {
         std::vector<std::size_t> parents(group_.nodes.size(), 0);
         std::size_t entry = u_;
         if (!Reach(
-                {u_}, group_.in, [&](std::size_t y) { return onPath_[y] != 0; },
+                u_, group_.in, [&](std::size_t y) { return onPath_[y] != 0; },
                 [&](std::size_t x) {
                     entry = x;
                     return group_.entry[x] != 0;
