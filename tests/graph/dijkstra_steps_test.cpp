@@ -9,7 +9,6 @@
 #include <array>
 #include <random>
 #include <set>
-#include <string>
 
 #include "way_enumeration.h"
 
@@ -39,19 +38,14 @@ TEST(DijkstraSteps, CopiedTextOfHandMadeGraphs) {
          "1\t0*\t5 (1)\t∞\t∞\t∞\t20 (1)\t1\n"
          "2\t\t5 (1)*\t∞\t∞\t∞\t10 (2)\t2\n"
          "3\t\t\t∞\t∞\t∞\t10 (2)*\t6\n"},
-        {"no way: the last row says so", Links(3, {{1, 2, 4}}),
-         "Шаг\t1\t2\t3\tВыбран\n"
-         "0\t0\t∞\t∞\t\n"
-         "1\t0*\t4 (1)\t∞\t1\n"
-         "2\t\t4 (1)*\t∞\t2\n"
-         "3\t\t\t∞\tнет пути\n"},
-        {"a free link between two nodes at 5: node 3, settled later, joins node 2's list",
-         Links(3, {{1, 2, 5}, {1, 3, 5}, {2, 3, 0}}),
-         "Шаг\t1\t2\t3\tВыбран\n"
-         "0\t0\t∞\t∞\t\n"
-         "1\t0*\t5 (1)\t5 (1)\t1\n"
-         "2\t\t5 (1, 3)*\t5 (1, 2)\t2\n"
-         "3\t\t\t5 (1, 2)*\t3\n"},
+        {"no way, and a free link: node 3, settled later at 5, joins node 2's list",
+         Links(4, {{1, 2, 5}, {1, 3, 5}, {2, 3, 0}}),
+         "Шаг\t1\t2\t3\t4\tВыбран\n"
+         "0\t0\t∞\t∞\t∞\t\n"
+         "1\t0*\t5 (1)\t5 (1)\t∞\t1\n"
+         "2\t\t5 (1, 3)*\t5 (1, 2)\t∞\t2\n"
+         "3\t\t\t5 (1, 2)*\t∞\t3\n"
+         "4\t\t\t\t∞\tнет пути\n"},
         {"a node reached only through the last one is settled after it",
          Links(3, {{1, 3, 1}, {3, 2, 1}}),
          "Шаг\t1\t2\t3\tВыбран\n"
@@ -65,33 +59,24 @@ TEST(DijkstraSteps, CopiedTextOfHandMadeGraphs) {
             << c.what;
     }
     const graph::DijkstraSteps sample = graph::FindDijkstraSteps(cases[0].adjacency);
-    ASSERT_TRUE(sample.way);
-    EXPECT_EQ(graph::WayText(sample.way->way), "1-2-6");
-    EXPECT_EQ(sample.way->length, 10);
+    EXPECT_EQ(sample.way, (graph::ShortestWay{{0, 1, 5}, 10}));
     EXPECT_EQ(sample.steps[2].relaxed, (std::vector<graph::Link>{{1, 5}}));
 }
 
-// Every simple way from index 0, walked plainly: the least length to each
-// node and the last links of the ways that reach it with that length.
-struct SimpleWays {
-    graph::Distances least;
-    std::vector<std::set<std::int32_t>> lastLinks;
-};
-
+// Every simple way from index 0, walked plainly: per node the least length
+// and the nodes just before it on the ways of that length.
 void Walk(const AdjacencyMatrix& adjacency, std::vector<int>& way, std::int64_t length,
-          SimpleWays& ways) {
+          graph::Distances& least, std::vector<std::set<std::int32_t>>& before) {
     const int v = way.back();
-    if (way.size() > 1) {
-        if (!ways.least[v] || length < *ways.least[v]) {
-            ways.least[v] = length;
-            ways.lastLinks[v].clear();
-        }
-        if (length == *ways.least[v]) ways.lastLinks[v].insert(way[way.size() - 2]);
+    if (way.size() > 1 && (!least[v] || length < *least[v])) before[v].clear();
+    if (way.size() > 1 && (!least[v] || length <= *least[v])) {
+        least[v] = length;
+        before[v].insert(way[way.size() - 2]);
     }
     for (int y = 0; y < static_cast<int>(adjacency.size()); ++y) {
         if (adjacency[v][y] < 0 || std::find(way.begin(), way.end(), y) != way.end()) continue;
         way.push_back(y);
-        Walk(adjacency, way, length + adjacency[v][y], ways);
+        Walk(adjacency, way, length + adjacency[v][y], least, before);
         way.pop_back();
     }
 }
@@ -137,14 +122,11 @@ TEST(DijkstraSteps, FollowAPlainDijkstraAndEndWithEveryShortestWay) {
                 ASSERT_EQ(cell.distance.value_or(-1), dist[v]) << row << ' ' << v;
                 ASSERT_EQ(cell.settled, done[v]);
                 if (done[v]) continue;
-                // An open node lists exactly the settled nodes that give it
-                // its distance.
+                // An open node lists the settled nodes that give its distance.
                 std::vector<std::int32_t> giving;
                 for (int x = 0; x < n; ++x) {
-                    if (done[x] && x != v && adjacency[x][v] >= 0 &&
-                        dist[x] + adjacency[x][v] == dist[v]) {
-                        giving.push_back(x);
-                    }
+                    const std::int32_t w = adjacency[x][v];
+                    if (done[x] && x != v && w >= 0 && dist[x] + w == dist[v]) giving.push_back(x);
                 }
                 ASSERT_EQ(cell.predecessors, giving) << row << ' ' << v;
             }
@@ -152,15 +134,16 @@ TEST(DijkstraSteps, FollowAPlainDijkstraAndEndWithEveryShortestWay) {
         // A run that never settles the last node ends with the row that says so.
         ASSERT_EQ(steps.steps.size(), done[n - 1] ? row : row + 1);
 
-        SimpleWays ways{graph::Distances(n), std::vector<std::set<std::int32_t>>(n)};
+        graph::Distances least(n);
+        std::vector<std::set<std::int32_t>> before(n);
         std::vector<int> start{0};
-        Walk(adjacency, start, 0, ways);
-        ways.least[0] = 0;
-        EXPECT_EQ(graph::FinalDistances(steps), ways.least);
+        Walk(adjacency, start, 0, least, before);
+        least[0] = 0;
+        EXPECT_EQ(graph::FinalDistances(steps), least);
         EXPECT_EQ(graph::FinalDistances(steps), graph::FindDistancesFromStart(adjacency));
         for (int v = 0; v < n; ++v) {
             const std::vector<std::int32_t>& list = steps.steps.back().cells[v].predecessors;
-            EXPECT_EQ(std::set<std::int32_t>(list.begin(), list.end()), ways.lastLinks[v]) << v;
+            EXPECT_EQ(std::vector(before[v].begin(), before[v].end()), list) << v;
         }
         EXPECT_EQ(steps.way, graph::EnumerateShortestWay(adjacency));
     }
