@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
-#include <set>
 #include <utility>
 
 namespace graph {
@@ -29,6 +28,10 @@ struct Group {
     std::vector<std::int32_t> nodes;  // ascending, the original indices
     std::vector<std::vector<std::size_t>> out, in;
     std::vector<char> entry, exit;
+    // Each link's ends, renumbered, and the link from a to b at
+    // a * size + b as its place in the links plus 1 (0 for none).
+    std::vector<std::pair<std::size_t, std::size_t>> ends;
+    std::vector<std::size_t> linkAt;
 
     std::size_t Local(std::int32_t node) const {
         return static_cast<std::size_t>(std::lower_bound(nodes.begin(), nodes.end(), node) -
@@ -49,9 +52,13 @@ Group MakeGroup(const std::vector<Link>& links, const std::vector<std::int32_t>&
     group.in.resize(size);
     group.entry.assign(size, 0);
     group.exit.assign(size, 0);
-    for (const Link& link : links) {
-        group.out[group.Local(link.from)].push_back(group.Local(link.to));
-        group.in[group.Local(link.to)].push_back(group.Local(link.from));
+    group.linkAt.assign(size * size, 0);
+    for (std::size_t k = 0; k < links.size(); ++k) {
+        const std::size_t a = group.Local(links[k].from), b = group.Local(links[k].to);
+        group.ends.push_back({a, b});
+        group.linkAt[a * size + b] = k + 1;
+        group.out[a].push_back(b);
+        group.in[b].push_back(a);
     }
     for (std::int32_t node : entries) group.entry[group.Local(node)] = 1;
     for (std::int32_t node : exits) group.exit[group.Local(node)] = 1;
@@ -60,29 +67,24 @@ Group MakeGroup(const std::vector<Link>& links, const std::vector<std::int32_t>&
 
 // The blocks on the tree path from S to T; see the top of the file. Returns
 // for each link whether it lies on a simple way.
-std::vector<char> ByBlocks(const Group& group, const std::vector<Link>& links) {
+std::vector<char> ByBlocks(const Group& group) {
     const std::size_t size = group.nodes.size();
+    const std::size_t linkCount = group.ends.size();
     const std::size_t source = size, sink = size + 1;
     // Undirected edges: one per mirrored pair, then S and T's.
     std::vector<std::pair<std::size_t, std::size_t>> edges;
-    std::vector<std::size_t> edgeOfLink(links.size());
+    std::vector<std::size_t> edgeOfLink(linkCount);
     std::vector<std::vector<std::pair<std::size_t, std::size_t>>> around(size + 2);
     const auto addEdge = [&](std::size_t a, std::size_t b) {
         around[a].push_back({b, edges.size()});
         around[b].push_back({a, edges.size()});
         edges.push_back({a, b});
     };
-    for (std::size_t k = 0; k < links.size(); ++k) {
-        if (links[k].from < links[k].to) {
-            edgeOfLink[k] = edges.size();
-            addEdge(group.Local(links[k].from), group.Local(links[k].to));
-        }
-    }
-    for (std::size_t k = 0; k < links.size(); ++k) {
-        if (links[k].from > links[k].to) {
-            const Link mirror{links[k].to, links[k].from};
-            edgeOfLink[k] =
-                edgeOfLink[std::find(links.begin(), links.end(), mirror) - links.begin()];
+    for (std::size_t k = 0; k < linkCount; ++k) {
+        const auto [a, b] = group.ends[k];
+        if (a < b) {
+            edgeOfLink[k] = edgeOfLink[group.linkAt[b * size + a] - 1] = edges.size();
+            addEdge(a, b);
         }
     }
     for (std::size_t x = 0; x < size; ++x) {
@@ -146,8 +148,8 @@ std::vector<char> ByBlocks(const Group& group, const std::vector<Link>& links) {
             if (x >= size + 2) onPath[x - size - 2] = 1;
         }
     }
-    std::vector<char> kept(links.size(), 0);
-    for (std::size_t k = 0; k < links.size(); ++k) {
+    std::vector<char> kept(linkCount, 0);
+    for (std::size_t k = 0; k < linkCount; ++k) {
         const std::size_t block = blockOf[edgeOfLink[k]];
         kept[k] = block != kNone && onPath[block];
     }
@@ -266,31 +268,24 @@ std::vector<Link> LinksOnSimpleCrossings(const std::vector<Link>& links,
                                          const std::vector<std::int32_t>& entries,
                                          const std::vector<std::int32_t>& exits,
                                          std::size_t& budget) {
-    const std::set<std::pair<std::int32_t, std::int32_t>> present = [&] {
-        std::set<std::pair<std::int32_t, std::int32_t>> all;
-        for (const Link& link : links) all.emplace(link.from, link.to);
-        return all;
-    }();
-    const auto mirrored = [&](const Link& link) { return present.count({link.to, link.from}) > 0; };
     const Group group = MakeGroup(links, entries, exits);
-
-    std::vector<char> kept;
-    if (std::all_of(links.begin(), links.end(), mirrored)) {
-        kept = ByBlocks(group, links);
+    const std::size_t size = group.nodes.size();
+    const auto mirror = [&](std::size_t k) {
+        return group.linkAt[group.ends[k].second * size + group.ends[k].first];
+    };
+    std::vector<char> kept(links.size(), 0);
+    std::size_t mirrored = 0;
+    for (std::size_t k = 0; k < links.size(); ++k) mirrored += mirror(k) != 0;
+    if (mirrored == links.size()) {
+        kept = ByBlocks(group);
     } else {
         CrossingSearch search(group, budget);
-        kept.assign(links.size(), 0);
         for (std::size_t k = 0; k < links.size(); ++k) {
-            const std::optional<bool> decided =
-                search.Decide(group.Local(links[k].from), group.Local(links[k].to));
-            kept[k] = decided.value_or(true);
-        }
-        std::set<std::pair<std::int32_t, std::int32_t>> keptPairs;
-        for (std::size_t k = 0; k < links.size(); ++k) {
-            if (kept[k]) keptPairs.emplace(links[k].from, links[k].to);
+            const auto [a, b] = group.ends[k];
+            kept[k] = search.Decide(a, b).value_or(true);
         }
         for (std::size_t k = 0; k < links.size(); ++k) {
-            kept[k] = kept[k] || keptPairs.count({links[k].to, links[k].from}) > 0;
+            if (kept[k] && mirror(k) != 0) kept[mirror(k) - 1] = 1;
         }
     }
     std::vector<Link> result;

@@ -14,8 +14,9 @@
 namespace graph {
 
 // The work the search over one-way links may do for one graph, in links
-// read. About a tenth of a second; a graph of 100 nodes that needs more is
-// built to defeat the search.
+// read: some 0.15 s. Random graphs of 100 nodes whose links are all one-way
+// and free need under 2 million; one that needs more is built to defeat the
+// search.
 constexpr std::size_t kCrossingSearchBudget = std::size_t{1} << 25;
 
 // Of `links` (u -> v, u != v), those on some simple way that starts at one

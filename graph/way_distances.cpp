@@ -83,10 +83,13 @@ std::vector<Link> LinksOnShortestWays(const AdjacencyMatrix& adjacency,
     std::map<std::int64_t, Group> groups;
     groups[0].entries.push_back(0);
     groups[length].exits.push_back(static_cast<std::int32_t>(n - 1));
-    for (std::size_t u = 0; u + 1 < n; ++u) {
+    // Free links into index 0 and out of the last index are no part of a
+    // way, but they keep a group's mirrored links mirrored; they are left
+    // out of the answer at the end.
+    for (std::size_t u = 0; u < n; ++u) {
         if (!distances.fromStart[u]) continue;
         const std::int64_t level = *distances.fromStart[u];
-        for (std::size_t v = 1; v < n; ++v) {
+        for (std::size_t v = 0; v < n; ++v) {
             const std::int32_t w = adjacency[u][v];
             if (u == v || w < 0 || !distances.toGoal[v]) continue;
             if (level + w + *distances.toGoal[v] != length) continue;
@@ -103,9 +106,12 @@ std::vector<Link> LinksOnShortestWays(const AdjacencyMatrix& adjacency,
     std::size_t budget = kCrossingSearchBudget;
     for (const auto& [level, group] : groups) {
         if (group.freeLinks.empty()) continue;
-        const std::vector<Link> kept =
-            LinksOnSimpleCrossings(group.freeLinks, group.entries, group.exits, budget);
-        links.insert(links.end(), kept.begin(), kept.end());
+        for (const Link& link :
+             LinksOnSimpleCrossings(group.freeLinks, group.entries, group.exits, budget)) {
+            if (link.to != 0 && link.from != static_cast<std::int32_t>(n - 1)) {
+                links.push_back(link);
+            }
+        }
     }
     std::sort(links.begin(), links.end(), [](const Link& a, const Link& b) {
         return std::pair(a.from, a.to) < std::pair(b.from, b.to);
