@@ -1,6 +1,6 @@
 // Against the exhaustive enumeration on small random graphs: the distances
 // at every node, and exactly the links of the shortest ways it lists, with
-// many free links both mirrored and one-way.
+// many free links, one-way and mirrored (one typed link, listed both ways).
 #include "way_distances.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +64,6 @@ TEST(WayDistances, EqualTheEnumeration) {
             for (std::size_t k = 1; k < way.size(); ++k) {
                 const int from = way[k - 1], to = way[k];
                 expected.emplace(from, to);
-                // A free link mirrored by a free link is one link, listed both ways.
                 if (adjacency[from][to] == 0 && adjacency[to][from] == 0 && from != 0 &&
                     to != n - 1) {
                     expected.emplace(to, from);
@@ -79,6 +78,16 @@ TEST(WayDistances, EqualTheEnumeration) {
         EXPECT_EQ(found, expected);
     }
     EXPECT_GT(tied, 800);
+}
+
+TEST(WayDistances, AFreeDeadEndIsNoTiedLink) {
+    // The sample nodes with links 1-2 = 5, 2-6 = 5, 1-6 = 20 and 1-3 = 0.
+    AdjacencyMatrix adjacency(6, std::vector<std::int32_t>(6, graph::kNoLink));
+    for (const auto& [u, v, w] : {std::tuple{0, 1, 5}, {1, 5, 5}, {0, 5, 20}, {0, 2, 0}}) {
+        adjacency[u][v] = adjacency[v][u] = w;
+    }
+    EXPECT_EQ(graph::LinksOnShortestWays(adjacency, graph::FindWayDistances(adjacency)),
+              (std::vector<graph::Link>{{0, 1}, {1, 5}}));
 }
 
 }  // namespace
