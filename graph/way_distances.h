@@ -38,13 +38,20 @@ struct Link {
 // search stops as soon as node index 0 is settled). Time O(n^2), memory O(n).
 WayDistances FindWayDistances(const AdjacencyMatrix& adjacency);
 
-// The links u -> v with fromStart[u] + w(u, v) + toGoal[v] equal to the
-// shortest way's length, ordered by u, then v: every link of every shortest
-// way. Self-links, links out of the last index and links into index 0 are
-// left out, since no way uses them. Where links of weight 0 form a cycle,
-// links that only a shortest walk round it uses are listed as well.
+// Least weights from node index 0 to every node over every usable link, the
+// links out of the last index included: the distances written next to the
+// nodes. Time O(n^2), memory O(n).
+Distances FindDistancesFromStart(const AdjacencyMatrix& adjacency);
+
+// Every link u -> v that some simple shortest way from node index 0 to the
+// last index uses, ordered by u, then v. A link of weight 0 whose mirror
+// weighs 0 too is one typed link: it is listed both ways when a way uses
+// either, but never into index 0 or out of the last index.
 // `distances` must be FindWayDistances(adjacency); nothing when there is no
-// way. Time O(n^2).
+// way. Time O(n^2) when every link of weight 0 is mirrored; one-way links
+// of weight 0 add a search bounded by kCrossingSearchBudget links read
+// (free_link_crossings.h), past which the links it has not decided are
+// listed when a shortest walk uses them.
 std::vector<Link> LinksOnShortestWays(const AdjacencyMatrix& adjacency,
                                       const WayDistances& distances);
 

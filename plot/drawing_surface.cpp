@@ -26,6 +26,12 @@ const QColor kLinkColor(0, 128, 0);
 const QColor kWayColor(255, 0, 0);
 const QColor kShortestWayLinkColor(255, 160, 0);
 const QColor kDistanceColor(192, 0, 192);
+const QColor kRelaxedColor(0, 160, 255);
+const QColor kSettledColor(0, 150, 150);
+
+// The ring round the node settled at a step: clear of the node's dot, and
+// under its number, which is written again over it.
+constexpr int kRingRadius = 6;
 
 // Ends of a line within this distance of the picture go to QPainter as they
 // are. Farther ones are first cut back to the picture: QPainter rasterises in
@@ -175,6 +181,14 @@ QImage ReadBitmapFile(const std::string& fileName) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+// A circle round `centre` with the painter's pen; left out when the centre
+// is too far away for QPainter's fixed point.
+void DrawRing(QPainter& painter, const QSize& size, const Point64& centre) {
+    if (!IsNear(centre, size)) return;
+    painter.drawEllipse(QPoint(static_cast<int>(centre.x), static_cast<int>(centre.y)), kRingRadius,
+                        kRingRadius);
+}
+
 }  // namespace
 
 DrawingSurface::DrawingSurface()
@@ -276,5 +290,50 @@ void DrawingSurface::DrawDistances(const graph::NodePoints& points,
         DrawLabel(painter, size, node.x + 3, node.y - 14, label);
     }
 }
+
+void DrawingSurface::DrawAnswer(const graph::NodePoints& points,
+                                const std::vector<graph::Link>& tiedLinks, const graph::Way& way,
+                                const graph::Distances& distances) {
+    DrawShortestWayLinks(points, tiedLinks);
+    DrawWay(points, way);
+    DrawDistances(points, distances);
+}
+
+void DrawingSurface::DrawDijkstraStep(const graph::NodePoints& points,
+                                      const graph::DijkstraStep& step) {
+    if (image_.isNull()) return;
+
+    const std::size_t n = std::min(points.size(), step.cells.size());
+    std::vector<graph::Link> predecessorLinks;
+    graph::Distances distances(n);
+    for (std::size_t v = 0; v < n; ++v) {
+        distances[v] = step.cells[v].distance;
+        for (const std::int32_t u : step.cells[v].predecessors) {
+            predecessorLinks.push_back({u, static_cast<std::int32_t>(v)});
+        }
+    }
+    DrawShortestWayLinks(points, predecessorLinks);
+    {
+        const QSize size = image_.size();
+        QPainter painter(&image_);
+        painter.setPen(WidePen(kRelaxedColor));
+        for (const graph::Link& link : step.relaxed) {
+            if (!IsNodeOf(points, link.from) || !IsNodeOf(points, link.to)) continue;
+            DrawSegment(painter, size, ToPoint64(points[link.from]), ToPoint64(points[link.to]));
+        }
+        for (std::size_t v = 0; v < n; ++v) {
+            if (step.cells[v].settled) DrawDot(painter, size, ToPoint64(points[v]), kSettledColor);
+        }
+        if (step.settled && IsNodeOf(points, *step.settled)) {
+            const Point64 centre = ToPoint64(points[*step.settled]);
+            painter.setPen(WidePen(kSettledColor));
+            DrawRing(painter, size, centre);
+            DrawLabel(painter, size, centre.x + 3, centre.y + 3, labels_.Get(*step.settled + 1));
+        }
+    }
+    DrawDistances(points, distances);
+}
+
+QColor DrawingSurface::SettledColor() { return kSettledColor; }
 
 }  // namespace plot

@@ -1,13 +1,14 @@
 // The 400 x 400 picture all drawing goes to: reloaded from the background
 // file and given axes before every redraw, then nodes, links, the links on
-// shortest ways, the way and the distances are drawn over it. It knows
-// nothing of tables or windows.
+// shortest ways, the way and the distances are drawn over it, or one step
+// of the search for them. It knows nothing of tables or windows.
 #pragma once
 
 #include <QImage>
 #include <stdexcept>
 #include <string>
 
+#include "dijkstra_steps.h"
 #include "graph_model.h"
 #include "label_images.h"
 #include "way_distances.h"
@@ -60,6 +61,23 @@ public:
     // top-left corner at (X + 3, Y - 14), above the node's number. Entry i
     // belongs to node index i; surplus entries are left out.
     void DrawDistances(const graph::NodePoints& points, const graph::Distances& distances);
+
+    // What the calculation draws over the links: `tiedLinks` in orange, then
+    // `way` in red, then `distances`. An empty way or list leaves its layer
+    // out.
+    void DrawAnswer(const graph::NodePoints& points, const std::vector<graph::Link>& tiedLinks,
+                    const graph::Way& way, const graph::Distances& distances);
+
+    // One step of Dijkstra's search over the links: the links to every
+    // node's predecessors in orange, the links relaxed at this step in sky
+    // blue over them, settled nodes in teal with the node settled at this
+    // step ringed, and each node's tentative distance as DrawDistances
+    // writes it. The last step of a run is drawn by DrawAnswer instead, so
+    // that it shows what the calculation shows.
+    void DrawDijkstraStep(const graph::NodePoints& points, const graph::DijkstraStep& step);
+
+    // The colour of settled nodes, for the table's settled cells as well.
+    static QColor SettledColor();
 
 private:
     QImage image_;

@@ -69,6 +69,21 @@ AdjacencyMatrix Chain(int n) {
     return adjacency;
 }
 
+// Links of weight 0 in one direction only, each with a chance of 30 in 100:
+// the orange links need the bounded search over them.
+AdjacencyMatrix OneWayFree(int n) {
+    std::mt19937 engine(static_cast<unsigned>(2000 + n));
+    AdjacencyMatrix adjacency = NoLinks(n);
+    for (int u = 0; u < n; ++u) {
+        for (int v = 0; v < n; ++v) {
+            if (u != v && RandomWeight(engine, 1, 100) <= 30 && adjacency[v][u] != 0) {
+                adjacency[u][v] = 0;
+            }
+        }
+    }
+    return adjacency;
+}
+
 struct Family {
     const char* name;
     AdjacencyMatrix (*make)(int n);
@@ -80,6 +95,7 @@ const Family kFamilies[] = {
     {"complete-one", [](int n) { return Complete(n, [] { return 1; }); }},
     {"sparse", Sparse},
     {"chain", Chain},
+    {"one-way-free", OneWayFree},
 };
 
 void Search(benchmark::State& state, const AdjacencyMatrix& adjacency) {

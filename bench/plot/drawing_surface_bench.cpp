@@ -2,6 +2,8 @@
 // linked (9,900 lines and 9,900 weights), and a way through every node.
 // BM_BareLines draws the links' lines alone, the yardstick: the whole scene,
 // with the distances or without, should stay within 1.4 times of it.
+// Building the whole Dijkstra step table and drawing one of its steps
+// should each stay within 1.5 times of BM_WholeScene/100.
 #include <benchmark/benchmark.h>
 #include <QDir>
 #include <QGuiApplication>
@@ -15,6 +17,7 @@
 #include <numbers>
 #include <random>
 
+#include "dijkstra_steps.h"
 #include "drawing_surface.h"
 #include "way_distances.h"
 
@@ -33,6 +36,23 @@ void EnsureGuiApplication() {
     }();
     benchmark::DoNotOptimize(app);
 }
+
+// A white "1.bmp" in a directory of its own, the working directory while
+// it lives.
+struct WhiteBackground {
+    WhiteBackground() {
+        QImage image(plot::DrawingSurface::kSize, plot::DrawingSurface::kSize,
+                     QImage::Format_RGB888);
+        image.fill(Qt::white);
+        ready = dir.isValid() && image.save(dir.filePath(QStringLiteral("1.bmp")), "BMP") &&
+                QDir::setCurrent(dir.path());
+    }
+    ~WhiteBackground() { QDir::setCurrent(previous); }
+
+    QTemporaryDir dir;
+    QString previous = QDir::currentPath();
+    bool ready = false;
+};
 
 graph::NodePoints Circle(int n) {
     graph::NodePoints points(n);
@@ -137,17 +157,13 @@ graph::AdjacencyMatrix CompleteFree(int n) {
 
 // What "Рассчитать" draws: background and axes, nodes, links, and the way;
 // with `distances`, also the links on shortest ways and every node's
-// distance, worked out before timing as the window does before drawing.
+// distance from node 1, worked out before timing as the window does before
+// drawing.
 // The way through every node stays in both, as the heaviest red layer.
 void BM_WholeScene(benchmark::State& state, graph::AdjacencyMatrix (*links)(int), bool distances) {
     EnsureGuiApplication();
-    QTemporaryDir dir;
-    const QString previous = QDir::currentPath();
-    QImage background(plot::DrawingSurface::kSize, plot::DrawingSurface::kSize,
-                      QImage::Format_RGB888);
-    background.fill(Qt::white);
-    if (!dir.isValid() || !background.save(dir.filePath(QStringLiteral("1.bmp")), "BMP") ||
-        !QDir::setCurrent(dir.path())) {
+    const WhiteBackground background;
+    if (!background.ready) {
         state.SkipWithError("cannot write 1.bmp");
         return;
     }
@@ -155,8 +171,9 @@ void BM_WholeScene(benchmark::State& state, graph::AdjacencyMatrix (*links)(int)
     const graph::NodePoints points = Circle(n);
     const graph::AdjacencyMatrix matrix = links(n);
     const graph::Way way = Through(n, 49);
-    const graph::WayDistances wayDistances = graph::FindWayDistances(matrix);
-    const std::vector<graph::Link> tying = graph::LinksOnShortestWays(matrix, wayDistances);
+    const std::vector<graph::Link> tying =
+        graph::LinksOnShortestWays(matrix, graph::FindWayDistances(matrix));
+    const graph::Distances fromStart = graph::FindDistancesFromStart(matrix);
     plot::DrawingSurface surface;
     for (auto _ : state) {
         surface.UpdatePict();
@@ -164,10 +181,9 @@ void BM_WholeScene(benchmark::State& state, graph::AdjacencyMatrix (*links)(int)
         surface.DrawLinks(points, matrix);
         if (distances) surface.DrawShortestWayLinks(points, tying);
         surface.DrawWay(points, way);
-        if (distances) surface.DrawDistances(points, wayDistances.toGoal);
+        if (distances) surface.DrawDistances(points, fromStart);
         benchmark::DoNotOptimize(surface.Image().constBits());
     }
-    QDir::setCurrent(previous);
 }
 void BM_WholeScene(benchmark::State& state) { BM_WholeScene(state, Complete, false); }
 BENCHMARK(BM_WholeScene)->Arg(100)->Unit(benchmark::kMillisecond);
@@ -177,5 +193,40 @@ BENCHMARK_CAPTURE(BM_WholeScene, distances, Complete, true)
 BENCHMARK_CAPTURE(BM_WholeScene, distances_free, CompleteFree, true)
     ->Arg(100)
     ->Unit(benchmark::kMillisecond);
+
+// The whole step table of the complete graph: 101 rows of 100 cells.
+void BM_DijkstraSteps(benchmark::State& state) {
+    const graph::AdjacencyMatrix matrix = Complete(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        graph::DijkstraSteps steps = graph::FindDijkstraSteps(matrix);
+        benchmark::DoNotOptimize(steps);
+    }
+}
+BENCHMARK(BM_DijkstraSteps)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// The picture of the middle step, redrawn from the background as the step
+// window redraws it: the links, then the step over them.
+void BM_DijkstraStepScene(benchmark::State& state) {
+    EnsureGuiApplication();
+    const WhiteBackground background;
+    if (!background.ready) {
+        state.SkipWithError("cannot write 1.bmp");
+        return;
+    }
+    const int n = static_cast<int>(state.range(0));
+    const graph::NodePoints points = Circle(n);
+    const graph::AdjacencyMatrix matrix = Complete(n);
+    const graph::DijkstraSteps steps = graph::FindDijkstraSteps(matrix);
+    const graph::DijkstraStep& step = steps.steps[steps.steps.size() / 2];
+    plot::DrawingSurface surface;
+    for (auto _ : state) {
+        surface.UpdatePict();
+        surface.DrawNodes(points);
+        surface.DrawLinks(points, matrix);
+        surface.DrawDijkstraStep(points, step);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(BM_DijkstraStepScene)->Arg(100)->Unit(benchmark::kMillisecond);
 
 }  // namespace

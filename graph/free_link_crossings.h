@@ -1,0 +1,37 @@
+// Which links of weight 0 simple shortest ways use. A shortest way meets the
+// nodes at one distance from node index 0 in one run over links of weight
+// 0, so within such a group the question is one of shape alone: does the
+// link lie on a simple way from where ways enter the group to where they
+// leave it?
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "way_distances.h"
+
+namespace graph {
+
+// The work the search over one-way links may do for one graph, in links
+// read: some 0.15 s. Random graphs of 100 nodes whose links are all one-way
+// and free need under 2 million; one that needs more is built to defeat the
+// search.
+constexpr std::size_t kCrossingSearchBudget = std::size_t{1} << 25;
+
+// Of `links` (u -> v, u != v), those on some simple way that starts at one
+// of `entries`, follows `links` only and ends at one of `exits`; a way of
+// one node is both. A link whose mirror is among `links` stands for one
+// typed link and is kept together with it.
+// When every link's mirror is there, the blocks (biconnected components) of
+// the group answer in time linear in its links. Otherwise each link is
+// decided by a search with a reachability cut, which reads at most `budget`
+// links in all and lowers it by what it read; links still undecided when it
+// runs out are kept, as a shortest walk uses them.
+// Returns the kept links in the order of `links`.
+std::vector<Link> LinksOnSimpleCrossings(const std::vector<Link>& links,
+                                         const std::vector<std::int32_t>& entries,
+                                         const std::vector<std::int32_t>& exits,
+                                         std::size_t& budget);
+
+}  // namespace graph
