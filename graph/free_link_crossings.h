@@ -13,12 +13,11 @@
 
 namespace graph {
 
-// The work the search over one-way links may do for one graph, in links
-// read: some 0.15 s. Random graphs of 100 nodes whose free links are all
-// one-way need under 2 million; one in some hundreds of random groups with
-// one-way links needs more, being built so that a link's two ways must
-// cross. No link may take more than its share, so that such a link leaves
-// the others decided.
+// The work the search over one-way links may do, in links read: for one
+// graph some 0.15 s, and a share of that for each link, so that one hard
+// link leaves the others decided. Random graphs of 100 nodes whose free
+// links are all one-way need under 2 million in all; about one random group
+// with one-way links in a thousand reaches the bound.
 constexpr std::size_t kCrossingSearchBudget = std::size_t{1} << 25;
 constexpr std::size_t kCrossingSearchShare = std::size_t{1} << 20;
 
