@@ -8,10 +8,12 @@
 // such a path exactly when its block is on that tree path.
 //
 // One-way links. Deciding whether a directed link lies on a simple path is
-// as hard as finding two disjoint paths, so each link u -> v is searched
-// for: a path from v to an exit, grown one node at a time, that leaves u
-// reachable from an entry. Every node added must still reach an exit and
-// leave u reachable, which cuts off most dead branches at once.
+// as hard as finding two disjoint paths. The blocks of the links read both
+// ways rule some out at once; each other link u -> v is searched for: a path
+// from v to an exit, grown one node at a time, that leaves u reachable from
+// an entry. Every node added must still reach an exit, leave u reachable,
+// and leave no node that both of those would have to pass, which cuts off
+// most dead branches at once.
 #include "free_link_crossings.h"
 
 #include <algorithm>
@@ -66,12 +68,14 @@ Group MakeGroup(const std::vector<Link>& links, const std::vector<std::int32_t>&
 }
 
 // The blocks on the tree path from S to T; see the top of the file. Returns
-// for each link whether it lies on a simple way.
+// for each link whether it lies on a simple way with the links read both
+// ways: the answer when every link is mirrored, and otherwise a bound, since
+// a simple way is a simple path of the undirected graph too.
 std::vector<char> ByBlocks(const Group& group) {
     const std::size_t size = group.nodes.size();
     const std::size_t linkCount = group.ends.size();
     const std::size_t source = size, sink = size + 1;
-    // Undirected edges: one per mirrored pair, then S and T's.
+    // Undirected edges: one per link or mirrored pair, then S and T's.
     std::vector<std::pair<std::size_t, std::size_t>> edges;
     std::vector<std::size_t> edgeOfLink(linkCount);
     std::vector<std::vector<std::pair<std::size_t, std::size_t>>> around(size + 2);
@@ -82,10 +86,11 @@ std::vector<char> ByBlocks(const Group& group) {
     };
     for (std::size_t k = 0; k < linkCount; ++k) {
         const auto [a, b] = group.ends[k];
-        if (a < b) {
-            edgeOfLink[k] = edgeOfLink[group.linkAt[b * size + a] - 1] = edges.size();
-            addEdge(a, b);
-        }
+        const std::size_t mirror = group.linkAt[b * size + a];
+        if (mirror != 0 && a > b) continue;
+        edgeOfLink[k] = edges.size();
+        if (mirror != 0) edgeOfLink[mirror - 1] = edges.size();
+        addEdge(a, b);
     }
     for (std::size_t x = 0; x < size; ++x) {
         if (group.entry[x]) addEdge(source, x);
@@ -166,13 +171,14 @@ public:
     std::optional<bool> Decide(std::size_t u, std::size_t v) {
         u_ = u;
         exhausted_ = false;
+        linkLeft_ = kCrossingSearchShare;
         std::fill(onPath_.begin(), onPath_.end(), 0);
         onPath_[v] = 1;
         const auto offPath = [&](std::size_t y) { return y == u_ || onPath_[y] != 0; };
         // Most links are settled by the first way in to u that comes to hand:
         // v either reaches an exit around it or not at all.
-        bool found =
-            Greedy(v) || (!exhausted_ && EntryReachesU() && ExitReached(v, offPath) && Extend(v));
+        bool found = Greedy(v) || (!exhausted_ && EntryReachesU() && ExitReached(v, offPath) &&
+                                   !SharedCut(v) && Extend(v));
         if (exhausted_) return std::nullopt;
         return found;
     }
@@ -190,12 +196,7 @@ private:
         seen[start] = 1;
         for (std::size_t next = 0; next < queue.size(); ++next) {
             const std::size_t x = queue[next];
-            if (budget_ < links[x].size() + 1) {
-                exhausted_ = true;
-                budget_ = 0;
-                return false;
-            }
-            budget_ -= links[x].size() + 1;
+            if (!Spend(links[x].size() + 1)) return false;
             for (const std::size_t y : links[x]) {
                 if (seen[y] || blocked(y)) continue;
                 seen[y] = 1;
@@ -239,6 +240,58 @@ private:
         return ExitReached(v, [&](std::size_t y) { return in[y] || onPath_[y]; });
     }
 
+    // Whether one node lies on every way in to u and on every way on from y
+    // to an exit, off the path: then no way takes both. A way's nodes
+    // include its ends, so an entry that alone reaches u counts, and so does
+    // an exit that alone is reached.
+    bool SharedCut(std::size_t y) {
+        const std::size_t size = group_.nodes.size();
+        std::vector<std::size_t> parents(size, size);
+        std::size_t entry = u_, exit = y;
+        const auto inBlocked = [&](std::size_t z) { return onPath_[z] != 0; };
+        const auto outBlocked = [&](std::size_t z) { return z == u_ || onPath_[z] != 0; };
+        const auto isEntry = [&](std::size_t x) { return group_.entry[x] != 0; };
+        const auto isExit = [&](std::size_t x) { return group_.exit[x] != 0; };
+        if (!Reach(
+                u_, group_.in, inBlocked, [&](std::size_t x) { return isEntry(entry = x); },
+                &parents)) {
+            return true;
+        }
+        std::vector<char> onEveryWayIn(size, 0);
+        for (std::size_t c = entry; c != u_; c = parents[c]) {
+            onEveryWayIn[c] = !Reach(
+                u_, group_.in, [&](std::size_t z) { return z == c || inBlocked(z); }, isEntry);
+        }
+        std::fill(parents.begin(), parents.end(), size);
+        if (!Reach(
+                y, group_.out, outBlocked, [&](std::size_t x) { return isExit(exit = x); },
+                &parents)) {
+            return true;
+        }
+        for (std::size_t c = exit; c != y; c = parents[c]) {
+            if (onEveryWayIn[c] &&
+                !Reach(
+                    y, group_.out, [&](std::size_t z) { return z == c || outBlocked(z); },
+                    isExit)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Takes `work` from the link's share of the budget and from the budget;
+    // false, and the link left undecided, when either runs out.
+    bool Spend(std::size_t work) {
+        if (budget_ < work || linkLeft_ < work) {
+            exhausted_ = true;
+            if (budget_ < work) budget_ = 0;
+            return false;
+        }
+        budget_ -= work;
+        linkLeft_ -= work;
+        return true;
+    }
+
     // The path from v ends at x; it is grown until it meets an exit.
     bool Extend(std::size_t x) {
         if (group_.exit[x] && EntryReachesU()) return true;
@@ -248,7 +301,7 @@ private:
             onPath_[y] = 1;
             const bool alive =
                 ExitReached(y, [&](std::size_t z) { return z == u_ || onPath_[z]; }) &&
-                EntryReachesU();
+                EntryReachesU() && !SharedCut(y);
             if (alive && Extend(y)) return true;
             onPath_[y] = 0;
         }
@@ -259,6 +312,7 @@ private:
     std::size_t& budget_;
     std::vector<char> onPath_;
     std::size_t u_ = 0;
+    std::size_t linkLeft_ = 0;
     bool exhausted_ = false;
 };
 
@@ -273,20 +327,22 @@ std::vector<Link> LinksOnSimpleCrossings(const std::vector<Link>& links,
     const auto mirror = [&](std::size_t k) {
         return group.linkAt[group.ends[k].second * size + group.ends[k].first];
     };
-    std::vector<char> kept(links.size(), 0);
+    std::vector<char> kept = ByBlocks(group);
     std::size_t mirrored = 0;
     for (std::size_t k = 0; k < links.size(); ++k) mirrored += mirror(k) != 0;
-    if (mirrored == links.size()) {
-        kept = ByBlocks(group);
-    } else {
+    if (mirrored < links.size()) {
         CrossingSearch search(group, budget);
         for (std::size_t k = 0; k < links.size(); ++k) {
+            // A link kept with its mirror needs no search of its own.
+            if (!kept[k] || (mirror(k) != 0 && kept[mirror(k) - 1] == 2)) continue;
             const auto [a, b] = group.ends[k];
-            kept[k] = search.Decide(a, b).value_or(true);
+            kept[k] = search.Decide(a, b).value_or(true) ? 2 : 0;
         }
+        std::vector<char> found(links.size(), 0);
         for (std::size_t k = 0; k < links.size(); ++k) {
-            if (kept[k] && mirror(k) != 0) kept[mirror(k) - 1] = 1;
+            found[k] = kept[k] == 2 || (mirror(k) != 0 && kept[mirror(k) - 1] == 2);
         }
+        kept = std::move(found);
     }
     std::vector<Link> result;
     for (std::size_t k = 0; k < links.size(); ++k) {

@@ -49,9 +49,8 @@ Distances FindDistancesFromStart(const AdjacencyMatrix& adjacency);
 // either, but never into index 0 or out of the last index.
 // `distances` must be FindWayDistances(adjacency); nothing when there is no
 // way. Time O(n^2) when every link of weight 0 is mirrored; one-way links
-// of weight 0 add a search bounded by kCrossingSearchBudget links read
-// (free_link_crossings.h), past which the links it has not decided are
-// listed when a shortest walk uses them.
+// of weight 0 add a search of bounded work (free_link_crossings.h): a link
+// it leaves undecided at the bound is listed, as a shortest walk uses it.
 std::vector<Link> LinksOnShortestWays(const AdjacencyMatrix& adjacency,
                                       const WayDistances& distances);
 
