@@ -122,14 +122,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
             [this] { RunHandler([this] { Button3Click(); }, true); });
 
     connect(tables_, &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
-    connect(tables_, &app::GraphTables::Edited, answer_, &app::AnswerView::MarkStale);
+    connect(tables_, &app::GraphTables::Edited, answer_, &app::AnswerView::TablesChanged);
     connect(documents_, &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(documents_, &app::DocumentActions::Opened, this, [this] {
         answer_->Reset();
         surface_.UpdatePict();
+        answer_->KeepCommandPicture();
     });
 
     RunHandler([this] { FormCreate(); });
+    answer_->KeepCommandPicture();
     tables_->MarkClean();
 }
 
@@ -223,11 +225,16 @@ void TForm1::CreateActions() {
             [this] { RunHandler([this] { documents_->Open(); }); });
     connect(answer_->SavePictureAction(), &QAction::triggered, this,
             [this] { RunHandler([this] { answer_->SavePicture(); }); });
-    connect(answer_->DistancesAction(), &QAction::toggled, this,
-            [this] { RunHandler([this] { answer_->Redraw(); }); });
+    connect(answer_->DistancesAction(), &QAction::toggled, this, [this] {
+        RunHandler([this] {
+            answer_->Redraw();
+            answer_->KeepCommandPicture();
+        });
+    });
+    connect(answer_->StepsAction(), &QAction::triggered, this, &TForm1::OpenSteps);
     // Actions of the window itself, so their keys work wherever the focus is.
     addActions({documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction(),
-                table_->UndoAction(), table_->RedoAction()});
+                table_->UndoAction(), table_->RedoAction(), answer_->StepsAction()});
 
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Image1, &QWidget::customContextMenuRequested, this, &TForm1::ShowPictureMenu);
@@ -247,7 +254,7 @@ void TForm1::ShowPictureMenu(const QPoint& at) {
     menu.addActions(
         {answer_->SavePictureAction(), answer_->CopyPictureAction(), answer_->CopyAnswerAction()});
     menu.addSeparator();
-    menu.addAction(answer_->DistancesAction());
+    menu.addActions({answer_->DistancesAction(), answer_->StepsAction()});
     ExecMenu(menu, Image1->mapToGlobal(at));
 }
 
@@ -296,6 +303,7 @@ void TForm1::RunHandler(Handler handler, bool command) {
         ReportError(error);
         SelectBadCell(error);
     }
+    if (command) answer_->KeepCommandPicture();
     Image1->update();
 }
 
@@ -357,6 +365,21 @@ void TForm1::ShowWay(const graph::Way& way) {
 void TForm1::ReportError(const std::exception& error) {
     app::ShowMessageBox({QMessageBox::Critical, app::ApplicationTitle(),
                          app::WithFullStop(QString::fromStdString(graph::ErrorMessage(error)))});
+}
+
+void TForm1::OpenSteps() {
+    answer_->OpenSteps([this] {
+        std::optional<app::StepWindow::Graph> read;
+        RunHandler([&] {
+            FinishEditing();
+            app::StepWindow::Graph graph;
+            graph::ReadNodePoints(*tables_->NodeTable(), NodeCount(), graph.points,
+                                  graph.adjacency);
+            graph::ReadAdjacency(*tables_->MatrixTable(), NodeCount(), graph.adjacency);
+            read = std::move(graph);
+        });
+        return read;
+    });
 }
 
 void TForm1::OpenFile(const QString& path) {

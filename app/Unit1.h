@@ -97,6 +97,8 @@ private:
     void RunHandler(Handler handler, bool command = false);
 
     void FinishEditing();
+    // The step window, reading the tables as "Рассчитать" does.
+    void OpenSteps();
     void ShowPictureMenu(const QPoint& at);
     QAction* ExecMenu(QMenu& menu, const QPoint& at);
     void SelectBadCell(const std::exception& error);

@@ -16,6 +16,7 @@ public:
     AnswerLabel(const QString& name, const QString& text, QPoint at, QWidget* parent);
 
     void SetStale(bool stale);
+    bool IsStale() const { return stale_; }
     // True when the text is painted cut, ending in "…".
     bool IsCut() const;
 

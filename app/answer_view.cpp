@@ -12,6 +12,7 @@
 #include "graph_files.h"
 #include "picture_view.h"
 #include "way_distances.h"
+#include "ways.h"
 
 namespace app {
 
@@ -42,7 +43,9 @@ AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, Answ
       copyAnswer_(NewAction(QStringLiteral("copyAnswerAction"), QStringLiteral("Копировать ответ"),
                             window)),
       distances_(NewAction(QStringLiteral("distancesAction"), QStringLiteral("Показать расстояния"),
-                           window)) {
+                           window)),
+      steps_(NewAction(QStringLiteral("stepsAction"), QStringLiteral("Пошагово…"), window)) {
+    steps_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     length_->setText(kLengthCaption);
     copyAnswer_->setEnabled(false);
     distances_->setCheckable(true);
@@ -54,12 +57,16 @@ AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, Answ
 void AnswerView::Calculated(Calculation calculation, const WayShower& showWay) {
     last_ = std::move(calculation);
     copyAnswer_->setEnabled(true);
-    DrawAnswer(showWay);
+    DrawAnswer(*last_, distances_->isChecked(), showWay);
     if (!last_->found) {
         MarkStale();
         return;
     }
-    length_->setText(kLengthCaption + u' ' + QString::number(last_->found->length));
+    WriteAnswer(*last_->found);
+}
+
+void AnswerView::WriteAnswer(const graph::ShortestWay& found) {
+    length_->setText(kLengthCaption + u' ' + QString::number(found.length));
     shown_ = true;
     length_->SetStale(false);
     way_->SetStale(false);
@@ -70,19 +77,88 @@ void AnswerView::Redraw() {
     surface_->UpdatePict();
     surface_->DrawNodes(last_->points);
     surface_->DrawLinks(last_->points, last_->adjacency);
-    DrawAnswer([this](const graph::Way& way) { surface_->DrawWay(last_->points, way); });
+    DrawAnswer(*last_, distances_->isChecked(),
+               [this](const graph::Way& way) { surface_->DrawWay(last_->points, way); });
     picture_->update();
 }
 
-void AnswerView::DrawAnswer(const WayShower& showWay) {
-    std::optional<graph::WayDistances> distances;
-    if (distances_->isChecked()) distances = graph::FindWayDistances(last_->adjacency);
-    if (distances && last_->found) {
-        surface_->DrawShortestWayLinks(last_->points,
-                                       graph::LinksOnShortestWays(last_->adjacency, *distances));
+void AnswerView::DrawAnswer(const Calculation& calculation, bool distances,
+                            const WayShower& showWay) {
+    if (distances && calculation.found) {
+        surface_->DrawShortestWayLinks(
+            calculation.points,
+            graph::LinksOnShortestWays(calculation.adjacency,
+                                       graph::FindWayDistances(calculation.adjacency)));
     }
-    if (last_->found) showWay(last_->found->way);
-    if (distances) surface_->DrawDistances(last_->points, distances->toGoal);
+    if (calculation.found) showWay(calculation.found->way);
+    if (distances) {
+        surface_->DrawDistances(calculation.points,
+                                graph::FindDistancesFromStart(calculation.adjacency));
+    }
+}
+
+void AnswerView::ShowStep(const graph::NodePoints& points, const graph::AdjacencyMatrix& adjacency,
+                          const graph::DijkstraSteps& steps, int step) {
+    surface_->UpdatePict();
+    surface_->DrawNodes(points);
+    surface_->DrawLinks(points, adjacency);
+    if (step + 1 < static_cast<int>(steps.steps.size())) {
+        surface_->DrawDijkstraStep(points, steps.steps[step]);
+    } else {
+        const Calculation end{points, adjacency, steps.way};
+        DrawAnswer(end, true, [&](const graph::Way& way) {
+            surface_->DrawWay(points, way);
+            way_->setText(QString::fromStdString(graph::WayText(way)));
+        });
+        if (steps.way) WriteAnswer(*steps.way);
+    }
+    picture_->update();
+}
+
+void AnswerView::KeepCommandPicture() {
+    commandPicture_ = surface_->Image();
+    commandWay_ = way_->text();
+    commandLength_ = length_->text();
+    commandShown_ = shown_;
+    commandStale_ = length_->IsStale();
+}
+
+void AnswerView::BringBackCommandPicture() {
+    surface_->Restore(commandPicture_);
+    way_->setText(commandWay_);
+    length_->setText(commandLength_);
+    shown_ = commandShown_;
+    way_->SetStale(commandStale_);
+    length_->SetStale(commandStale_);
+    picture_->update();
+}
+
+void AnswerView::OpenSteps(const StepWindow::Reader& read) {
+    if (stepWindow_) {
+        stepWindow_->raise();
+        stepWindow_->activateWindow();
+        if (stepWindow_->Restart()) stepWindow_->ShowStep(0);
+        return;
+    }
+    auto* window = new StepWindow(read, picture_->window());
+    if (!window->Restart()) {
+        delete window;
+        return;
+    }
+    stepWindow_ = window;
+    connect(window, &StepWindow::StepShown, this, [this, window](int step) {
+        ShowStep(window->ReadGraph().points, window->ReadGraph().adjacency, window->Steps(), step);
+    });
+    connect(window, &StepWindow::Closed, this, &AnswerView::BringBackCommandPicture);
+    const QRect main = picture_->window()->frameGeometry();
+    window->move(main.right() + 8, main.top());
+    window->show();
+    window->ShowStep(0);
+}
+
+void AnswerView::TablesChanged() {
+    if (stepWindow_) stepWindow_->MarkTablesChanged();
+    MarkStale();
 }
 
 void AnswerView::MarkStale() {

@@ -5,12 +5,15 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <optional>
 
+#include "dijkstra_steps.h"
 #include "drawing_surface.h"
 #include "graph_model.h"
+#include "step_window.h"
 #include "ways.h"
 
 class QAction;
@@ -43,6 +46,11 @@ public:
     QAction* CopyPictureAction() const { return copyPicture_; }
     QAction* CopyAnswerAction() const { return copyAnswer_; }
     QAction* DistancesAction() const { return distances_; }
+    QAction* StepsAction() const { return steps_; }
+
+    // Opens the step window beside `window`, or brings it to the front and
+    // reads the tables again; `read` reads them as a calculation does.
+    void OpenSteps(const StepWindow::Reader& read);
 
     // Draws what `calculation` found over the links already drawn: with the
     // distances on, the links of every shortest way under the way and each
@@ -54,14 +62,28 @@ public:
     void Redraw();
     // The answer no longer belongs to the tables.
     void MarkStale();
+    // The tables changed: the answer and the steps shown no longer belong
+    // to them.
+    void TablesChanged();
     // Back to the state before any calculation.
     void Reset();
 
     // Asks for a file and writes the picture to it; throws FileError.
     void SavePicture();
 
+    // Step `step` of a Dijkstra run of the graph `points` and `adjacency`
+    // on the picture, over the links; the last one as a calculation with the
+    // distances on shows it, its answer written out.
+    void ShowStep(const graph::NodePoints& points, const graph::AdjacencyMatrix& adjacency,
+                  const graph::DijkstraSteps& steps, int step);
+    // Keeps the picture and the answer as a command left them, so that
+    // they come back when the step window closes.
+    void KeepCommandPicture();
+
 private:
-    void DrawAnswer(const WayShower& showWay);
+    void BringBackCommandPicture();
+    void DrawAnswer(const Calculation& calculation, bool distances, const WayShower& showWay);
+    void WriteAnswer(const graph::ShortestWay& found);
     void CopyAnswer();
 
     plot::DrawingSurface* surface_;
@@ -70,10 +92,18 @@ private:
     AnswerLabel* length_;
     std::optional<Calculation> last_;
     bool shown_ = false;
+    // What the last command left, while the steps are shown.
+    QImage commandPicture_;
+    QString commandWay_;
+    QString commandLength_;
+    bool commandShown_ = false;
+    bool commandStale_ = false;
     QAction* savePicture_;
     QAction* copyPicture_;
     QAction* copyAnswer_;
     QAction* distances_;
+    QAction* steps_;
+    QPointer<StepWindow> stepWindow_;
 };
 
 }  // namespace app

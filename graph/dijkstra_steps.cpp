@@ -99,6 +99,8 @@ DijkstraSteps FindDijkstraSteps(const AdjacencyMatrix& adjacency) {
         }
         step.cells = cells;
         result.steps.push_back(std::move(step));
+        // A table worked by hand stops at the goal.
+        if (u == n - 1) break;
     }
     if (!cells[n - 1].settled) result.steps.push_back({std::nullopt, {}, cells});
     result.way = FindShortestWay(adjacency);

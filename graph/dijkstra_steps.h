@@ -49,8 +49,9 @@ struct DijkstraSteps {
 
 // The whole run over the links a way may use (adjacency[u][v] >= 0, read
 // from u to v). The least tentative distance is settled next, the smallest
-// index on ties. The run goes on past the last node until every node it can
-// reach is settled, so the last row holds the exact distances from index 0.
+// index on ties. The run ends once the last node is settled, as a table
+// worked by hand does, or when no node it can reach is left; nodes not
+// settled by then keep their tentative distances.
 // A predecessor list ends as the set of nodes that end a simple shortest
 // way to the node: a node settled later at the same distance joins through
 // a link of weight 0 when a shortest way reaches it without the node.
@@ -58,7 +59,8 @@ struct DijkstraSteps {
 // list a link of weight 0 may join adds O(n^2) once.
 DijkstraSteps FindDijkstraSteps(const AdjacencyMatrix& adjacency);
 
-// The distances of the last row: FindDistancesFromStart's.
+// The distances of the last row: FindDistancesFromStart's for the nodes
+// settled by then.
 Distances FinalDistances(const DijkstraSteps& steps);
 
 // What the cell of node index `node` shows at row `step`: "∞" before it is

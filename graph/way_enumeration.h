@@ -19,8 +19,7 @@ void GetAllWays(WayList& ways, const Way& way, int n, const AdjacencyMatrix& adj
 
 // The first way of `ways` with the smallest length, or nothing for an empty
 // list.
-std::optional<ShortestWay> ChooseShortestWay(const WayList& ways,
-                                             const AdjacencyMatrix& adjacency);
+std::optional<ShortestWay> ChooseShortestWay(const WayList& ways, const AdjacencyMatrix& adjacency);
 
 // GetAllWays from [0] followed by ChooseShortestWay.
 std::optional<ShortestWay> EnumerateShortestWay(const AdjacencyMatrix& adjacency);

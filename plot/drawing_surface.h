@@ -32,6 +32,8 @@ public:
     DrawingSurface();
 
     const QImage& Image() const { return image_; }
+    // Puts back a picture taken from Image() earlier.
+    void Restore(const QImage& image) { image_ = image; }
 
     // Replaces the picture with the bitmap file `fileName` (relative to the
     // working directory). Throws ImageLoadError and keeps the old picture

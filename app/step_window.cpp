@@ -1,0 +1,168 @@
+// The step window; see step_window.h.
+#include "step_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "drawing_surface.h"
+
+namespace app {
+
+namespace {
+
+QPushButton* NewButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    // The window's keys move through the table, wherever the focus is.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+}  // namespace
+
+StepWindow::StepWindow(Reader read, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      read_(std::move(read)),
+      table_(new QTableWidget(this)),
+      state_(new QLabel(this)),
+      answer_(new QLabel(this)),
+      first_(NewButton(QStringLiteral("firstStepButton"), QStringLiteral("В начало"), this)),
+      back_(NewButton(QStringLiteral("backStepButton"), QStringLiteral("Назад"), this)),
+      next_(NewButton(QStringLiteral("nextStepButton"), QStringLiteral("Далее"), this)),
+      last_(NewButton(QStringLiteral("lastStepButton"), QStringLiteral("В конец"), this)) {
+    setObjectName(QStringLiteral("StepWindow"));
+    setWindowTitle(QStringLiteral("Алгоритм Дейкстры по шагам"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    table_->setObjectName(QStringLiteral("StepTable"));
+    table_->setAccessibleName(QStringLiteral("Шаги алгоритма Дейкстры"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    state_->setObjectName(QStringLiteral("StepState"));
+    state_->setWordWrap(true);
+    answer_->setObjectName(QStringLiteral("StepAnswer"));
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {first_, back_, next_, last_}) buttons->addWidget(button);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 1);
+    layout->addWidget(answer_);
+    layout->addWidget(state_);
+    layout->addLayout(buttons);
+
+    connect(first_, &QPushButton::clicked, this, [this] {
+        if (Restart()) ShowStep(0);
+    });
+    connect(back_, &QPushButton::clicked, this, [this] { ShowStep(current_ - 1); });
+    connect(next_, &QPushButton::clicked, this, [this] { ShowStep(current_ + 1); });
+    connect(last_, &QPushButton::clicked, this, [this] { ShowStep(LastStep()); });
+    resize(560, 320);
+}
+
+bool StepWindow::Restart() {
+    std::optional<Graph> read = read_();
+    if (!read) return false;
+    graph_ = std::move(*read);
+    steps_ = graph::FindDijkstraSteps(graph_.adjacency);
+    table_->setEnabled(true);
+    state_->clear();
+    FillTable();
+    return true;
+}
+
+void StepWindow::FillTable() {
+    const int n = static_cast<int>(graph_.points.size());
+    const int rows = LastStep() + 1;
+    table_->clear();
+    table_->setColumnCount(n + 1);
+    table_->setRowCount(rows);
+    QStringList headers;
+    for (int node = 1; node <= n; ++node) headers << QString::number(node);
+    headers << QStringLiteral("Выбран");
+    table_->setHorizontalHeaderLabels(headers);
+    QStringList steps;
+    for (int step = 0; step < rows; ++step) steps << QString::number(step);
+    table_->setVerticalHeaderLabels(steps);
+    for (int step = 0; step < rows; ++step) {
+        const graph::DijkstraStep& row = steps_.steps[step];
+        for (int node = 0; node < n; ++node) {
+            auto* cell = new QTableWidgetItem(
+                QString::fromStdString(graph::StepCellText(steps_, step, node)));
+            if (row.settled && *row.settled == node) {
+                QFont bold = cell->font();
+                bold.setBold(true);
+                cell->setFont(bold);
+                cell->setForeground(plot::DrawingSurface::SettledColor());
+            }
+            table_->setItem(step, node, cell);
+        }
+        table_->setItem(
+            step, n,
+            new QTableWidgetItem(QString::fromStdString(graph::SettledText(steps_, step))));
+    }
+    if (steps_.way) {
+        answer_->setText(QString::fromStdString(graph::WayText(steps_.way->way)) +
+                         QStringLiteral(", Длина: ") + QString::number(steps_.way->length));
+    } else {
+        answer_->setText(QStringLiteral("нет пути"));
+    }
+}
+
+void StepWindow::ShowStep(int step) {
+    if (steps_.steps.empty()) return;
+    current_ = std::clamp(step, 0, LastStep());
+    table_->selectRow(current_);
+    table_->scrollToItem(table_->item(current_, 0));
+    back_->setEnabled(current_ > 0);
+    next_->setEnabled(current_ < LastStep());
+    last_->setEnabled(current_ < LastStep());
+    emit StepShown(current_);
+}
+
+void StepWindow::MarkTablesChanged() {
+    if (!table_->isEnabled()) return;
+    table_->setEnabled(false);
+    state_->setText(QStringLiteral("Таблицы изменились; «В начало» прочитает их заново."));
+}
+
+void StepWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(
+            QString::fromStdString(graph::DijkstraStepsText(steps_)));
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Home:
+            first_->click();
+            return;
+        case Qt::Key_Left:
+            back_->click();
+            return;
+        case Qt::Key_Right:
+            next_->click();
+            return;
+        case Qt::Key_End:
+            last_->click();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void StepWindow::closeEvent(QCloseEvent* event) {
+    emit Closed();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace app

@@ -1,0 +1,97 @@
+// The step window as a student uses it: opened from the picture's menu key
+// on the example graph, stepped through with its buttons and keys, copied,
+// greyed when the tables change, and the main picture following it.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "step_window.h"
+#include "window_fixture.h"
+
+class StepsTest : public WindowTest {
+protected:
+    app::StepWindow* Open() {
+        QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
+        auto* window = form->findChild<app::StepWindow*>();
+        EXPECT_NE(window, nullptr);
+        return window;
+    }
+    static QString Row(const QTableWidget* table, int row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+        }
+        return cells.join(u'|');
+    }
+};
+
+TEST_F(StepsTest, ExampleRunsToTheAnswerOfTheCalculation) {
+    TypeLink(1, 2, "5");
+    TypeLink(2, 6, "5");
+    TypeLink(1, 6, "20");
+    // What «Рассчитать» shows with the distances on.
+    Find<QAction>("distancesAction")->setChecked(true);
+    Click("Button1");
+    const QImage calculated = Picture();
+    Click("Button3");
+    const QImage links = Picture();
+
+    app::StepWindow* window = Open();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "Алгоритм Дейкстры по шагам");
+    const auto* table = window->findChild<QTableWidget*>("StepTable");
+    ASSERT_EQ(table->rowCount(), 4);
+    const char* rows[] = {
+        "0|∞|∞|∞|∞|∞|",
+        "0*|5 (1)|∞|∞|∞|20 (1)|1",
+        "|5 (1)*|∞|∞|∞|10 (2)|2",
+        "||∞|∞|∞|10 (2)*|6",
+    };
+    for (int row = 0; row < 4; ++row) EXPECT_EQ(Row(table, row), rows[row]) << row;
+    EXPECT_TRUE(table->item(2, 1)->font().bold());
+    EXPECT_EQ(window->findChild<QLabel*>("StepAnswer")->text(), "1-2-6, Длина: 10");
+
+    // Step 1 draws over the links; the keys move as the buttons do.
+    QTest::keyClick(window, Qt::Key_Right);
+    EXPECT_EQ(window->CurrentStep(), 1);
+    EXPECT_NE(Picture(), links);
+    QTest::keyClick(window, Qt::Key_End);
+    EXPECT_EQ(window->CurrentStep(), 3);
+    EXPECT_EQ(table->selectedItems().front()->row(), 3);
+    EXPECT_EQ(Picture(), calculated);
+    EXPECT_EQ(LabelText("Label2"), "1-2-6");
+    EXPECT_EQ(LabelText("Label1"), "Длина: 10");
+    QTest::keyClick(window, Qt::Key_Left);
+    EXPECT_EQ(window->CurrentStep(), 2);
+
+    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = QApplication::clipboard()->text().split(u'\n');
+    EXPECT_EQ(copied.front(), "Шаг\t1\t2\t3\t4\t5\t6\tВыбран");
+    EXPECT_EQ(copied[4], "3\t\t\t∞\t∞\t∞\t10 (2)*\t6");
+
+    // A change of the tables greys the table until «В начало» reads them.
+    TypeLink(1, 6, "7");
+    EXPECT_FALSE(table->isEnabled());
+    QTest::keyClick(window, Qt::Key_Home);
+    EXPECT_TRUE(table->isEnabled());
+    EXPECT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(Row(table, 1), "0*|5 (1)|∞|∞|∞|7 (1)|1");
+
+    // Closing brings back the picture of the last command.
+    window->close();
+    EXPECT_EQ(Picture(), links);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(StepsTest, TablesThatCannotBeReadAreReportedAsTheCalculationReportsThem) {
+    TypeLink(2, 3, "x");
+    QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(form->findChild<app::StepWindow*>(), nullptr);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "'x' is not a valid integer value.");
+    EXPECT_EQ(Grid("StringGrid2")->currentIndex(), Index("StringGrid2", 2, 3));
+}
