@@ -153,6 +153,8 @@ void AnswerView::OpenSteps(const StepWindow::Reader& read) {
     const QRect main = picture_->window()->frameGeometry();
     window->move(main.right() + 8, main.top());
     window->show();
+    // Its keys work at once, even where no window manager activates it.
+    window->activateWindow();
     window->ShowStep(0);
 }
 
