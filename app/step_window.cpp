@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "drawing_surface.h"
+#include "table_check_window.h"
 
 namespace app {
 
@@ -37,7 +38,9 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
       first_(NewButton(QStringLiteral("firstStepButton"), QStringLiteral("В начало"), this)),
       back_(NewButton(QStringLiteral("backStepButton"), QStringLiteral("Назад"), this)),
       next_(NewButton(QStringLiteral("nextStepButton"), QStringLiteral("Далее"), this)),
-      last_(NewButton(QStringLiteral("lastStepButton"), QStringLiteral("В конец"), this)) {
+      last_(NewButton(QStringLiteral("lastStepButton"), QStringLiteral("В конец"), this)),
+      check_(NewButton(QStringLiteral("checkTableButton"), QStringLiteral("Проверить мою таблицу"),
+                       this)) {
     setObjectName(QStringLiteral("StepWindow"));
     setWindowTitle(QStringLiteral("Алгоритм Дейкстры по шагам"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -55,6 +58,7 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {first_, back_, next_, last_}) buttons->addWidget(button);
     buttons->addStretch(1);
+    buttons->addWidget(check_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
     layout->addWidget(answer_);
@@ -67,6 +71,12 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
     connect(back_, &QPushButton::clicked, this, [this] { ShowStep(current_ - 1); });
     connect(next_, &QPushButton::clicked, this, [this] { ShowStep(current_ + 1); });
     connect(last_, &QPushButton::clicked, this, [this] { ShowStep(LastStep()); });
+    connect(check_, &QPushButton::clicked, this, [this] {
+        auto* window = new TableCheckWindow(graph_.adjacency, LastStep() + 1, this);
+        window->move(frameGeometry().left(), frameGeometry().bottom() + 8);
+        window->show();
+        window->activateWindow();
+    });
     resize(560, 320);
 }
 

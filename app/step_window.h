@@ -3,6 +3,8 @@
 // 1, and the buttons and keys that move through it. It keeps the graph it
 // read; the main window draws the current step on its picture. Once the
 // tables change, its table is greyed until «В начало» reads them again.
+// «Проверить мою таблицу» opens a grid of the same shape for a table worked
+// by hand, checked against the graph the window read.
 #pragma once
 
 #include <QWidget>
@@ -68,6 +70,7 @@ private:
     QPushButton* back_;
     QPushButton* next_;
     QPushButton* last_;
+    QPushButton* check_;
 };
 
 }  // namespace app

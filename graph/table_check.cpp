@@ -430,6 +430,7 @@ TableCheck CheckHandTable(const AdjacencyMatrix& adjacency, const std::vector<Ha
     Outcome& out = useBefore ? before : after;
     check.convention = useBefore ? Convention::BeforeChoice : Convention::AfterChoice;
     check.faults = std::move(out.faults);
+    check.firstStep = !useBefore && !read.empty() && read[0].choices == 0 && !read[0].end ? 0 : 1;
     check.way = WayOf(adjacency, out);
     if (const std::optional<ShortestWay> shortest = FindShortestWay(adjacency)) {
         check.shortestLength = shortest->length;

@@ -77,6 +77,8 @@ struct TableFault {
 
 struct TableCheck {
     Convention convention = Convention::AfterChoice;
+    // The step number of the first row: 0 for a start row, else 1.
+    std::size_t firstStep = 1;
     std::vector<TableFault> faults;
     // The way read back from the last node through its predecessors, once
     // the table has chosen it, with the length written there; and whether

@@ -95,3 +95,38 @@ TEST_F(StepsTest, TablesThatCannotBeReadAreReportedAsTheCalculationReportsThem) 
     EXPECT_EQ(shown[0].text, "'x' is not a valid integer value.");
     EXPECT_EQ(Grid("StringGrid2")->currentIndex(), Index("StringGrid2", 2, 3));
 }
+
+TEST_F(StepsTest, HandWorkedTableIsCheckedCellByCell) {
+    TypeLink(1, 2, "5");
+    TypeLink(2, 6, "5");
+    TypeLink(1, 6, "20");
+    app::StepWindow* window = Open();
+    ASSERT_NE(window, nullptr);
+    window->findChild<QPushButton*>("checkTableButton")->click();
+    auto* check = window->findChild<QWidget*>("TableCheckWindow");
+    ASSERT_NE(check, nullptr);
+    auto* grid = check->findChild<QTableWidget*>("CheckGrid");
+    EXPECT_EQ(grid->rowCount(), 4);
+    // Copied with its headers, in a spreadsheet's notation, with slips: 20
+    // kept at node 6 in step 2, node 3 given a distance, and so node 6
+    // chosen too early.
+    QApplication::clipboard()->setText(
+        "Шаг\t1\t2\t3\t4\t5\t6\tВыбран\n"
+        "0\t0\tinf\tinf\tinf\tinf\tinf\t\n"
+        "1\t0*\t5(1)\tinf\tinf\tinf\t20 (1)\t1\n"
+        "2\t—\t5 (1)*\t7\tinf\tinf\t20 (1)\t2\n"
+        "3\t—\t—\t7\tinf\tinf\t20*\t6\n");
+    grid->setCurrentCell(0, 0);
+    QTest::keyClick(check, Qt::Key_V, Qt::ControlModifier);
+    check->findChild<QPushButton*>("CheckButton")->click();
+    EXPECT_EQ(check->findChild<QLabel*>("CheckSummary")->text(), "Ошибок: 3 (шаги 2 и 3)");
+    EXPECT_EQ(grid->item(2, 5)->toolTip(),
+              "Шаг 2, узел 6: через узел 2 расстояние 5 + 5 = 10 меньше 20");
+    EXPECT_EQ(grid->item(2, 2)->toolTip(), "Шаг 2, узел 3: расстояние остаётся ∞, а не 7");
+    EXPECT_EQ(grid->item(2, 5)->background().color(), QColor(255, 190, 190));
+    EXPECT_TRUE(grid->item(1, 5)->toolTip().isEmpty());
+    EXPECT_EQ(grid->item(3, 6)->toolTip(),
+              "Шаг 3: выбран узел 6 (20), а наименьшее расстояние 7 у узла 3");
+    EXPECT_EQ(check->findChild<QLabel*>("CheckWay")->text(),
+              "Путь по таблице: 1-6, длина 20 — не кратчайший: кратчайший путь имеет длину 10");
+}

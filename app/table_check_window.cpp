@@ -1,0 +1,176 @@
+// The window that checks a hand-worked table; see table_check_window.h.
+#include "table_check_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "table_check.h"
+#include "table_commands.h"
+
+namespace app {
+
+namespace {
+
+const QColor kWrong(255, 190, 190);
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// A block copied from the step window carries its header row and its step
+// numbers; the cells alone are wanted.
+CellBlock WithoutStepHeaders(CellBlock block, int columns) {
+    if (!block.isEmpty() && !block.front().isEmpty() &&
+        block.front().front().trimmed() == QStringLiteral("Шаг")) {
+        block.removeFirst();
+    }
+    bool numbered = !block.isEmpty();
+    for (qsizetype row = 0; row < block.size() && numbered; ++row) {
+        numbered =
+            block[row].size() == columns + 1 && !block[row].isEmpty() &&
+            block[row].front().trimmed().toInt() >= 0 && !block[row].front().trimmed().isEmpty() &&
+            block[row].front().trimmed().toInt() == block.front().front().trimmed().toInt() + row;
+    }
+    if (!numbered) return block;
+    for (QStringList& row : block) row.removeFirst();
+    return block;
+}
+
+}  // namespace
+
+TableCheckWindow::TableCheckWindow(graph::AdjacencyMatrix adjacency, int steps, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      adjacency_(std::move(adjacency)),
+      grid_(new QTableWidget(steps, static_cast<int>(adjacency_.size()) + 1, this)),
+      summary_(new QLabel(this)),
+      convention_(new QLabel(this)),
+      way_(new QLabel(this)) {
+    setObjectName(QStringLiteral("TableCheckWindow"));
+    setWindowTitle(QStringLiteral("Проверка таблицы"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    grid_->setObjectName(QStringLiteral("CheckGrid"));
+    grid_->setAccessibleName(QStringLiteral("Таблица для проверки"));
+    grid_->setToolTip(QStringLiteral(
+        "Впишите или вставьте таблицу: «10 (2)» — расстояние и предшественники, «∞», «inf», "
+        "«-» или пусто — узел не достигнут, «—» или пусто — узел уже выбран; выбранный узел — "
+        "в последнем столбце или звёздочкой в его ячейке."));
+    QStringList headers;
+    for (std::size_t node = 1; node <= adjacency_.size(); ++node) {
+        headers << QString::number(node);
+    }
+    headers << QStringLiteral("Выбран");
+    grid_->setHorizontalHeaderLabels(headers);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    summary_->setObjectName(QStringLiteral("CheckSummary"));
+    convention_->setObjectName(QStringLiteral("CheckConvention"));
+    way_->setObjectName(QStringLiteral("CheckWay"));
+    auto* check = new QPushButton(QStringLiteral("Проверить"), this);
+    check->setObjectName(QStringLiteral("CheckButton"));
+    check->setAutoDefault(false);
+    connect(check, &QPushButton::clicked, this, &TableCheckWindow::Check);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(check);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(summary_);
+    layout->addWidget(way_);
+    layout->addWidget(convention_);
+    layout->addLayout(buttons);
+    resize(560, 360);
+}
+
+void TableCheckWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        Paste();
+        return;
+    }
+    if (event->matches(QKeySequence::Delete)) {
+        for (QTableWidgetItem* item : grid_->selectedItems()) item->setText(QString());
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TableCheckWindow::Paste() {
+    const CellBlock block =
+        WithoutStepHeaders(ParseCellBlock(QApplication::clipboard()->text()), grid_->columnCount());
+    const int top = std::max(grid_->currentRow(), 0);
+    const int left = std::max(grid_->currentColumn(), 0);
+    if (top + block.size() > grid_->rowCount()) {
+        grid_->setRowCount(static_cast<int>(top + block.size()));
+    }
+    for (qsizetype row = 0; row < block.size(); ++row) {
+        for (qsizetype column = 0; column < block[row].size(); ++column) {
+            const int c = left + static_cast<int>(column);
+            if (c >= grid_->columnCount()) break;
+            grid_->setItem(top + static_cast<int>(row), c,
+                           new QTableWidgetItem(block[row][column]));
+        }
+    }
+}
+
+void TableCheckWindow::Check() {
+    const int n = static_cast<int>(adjacency_.size());
+    const auto text = [this](int row, int column) {
+        const QTableWidgetItem* item = grid_->item(row, column);
+        return item ? item->text() : QString();
+    };
+    std::vector<graph::HandRow> rows;
+    int last = -1;
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        for (int column = 0; column <= n; ++column) {
+            if (!text(row, column).trimmed().isEmpty()) last = row;
+        }
+    }
+    for (int row = 0; row <= last; ++row) {
+        graph::HandRow hand;
+        for (int node = 0; node < n; ++node) hand.cells.push_back(text(row, node).toStdString());
+        hand.chosen = text(row, n).toStdString();
+        rows.push_back(hand);
+    }
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        for (int column = 0; column <= n; ++column) {
+            if (QTableWidgetItem* item = grid_->item(row, column)) {
+                item->setBackground(QBrush());
+                item->setToolTip(QString());
+            }
+        }
+    }
+    const graph::TableCheck check = graph::CheckHandTable(adjacency_, rows);
+    for (const graph::TableFault& fault : check.faults) {
+        const int row = static_cast<int>(fault.step - check.firstStep);
+        const int column = fault.node ? *fault.node : n;
+        if (row < 0 || row >= grid_->rowCount()) continue;
+        QTableWidgetItem* item = grid_->item(row, column);
+        if (item == nullptr) {
+            item = new QTableWidgetItem;
+            grid_->setItem(row, column, item);
+        }
+        item->setBackground(kWrong);
+        const QString reason = Text(graph::FaultText(fault));
+        item->setToolTip(item->toolTip().isEmpty() ? reason : item->toolTip() + u'\n' + reason);
+    }
+    summary_->setText(Text(graph::CheckSummary(check)));
+    convention_->setText(Text(graph::ConventionText(check.convention)));
+    if (!check.way) {
+        way_->clear();
+    } else {
+        QString way = QStringLiteral("Путь по таблице: %1, длина %2")
+                          .arg(Text(graph::WayText(check.way->way)))
+                          .arg(check.way->length);
+        if (!check.wayShortest && check.shortestLength) {
+            way += QStringLiteral(" — не кратчайший: кратчайший путь имеет длину %1")
+                       .arg(*check.shortestLength);
+        }
+        way_->setText(way);
+    }
+}
+
+}  // namespace app
