@@ -14,14 +14,22 @@ public:
 };
 
 struct CommandLine {
+    // The way; the program's own Dijkstra table; or a student's table
+    // checked against the graph.
+    enum class Task { Way, Steps, Check };
+
     bool help = false;
     bool json = false;
+    Task task = Task::Way;
+    // The student's table for --check.
+    std::string table;
     // The document's file name; "-" stands for standard input.
     std::string input = "-";
 };
 
-// Reads `graphway [--json] [FILE]` and `graphway --help` (-h as well); "--"
-// ends the options so that a file named like one can still be given.
+// Reads `graphway [--json] [--steps | --check TABLE] [FILE]` and
+// `graphway --help` (-h as well); "--" ends the options so that a file named
+// like one can still be given.
 // Throws UsageError for an unknown option or a second file.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 

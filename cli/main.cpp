@@ -1,5 +1,6 @@
 // graphway: reads a graph document and prints the shortest way from node 1
-// to the last node, as the window's "Рассчитать" would find it.
+// to the last node, as the window's "Рассчитать" would find it, or Dijkstra's
+// search step by step, or the faults of a table worked by hand.
 #include <unistd.h>
 
 #include <csignal>
@@ -15,6 +16,7 @@
 #include "fault_text.h"
 #include "graph_document.h"
 #include "input_text.h"
+#include "step_commands.h"
 #include "way_search.h"
 
 namespace {
@@ -57,14 +59,33 @@ int Run(const std::vector<std::string>& arguments) {
         Print(stderr, cli::ErrorLine(cli::FaultMessage(*fault)));
         return kFailed;
     }
-    const auto answer = graph::FindShortestWay(std::get<document::GraphModel>(read).adjacency);
-    const std::string answerText =
-        line.json ? cli::JsonAnswerText(answer) : cli::PlainAnswerText(answer);
-    if (!Print(stdout, answerText)) {
+    const graph::AdjacencyMatrix& adjacency = std::get<document::GraphModel>(read).adjacency;
+    std::string text;
+    bool found = false;
+    switch (line.task) {
+        case cli::CommandLine::Task::Way: {
+            const auto answer = graph::FindShortestWay(adjacency);
+            text = line.json ? cli::JsonAnswerText(answer) : cli::PlainAnswerText(answer);
+            found = answer.has_value();
+            break;
+        }
+        case cli::CommandLine::Task::Steps: {
+            const graph::DijkstraSteps steps = graph::FindDijkstraSteps(adjacency);
+            text = cli::StepsText(steps, line.json);
+            found = steps.way.has_value();
+            break;
+        }
+        case cli::CommandLine::Task::Check:
+            text = cli::CheckedTableText(std::string(cli::ReadInputText(line.table).Text()),
+                                         adjacency);
+            found = text.empty();
+            break;
+    }
+    if (!Print(stdout, text)) {
         Print(stderr, cli::ErrorLine("Cannot write the answer to standard output"));
         return kFailed;
     }
-    return answer ? kSuccess : kNoWay;
+    return found ? kSuccess : kNoWay;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <functional>
+#include <stdexcept>
 
 #include "way_distances.h"
 #include "way_search.h"
@@ -416,6 +417,57 @@ std::string NodeList(const std::vector<std::int32_t>& nodes, const char* and_) {
 }
 
 }  // namespace
+
+std::vector<HandRow> ReadHandTable(const std::string& text, std::size_t n) {
+    const bool tabbed = text.find('\t') != std::string::npos;
+    std::vector<std::vector<std::string>> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find('\n', begin);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(begin, end - begin);
+        begin = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (Trimmed(line).empty()) continue;
+        std::vector<std::string> cells;
+        std::string cell;
+        for (const char c : tabbed ? line : Trimmed(line)) {
+            const bool split = tabbed ? c == '\t' : c == ';' || c == ' ';
+            if (!split) {
+                cell += c;
+            } else if (tabbed || !cell.empty() || c == ';') {
+                cells.push_back(cell);
+                cell.clear();
+            }
+        }
+        cells.push_back(cell);
+        lines.push_back(cells);
+    }
+    if (!lines.empty()) {
+        const std::vector<std::string>& first = lines.front();
+        bool numbers = first.size() >= n;
+        for (std::size_t k = 0; numbers && k < n; ++k) {
+            numbers = Trimmed(first[first.size() > n + 1 ? k + 1 : k]) == std::to_string(k + 1);
+        }
+        if (Trimmed(first.front()) == "Шаг" || numbers) lines.erase(lines.begin());
+    }
+    std::vector<HandRow> rows;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        std::vector<std::string>& cells = lines[k];
+        if (cells.size() == n + 2) cells.erase(cells.begin());
+        if (cells.size() != n && cells.size() != n + 1) {
+            throw std::runtime_error("Row " + std::to_string(k + 1) + " of the table has " +
+                                     std::to_string(cells.size()) + " cells, but a graph of " +
+                                     std::to_string(n) + " nodes needs " + std::to_string(n) +
+                                     ", and one more for the chosen node");
+        }
+        HandRow row;
+        if (cells.size() == n + 1) row.chosen = cells.back();
+        row.cells.assign(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(n));
+        rows.push_back(row);
+    }
+    return rows;
+}
 
 TableCheck CheckHandTable(const AdjacencyMatrix& adjacency, const std::vector<HandRow>& rows) {
     std::vector<ReadRow> read;

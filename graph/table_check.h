@@ -88,6 +88,13 @@ struct TableCheck {
     std::optional<std::int64_t> shortestLength;
 };
 
+// The rows of a table given as text, one row a line: cells separated by
+// tabs, or else by ";" or spaces; a header row ("Шаг" or the node numbers)
+// and a first column of step numbers, as the step window copies them, are
+// left out. A row holds n cells and, after them, the chosen node's. Throws
+// std::runtime_error naming the first line of another width.
+std::vector<HandRow> ReadHandTable(const std::string& text, std::size_t n);
+
 // Checks `rows` against the graph of `adjacency` (links of weight >= 0,
 // read from u to v). The convention is the one under which the table has
 // fewer faults; on a tie, BeforeChoice when the first row is the start with

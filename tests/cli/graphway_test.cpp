@@ -391,3 +391,38 @@ TEST(GraphwayTest, UnreadableFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GraphwayTest, StepsAndCheckedTablesWithTheirExitStatuses) {
+    const TempFile right("right.tsv",
+                         "0\t∞\t∞\t∞\t∞\t∞\t\n0*\t5 (1)\t∞\t∞\t∞\t20 (1)\t1\n"
+                         "\t5 (1)*\t∞\t∞\t∞\t10 (2)\t2\n\t\t∞\t∞\t∞\t10 (2)*\t6\n");
+    const TempFile wrong("wrong.tsv",
+                         "0\t∞\t∞\t∞\t∞\t∞\t\n0*\t5 (1)\t∞\t∞\t∞\t20 (1)\t1\n"
+                         "\t5 (1)*\t∞\t∞\t∞\t20 (1)\t2\n");
+    const TempFile narrow("narrow.tsv", "0\t∞\n");
+    const struct {
+        std::vector<std::string> arguments;
+        int exitStatus;
+        const char* out;
+    } runs[] = {
+        {{"--check", right.Path()}, kWayFound, ""},
+        {{"--check", wrong.Path()},
+         kNoWay,
+         "step 2, node 6: via node 2 the distance 5 + 5 = 10 is less than 20\n"},
+        {{"--check", narrow.Path()}, kFailed, ""},
+        {{"--check"}, kFailed, ""},
+    };
+    for (const auto& run : runs) {
+        const RunResult result = RunGraphway(run.arguments, kSample);
+        EXPECT_EQ(result.exitStatus, run.exitStatus) << run.arguments.size();
+        EXPECT_EQ(result.out, run.out);
+        EXPECT_EQ(result.err.empty(), run.exitStatus != kFailed) << result.err;
+    }
+    const RunResult steps = RunGraphway({"--steps"}, kSample);
+    EXPECT_EQ(steps.exitStatus, kWayFound);
+    EXPECT_EQ(steps.out.substr(0, steps.out.find('\n')), "Шаг\t1\t2\t3\t4\t5\t6\tВыбран");
+}
+
+}  // namespace
