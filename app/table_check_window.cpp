@@ -65,6 +65,10 @@ TableCheckWindow::TableCheckWindow(graph::AdjacencyMatrix adjacency, int steps, 
     }
     headers << QStringLiteral("Выбран");
     grid_->setHorizontalHeaderLabels(headers);
+    // Rows are numbered as the step table numbers its steps.
+    QStringList numbers;
+    for (int step = 0; step < steps; ++step) numbers << QString::number(step);
+    grid_->setVerticalHeaderLabels(numbers);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     summary_->setObjectName(QStringLiteral("CheckSummary"));
     convention_->setObjectName(QStringLiteral("CheckConvention"));
