@@ -21,6 +21,7 @@
 
 #include "answer_label.h"
 #include "answer_view.h"
+#include "button_keys.h"
 #include "cell_grid.h"
 #include "cell_table_model.h"
 #include "document_actions.h"
@@ -50,25 +51,6 @@ constexpr std::array<SampleNode, 6> kSampleNodes = {{
     {"80", "40"},
 }};
 
-// Enter on a focused button presses it, as Space does; Qt leaves Enter to
-// the default button of a dialog, which this window is not.
-class EnterPressesButton : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                static_cast<QPushButton*>(watched)->click();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 QGroupBox* NewGroupBox(const QString& name, const QString& title, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     box->setObjectName(name);
@@ -97,7 +79,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     CreateControls();
     documents_ = new app::DocumentActions(
         tables_, this, [this](const std::exception& error) { ReportError(error); });
-    answer_ = new app::AnswerView(&surface_, Image1, Label2, Label1, this);
+    answer_ = new app::AnswerView(
+        &surface_, Image1, Label2, Label1, [this] { return ReadGraph(); }, this);
     table_ = new app::TableActions(
         tables_, StringGrid1, StringGrid2,
         {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()},
@@ -215,7 +198,7 @@ void TForm1::CreateControls() {
     layout->addWidget(Splitter1);
     layout->addWidget(GroupBox1);
 
-    auto* enterPresses = new EnterPressesButton(this);
+    auto* enterPresses = new app::EnterPressesButton(this);
     for (QPushButton* button : {Button1, Button2, Button3})
         button->installEventFilter(enterPresses);
 }
@@ -231,7 +214,6 @@ void TForm1::CreateActions() {
             answer_->KeepCommandPicture();
         });
     });
-    connect(answer_->StepsAction(), &QAction::triggered, this, &TForm1::OpenSteps);
     // Actions of the window itself, so their keys work wherever the focus is.
     addActions({documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction(),
                 table_->UndoAction(), table_->RedoAction(), answer_->StepsAction()});
@@ -255,6 +237,8 @@ void TForm1::ShowPictureMenu(const QPoint& at) {
         {answer_->SavePictureAction(), answer_->CopyPictureAction(), answer_->CopyAnswerAction()});
     menu.addSeparator();
     menu.addActions({answer_->DistancesAction(), answer_->StepsAction()});
+    menu.addSeparator();
+    menu.addAction(answer_->TikzAction());
     ExecMenu(menu, Image1->mapToGlobal(at));
 }
 
@@ -367,19 +351,16 @@ void TForm1::ReportError(const std::exception& error) {
                          app::WithFullStop(QString::fromStdString(graph::ErrorMessage(error)))});
 }
 
-void TForm1::OpenSteps() {
-    answer_->OpenSteps([this] {
-        std::optional<app::StepWindow::Graph> read;
-        RunHandler([&] {
-            FinishEditing();
-            app::StepWindow::Graph graph;
-            graph::ReadNodePoints(*tables_->NodeTable(), NodeCount(), graph.points,
-                                  graph.adjacency);
-            graph::ReadAdjacency(*tables_->MatrixTable(), NodeCount(), graph.adjacency);
-            read = std::move(graph);
-        });
-        return read;
+std::optional<app::StepWindow::Graph> TForm1::ReadGraph() {
+    std::optional<app::StepWindow::Graph> read;
+    RunHandler([&] {
+        FinishEditing();
+        app::StepWindow::Graph graph;
+        graph::ReadNodePoints(*tables_->NodeTable(), NodeCount(), graph.points, graph.adjacency);
+        graph::ReadAdjacency(*tables_->MatrixTable(), NodeCount(), graph.adjacency);
+        read = std::move(graph);
     });
+    return read;
 }
 
 void TForm1::OpenFile(const QString& path) {

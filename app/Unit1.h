@@ -16,6 +16,7 @@
 
 #include "drawing_surface.h"
 #include "graph_model.h"
+#include "step_window.h"
 #include "ways.h"
 
 class QAction;
@@ -97,8 +98,9 @@ private:
     void RunHandler(Handler handler, bool command = false);
 
     void FinishEditing();
-    // The step window, reading the tables as "Рассчитать" does.
-    void OpenSteps();
+    // The graph in the tables, read as "Рассчитать" reads it; nothing when a
+    // cell cannot be read, which has been reported.
+    std::optional<app::StepWindow::Graph> ReadGraph();
     void ShowPictureMenu(const QPoint& at);
     QAction* ExecMenu(QMenu& menu, const QPoint& at);
     void SelectBadCell(const std::exception& error);

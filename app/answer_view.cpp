@@ -11,6 +11,7 @@
 #include "file_dialogs.h"
 #include "graph_files.h"
 #include "picture_view.h"
+#include "tikz_picture.h"
 #include "way_distances.h"
 #include "ways.h"
 
@@ -30,7 +31,7 @@ QAction* NewAction(const QString& name, const QString& text, QObject* parent) {
 }  // namespace
 
 AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, AnswerLabel* way,
-                       AnswerLabel* length, QWidget* window)
+                       AnswerLabel* length, StepWindow::Reader read, QWidget* window)
     : QObject(window),
       surface_(surface),
       picture_(picture),
@@ -44,8 +45,12 @@ AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, Answ
                             window)),
       distances_(NewAction(QStringLiteral("distancesAction"), QStringLiteral("Показать расстояния"),
                            window)),
-      steps_(NewAction(QStringLiteral("stepsAction"), QStringLiteral("Пошагово…"), window)) {
+      steps_(NewAction(QStringLiteral("stepsAction"), QStringLiteral("Пошагово…"), window)),
+      tikz_(NewAction(QStringLiteral("tikzAction"), QStringLiteral("Копировать как TikZ"), window)),
+      read_(std::move(read)) {
     steps_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(steps_, &QAction::triggered, this, &AnswerView::OpenSteps);
+    connect(tikz_, &QAction::triggered, this, &AnswerView::CopyTikz);
     length_->setText(kLengthCaption);
     copyAnswer_->setEnabled(false);
     distances_->setCheckable(true);
@@ -133,14 +138,14 @@ void AnswerView::BringBackCommandPicture() {
     picture_->update();
 }
 
-void AnswerView::OpenSteps(const StepWindow::Reader& read) {
+void AnswerView::OpenSteps() {
     if (stepWindow_) {
         stepWindow_->raise();
         stepWindow_->activateWindow();
         if (stepWindow_->Restart()) stepWindow_->ShowStep(0);
         return;
     }
-    auto* window = new StepWindow(read, picture_->window());
+    auto* window = new StepWindow(read_, picture_->window());
     if (!window->Restart()) {
         delete window;
         return;
@@ -189,6 +194,15 @@ void AnswerView::SavePicture() {
     }
     WriteImageFile(path, surface_->Image());
     RememberFolderOf(path);
+}
+
+void AnswerView::CopyTikz() {
+    const std::optional<StepWindow::Graph> graph = read_();
+    if (!graph) return;
+    std::optional<graph::Way> way;
+    if (shown_ && !length_->IsStale() && last_ && last_->found) way = last_->found->way;
+    QApplication::clipboard()->setText(
+        QString::fromStdString(plot::TikzPicture(graph->points, graph->adjacency, way)));
 }
 
 void AnswerView::CopyAnswer() {

@@ -38,19 +38,21 @@ public:
     using WayShower = std::function<void(const graph::Way&)>;
 
     // `way` and `length` are the labels of the answer; the actions belong
-    // to `window`.
+    // to `window`; `read` reads the tables as a calculation does, for the
+    // step window and the TikZ picture.
     AnswerView(plot::DrawingSurface* surface, PictureView* picture, AnswerLabel* way,
-               AnswerLabel* length, QWidget* window);
+               AnswerLabel* length, StepWindow::Reader read, QWidget* window);
 
     QAction* SavePictureAction() const { return savePicture_; }
     QAction* CopyPictureAction() const { return copyPicture_; }
     QAction* CopyAnswerAction() const { return copyAnswer_; }
     QAction* DistancesAction() const { return distances_; }
     QAction* StepsAction() const { return steps_; }
+    QAction* TikzAction() const { return tikz_; }
 
-    // Opens the step window beside `window`, or brings it to the front and
-    // reads the tables again; `read` reads them as a calculation does.
-    void OpenSteps(const StepWindow::Reader& read);
+    // Opens the step window beside the main one, or brings it to the front
+    // and reads the tables again.
+    void OpenSteps();
 
     // Draws what `calculation` found over the links already drawn: with the
     // distances on, the links of every shortest way under the way and each
@@ -85,6 +87,9 @@ private:
     void DrawAnswer(const Calculation& calculation, bool distances, const WayShower& showWay);
     void WriteAnswer(const graph::ShortestWay& found);
     void CopyAnswer();
+    // The tables as a TikZ picture on the clipboard, with the way while the
+    // answer belongs to them.
+    void CopyTikz();
 
     plot::DrawingSurface* surface_;
     PictureView* picture_;
@@ -103,6 +108,8 @@ private:
     QAction* copyAnswer_;
     QAction* distances_;
     QAction* steps_;
+    QAction* tikz_;
+    StepWindow::Reader read_;
     QPointer<StepWindow> stepWindow_;
 };
 

@@ -19,6 +19,9 @@ PACKAGE_CHECK_PACKAGES=(
     xvfb xdotool x11-utils imagemagick
 )
 
+# The TikZ picture's test builds it with pdflatex.
+TEX_PACKAGES=(texlive-latex-base texlive-pictures)
+
 # The fuzzers need clang with its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-dev)
 

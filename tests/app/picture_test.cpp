@@ -132,3 +132,20 @@ TEST_F(PictureTest, AnswerIsCutShownWholeCopiedAndGreyedWhenStale) {
     Trigger("copyAnswerAction");
     EXPECT_EQ(QApplication::clipboard()->text(), "нет пути");
 }
+
+TEST_F(PictureTest, TikzCarriesTheWayOnlyWhileTheAnswerIsCurrent) {
+    TypeLink(1, 2, "5");
+    TypeLink(2, 6, "5");
+    TypeLink(1, 6, "20");
+    Click("Button1");
+    const QString red = "\\draw[red, very thick] (n1) -- (n2) -- (n6);";
+    Trigger("tikzAction");
+    const QString picture = QApplication::clipboard()->text();
+    EXPECT_TRUE(picture.startsWith("% 1 cm = 40 units"));
+    EXPECT_TRUE(picture.contains("(n2) at (1.00, 0.50)"));
+    EXPECT_TRUE(picture.contains(red));
+    TypeLink(1, 3, "4");
+    Trigger("tikzAction");
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("{4} (n3)"));
+    EXPECT_FALSE(QApplication::clipboard()->text().contains(red));
+}
