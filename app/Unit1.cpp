@@ -18,7 +18,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <array>
 #include <string>
 
 #include "answer_label.h"
@@ -31,6 +30,7 @@
 #include "node_count_box.h"
 #include "node_layout.h"
 #include "picture_view.h"
+#include "shown_texts.h"
 #include "side_splitter.h"
 #include "table_paste.h"
 #include "way_search.h"
@@ -38,22 +38,8 @@
 namespace {
 
 const QString kCaption = QStringLiteral("Путь на графе");
-const QString kLengthCaption = QStringLiteral("Длина:");
-const QString kNoWay = QStringLiteral("нет пути");
-
-struct SampleNode {
-    const char* x;
-    const char* y;
-};
-
-constexpr std::array<SampleNode, 6> kSampleNodes = {{
-    {"-60", "40"},
-    {"40", "20"},
-    {"20", "-40"},
-    {"-60", "-40"},
-    {"-20", "-10"},
-    {"80", "40"},
-}};
+const QString kLengthCaption = QString::fromUtf8(graph::kLengthCaption);
+const QString kNoWay = QString::fromUtf8(graph::kNoWayText);
 
 // Enter on a focused button presses it, as Space does; Qt leaves Enter to
 // the default button of a dialog, which this window is not.
@@ -367,9 +353,11 @@ void TForm1::RunHandler(Handler handler, bool command) {
 void TForm1::FormCreate() {
     surface_.UpdatePict();
     UpdateGrids();
-    for (int row = 1; row <= static_cast<int>(kSampleNodes.size()); ++row) {
-        tables_->NodeTable()->SetCellText(1, row, kSampleNodes[row - 1].x);
-        tables_->NodeTable()->SetCellText(2, row, kSampleNodes[row - 1].y);
+    for (int row = 1; row <= static_cast<int>(graph::kSampleNodes.size()); ++row) {
+        tables_->NodeTable()->SetCellText(1, row,
+                                          std::to_string(graph::kSampleNodes[row - 1].first));
+        tables_->NodeTable()->SetCellText(2, row,
+                                          std::to_string(graph::kSampleNodes[row - 1].second));
     }
 }
 
@@ -415,7 +403,7 @@ void TForm1::Button1Click() {
         app::ShowMessageBox({QMessageBox::NoIcon, app::ApplicationTitle(), kNoWay});
         return;
     }
-    Label1->setText(kLengthCaption + u' ' + QString::number(FoundWays->length));
+    Label1->setText(QString::fromStdString(graph::LengthText(FoundWays->length)));
     answerShown_ = true;
     Label1->SetStale(false);
     Label2->SetStale(false);
@@ -669,8 +657,8 @@ void TForm1::CopyPicture() { QApplication::clipboard()->setImage(surface_.Image(
 void TForm1::CopyAnswer() {
     if (!lastCalculation_) return;
     const auto& found = lastCalculation_->found;
-    QApplication::clipboard()->setText(found ? QString::fromStdString(graph::WayText(found->way)) +
-                                                   u'\n' + kLengthCaption + u' ' +
-                                                   QString::number(found->length)
-                                             : kNoWay);
+    QApplication::clipboard()->setText(
+        found ? QString::fromStdString(graph::WayText(found->way) + '\n' +
+                                       graph::LengthText(found->length))
+              : kNoWay);
 }
