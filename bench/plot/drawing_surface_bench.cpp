@@ -4,7 +4,6 @@
 // with the distances or without, should stay within 1.4 times of it.
 #include <benchmark/benchmark.h>
 #include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPen>
 #include <QTemporaryDir>
@@ -16,23 +15,10 @@
 #include <random>
 
 #include "drawing_surface.h"
+#include "gui_session.h"
 #include "way_distances.h"
 
 namespace {
-
-// Fonts need a QGuiApplication; the offscreen platform needs no display.
-void EnsureGuiApplication() {
-    static int argc = 1;
-    static char name[] = "drawing_surface_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* const app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        return new QGuiApplication(argc, argv);
-    }();
-    benchmark::DoNotOptimize(app);
-}
 
 graph::NodePoints Circle(int n) {
     graph::NodePoints points(n);
@@ -62,7 +48,7 @@ graph::Way Through(int n, int step) {
 }
 
 void BM_DrawNodes(benchmark::State& state) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     plot::DrawingSurface surface;
@@ -74,7 +60,7 @@ void BM_DrawNodes(benchmark::State& state) {
 BENCHMARK(BM_DrawNodes)->Arg(100)->Unit(benchmark::kMillisecond);
 
 void BM_DrawLinks(benchmark::State& state, graph::AdjacencyMatrix (*links)(int)) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     const graph::AdjacencyMatrix matrix = links(n);
@@ -89,7 +75,7 @@ BENCHMARK_CAPTURE(BM_DrawLinks, complete, Complete)->Arg(100)->Unit(benchmark::k
 // The links' lines and nothing else: the same pen on a picture like the
 // surface's, no weights and no clipping.
 void BM_BareLines(benchmark::State& state, graph::AdjacencyMatrix (*links)(int)) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     const graph::AdjacencyMatrix matrix = links(n);
@@ -112,7 +98,7 @@ BENCHMARK_CAPTURE(BM_BareLines, complete, Complete)->Arg(100)->Unit(benchmark::k
 
 // A way of n - 1 long lines that cross the picture (the red width-2 pen).
 void BM_DrawWay(benchmark::State& state) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     const graph::Way way = Through(n, 49);
@@ -140,7 +126,7 @@ graph::AdjacencyMatrix CompleteFree(int n) {
 // distance, worked out before timing as the window does before drawing.
 // The way through every node stays in both, as the heaviest red layer.
 void BM_WholeScene(benchmark::State& state, graph::AdjacencyMatrix (*links)(int), bool distances) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QImage background(plot::DrawingSurface::kSize, plot::DrawingSurface::kSize,
