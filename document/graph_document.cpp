@@ -3,15 +3,11 @@
 //
 // One reader walks the document along its shape with simdjson's on-demand
 // parser and hands each cell straight to the form it is kept in. Every value
-// is read in full, even one that only gets skipped, because simdjson checks
-// only what it is asked for. Where simdjson stops short, or a value was left
-// unread, nlohmann-json decides whether the text is JSON at all and words
-// the fault if it is not.
+// is read in full, as simdjson checks only what it is asked for. Where it
+// stops short, or a value was left unread, nlohmann-json judges the text.
 #include "graph_document.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <optional>
 
@@ -30,16 +26,13 @@ using simdjson::error_code;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 static_assert(kReadAhead >= simdjson::SIMDJSON_PADDING);
 
-// Containers nested deeper than this inside a cell or a skipped value are
-// left unread, and the text to nlohmann-json: a sound graph is three levels
-// deep, and the recursion stays small.
+// Containers nested deeper in a cell or a skipped value are left unread, to
+// nlohmann-json: a sound graph is three levels deep, and recursion small.
 constexpr int kMostReadDepth = 64;
 
 std::string_view WithoutByteOrderMark(std::string_view json) {
-    if (json.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        json.remove_prefix(kByteOrderMark.size());
-    }
-    return json;
+    return json.substr(
+        json.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0);
 }
 
 // A JSON value standing where a cell should be.
@@ -53,6 +46,18 @@ struct CellValue {
     bool wide = false;
 };
 
+Fault ShapeFaultOf(Fault::Kind kind, Table table = Table::Matrix, std::size_t row = 0,
+                   std::size_t count = 0, std::size_t expected = 0, std::string_view text = {}) {
+    Fault fault;
+    fault.kind = kind;
+    fault.table = table;
+    fault.row = row;
+    fault.count = count;
+    fault.expected = expected;
+    fault.text = text;
+    return fault;
+}
+
 Fault CellFault(Fault::Kind kind, const CellValue& cell) {
     Fault fault;
     fault.kind = kind;
@@ -63,11 +68,7 @@ Fault CellFault(Fault::Kind kind, const CellValue& cell) {
 }
 
 std::string_view TrimTrailingSpace(std::string_view token) {
-    while (!token.empty() && (token.back() == ' ' || token.back() == '\t' || token.back() == '\n' ||
-                              token.back() == '\r')) {
-        token.remove_suffix(1);
-    }
-    return token;
+    return token.substr(0, token.find_last_not_of(" \t\n\r") + 1);
 }
 
 // The contents of a string token without escapes, which are the string
@@ -84,47 +85,24 @@ bool PlainString(std::string_view token, std::string_view& text) {
     return true;
 }
 
-// What nlohmann-json takes a number literal for: an integer, a fraction,
-// or nothing, when it breaks JSON's grammar or is too large for a double
-// (an integer within 64 bits need not be).
-std::optional<ValueKind> NumberKind(std::string_view literal) {
-    std::size_t at = 0;
-    const auto digits = [&] {
-        const std::size_t start = at;
-        while (at < literal.size() && literal[at] >= '0' && literal[at] <= '9') ++at;
-        return at - start;
-    };
-    if (at < literal.size() && literal[at] == '-') ++at;
-    const std::size_t first = at;
-    const std::size_t integerDigits = digits();
-    if (integerDigits == 0 || (integerDigits > 1 && literal[first] == '0')) return std::nullopt;
-    ValueKind kind = ValueKind::Integer;
-    if (at < literal.size() && literal[at] == '.') {
-        ++at;
-        if (digits() == 0) return std::nullopt;
-        kind = ValueKind::Fraction;
-    }
-    if (at < literal.size() && (literal[at] == 'e' || literal[at] == 'E')) {
-        ++at;
-        if (at < literal.size() && (literal[at] == '+' || literal[at] == '-')) ++at;
-        if (digits() == 0) return std::nullopt;
-        kind = ValueKind::Fraction;
-    }
-    if (at != literal.size()) return std::nullopt;
-    // Twenty digits may overflow 64 bits, but not a double.
-    if (kind == ValueKind::Integer && integerDigits < 300) return kind;
-    if (!std::isfinite(std::strtod(std::string(literal).c_str(), nullptr))) return std::nullopt;
-    return kind;
-}
-
-// The cells of a document as texts.
-class TextCells {
+// The rows of both tables as they are read, each cell kept as a Kept.
+template <class Kept>
+class Rows {
 public:
     void StartRow(Table table, std::size_t expectedCells) {
         row_ = &(table == Table::Matrix ? matrix_ : nodes_).emplace_back();
         row_->reserve(expectedCells);
     }
 
+protected:
+    std::vector<std::vector<Kept>> matrix_;
+    std::vector<std::vector<Kept>> nodes_;
+    std::vector<Kept>* row_ = nullptr;
+};
+
+// The cells of a document as texts.
+class TextCells : public Rows<std::string> {
+public:
     void Cell(Table table, std::size_t row, std::size_t column, const CellValue& cell,
               std::optional<Fault>& fault) {
         switch (cell.kind) {
@@ -153,21 +131,11 @@ public:
         for (auto& pair : nodes_) texts.nodes.push_back({std::move(pair[0]), std::move(pair[1])});
         return texts;
     }
-
-private:
-    std::vector<std::vector<std::string>> matrix_;
-    std::vector<std::vector<std::string>> nodes_;
-    std::vector<std::string>* row_ = nullptr;
 };
 
 // The cells of a document as weights and coordinates, by the window's rules.
-class ModelCells {
+class ModelCells : public Rows<std::int32_t> {
 public:
-    void StartRow(Table table, std::size_t expectedCells) {
-        row_ = &(table == Table::Matrix ? matrix_ : nodes_).emplace_back();
-        row_->reserve(expectedCells);
-    }
-
     void Cell(Table table, std::size_t row, std::size_t column, const CellValue& cell,
               std::optional<Fault>& fault) {
         const bool isMatrix = table == Table::Matrix;
@@ -200,11 +168,6 @@ public:
         for (const auto& pair : nodes_) model.nodes.emplace_back(pair[0], pair[1]);
         return model;
     }
-
-private:
-    graph::AdjacencyMatrix matrix_;
-    std::vector<std::vector<std::int32_t>> nodes_;
-    std::vector<std::int32_t>* row_ = nullptr;
 };
 
 // Walks a document along its shape, handing every cell with its table, row
@@ -235,20 +198,13 @@ public:
         if (auto error = doc.type().get(type)) return error;
         if (type != od::json_type::object) {
             // Whether it is JSON at all is nlohmann-json's to say.
-            Fault fault;
-            fault.kind = Fault::Kind::NotAnObject;
-            ShapeFault(std::move(fault));
+            ShapeFault(Fault::Kind::NotAnObject);
             unread_ = true;
             return simdjson::SUCCESS;
         }
-        od::object object;
-        if (auto error = doc.get_object().get(object)) return error;
-        for (auto field : object) {
-            std::string_view key;
-            od::value value;
-            if (auto error = field.unescaped_key().get(key)) return error;
-            if (auto error = field.value().get(value)) return error;
-            if (auto error = Field(key, value)) return error;
+        if (auto error = EachField(
+                doc, [&](std::string_view key, od::value& value) { return Field(key, value); })) {
+            return error;
         }
         // Nothing but white space may follow the document.
         return doc.current_location().error() == simdjson::OUT_OF_BOUNDS
@@ -272,11 +228,12 @@ private:
 
     TableReading& Reading(Table table) { return table == Table::Matrix ? matrix_ : nodes_; }
 
-    void ShapeFault(Fault fault) {
-        if (!shapeFault_) shapeFault_ = std::move(fault);
+    void ShapeFault(Fault::Kind kind, Table table = Table::Matrix, std::size_t row = 0,
+                    std::string_view text = {}) {
+        if (!shapeFault_) shapeFault_ = ShapeFaultOf(kind, table, row, 0, 0, text);
     }
 
-    error_code Field(std::string_view key, od::value value) {
+    error_code Field(std::string_view key, od::value& value) {
         std::optional<Table> named;
         if (key == "matrix") named = Table::Matrix;
         if (key == "nodes") named = Table::Nodes;
@@ -284,60 +241,39 @@ private:
             Reading(*named).present = true;
             return TableValue(*named, value);
         }
-        Fault fault;
-        fault.kind = named ? Fault::Kind::RepeatedKey : Fault::Kind::UnknownKey;
-        fault.text = key;
-        ShapeFault(std::move(fault));
+        ShapeFault(named ? Fault::Kind::RepeatedKey : Fault::Kind::UnknownKey, Table::Matrix, 0,
+                   key);
         return Skip(value);
     }
 
-    error_code TableValue(Table table, od::value value) {
-        od::array rows;
+    error_code TableValue(Table table, od::value& value) {
         if (!IsArray(value)) {
-            Fault fault;
-            fault.kind = Fault::Kind::TableNotArray;
-            fault.table = table;
-            ShapeFault(std::move(fault));
+            ShapeFault(Fault::Kind::TableNotArray, table);
             return Skip(value);
         }
-        if (auto error = value.get_array().get(rows)) return error;
-        for (auto element : rows) {
-            od::value row;
-            if (auto error = element.get(row)) return error;
-            if (auto error = Row(table, row)) return error;
-        }
-        return simdjson::SUCCESS;
+        return EachElement(value, [&](od::value& row) { return Row(table, row); });
     }
 
-    error_code Row(Table table, od::value value) {
+    error_code Row(Table table, od::value& value) {
         TableReading& reading = Reading(table);
         // In a sound document every row is as long as the first.
         cells_.StartRow(table, reading.rowLengths.empty() ? 0 : reading.rowLengths.front());
         const std::size_t row = reading.rowLengths.size();
         reading.rowLengths.push_back(0);
         if (!IsArray(value)) {
-            Fault fault;
-            fault.kind = Fault::Kind::RowNotArray;
-            fault.table = table;
-            fault.row = row;
-            ShapeFault(std::move(fault));
+            ShapeFault(Fault::Kind::RowNotArray, table, row);
             return Skip(value);
         }
-        od::array cells;
-        if (auto error = value.get_array().get(cells)) return error;
         std::size_t column = 0;
-        for (auto element : cells) {
-            od::value item;
+        const error_code error = EachElement(value, [&](od::value& item) {
             CellValue cell;
-            if (auto error = element.get(item)) return error;
             // Nearly every cell of a large graph is an integer.
             if (item.get_int64().get(cell.integer) == simdjson::SUCCESS) {
                 cell.kind = ValueKind::Integer;
             } else if (auto error = Read(item, cell, 0)) {
                 return error;
             }
-            // Only the first bad cell of a table is reported; the rest need
-            // no look.
+            // Only the first bad cell of a table is reported.
             if (!reading.firstCellFault) {
                 cells_.Cell(table, row, column, cell, reading.firstCellFault);
                 if (reading.firstCellFault) {
@@ -347,8 +283,37 @@ private:
                 }
             }
             ++column;
-        }
+            return simdjson::SUCCESS;
+        });
         reading.rowLengths.back() = column;
+        return error;
+    }
+
+    // Calls take(element) for each element of the array `value`.
+    template <class Take>
+    static error_code EachElement(od::value& value, Take take) {
+        od::array array;
+        if (auto error = value.get_array().get(array)) return error;
+        for (auto element : array) {
+            od::value item;
+            if (auto error = element.get(item)) return error;
+            if (auto error = take(item)) return error;
+        }
+        return simdjson::SUCCESS;
+    }
+
+    // Calls take(key, value) for each field of the object `value`.
+    template <class Value, class Take>
+    static error_code EachField(Value& value, Take take) {
+        od::object object;
+        if (auto error = value.get_object().get(object)) return error;
+        for (auto field : object) {
+            std::string_view key;
+            od::value item;
+            if (auto error = field.unescaped_key().get(key)) return error;
+            if (auto error = field.value().get(item)) return error;
+            if (auto error = take(key, item)) return error;
+        }
         return simdjson::SUCCESS;
     }
 
@@ -357,7 +322,7 @@ private:
         return value.type().get(type) == simdjson::SUCCESS && type == od::json_type::array;
     }
 
-    error_code Skip(od::value value) {
+    error_code Skip(od::value& value) {
         CellValue ignored;
         return Read(value, ignored, 0);
     }
@@ -379,10 +344,10 @@ private:
                 return value.get_string().get(cell.text);
             case od::json_type::boolean: {
                 bool boolean = false;
+                const error_code error = value.get_bool().get(boolean);
                 cell.kind = ValueKind::Boolean;
-                if (auto error = value.get_bool().get(boolean)) return error;
                 cell.text = boolean ? "true" : "false";
-                return simdjson::SUCCESS;
+                return error;
             }
             case od::json_type::null: {
                 bool isNull = false;
@@ -401,16 +366,14 @@ private:
 
     // An integer that fits in 64 bits is read as one. Any other number is
     // kept as its literal, which simdjson would not always take, and the
-    // walk steps over it unchecked: what follows is left to nlohmann-json.
+    // walk steps over it unchecked: the literal and what follows it are left
+    // to nlohmann-json.
     error_code ReadNumber(od::value& value, CellValue& cell) {
         cell.kind = ValueKind::Integer;
         if (value.get_int64().get(cell.integer) == simdjson::SUCCESS) return simdjson::SUCCESS;
-        const std::string_view literal = TrimTrailingSpace(value.raw_json_token());
-        const auto kind = NumberKind(literal);
-        if (!kind) return simdjson::NUMBER_ERROR;
-        cell.kind = *kind;
-        cell.wide = *kind == ValueKind::Integer;
-        cell.text = literal;
+        cell.text = TrimTrailingSpace(value.raw_json_token());
+        cell.wide = cell.text.find_first_of(".eE") == std::string_view::npos;
+        if (!cell.wide) cell.kind = ValueKind::Fraction;
         unread_ = true;
         return simdjson::SUCCESS;
     }
@@ -423,25 +386,12 @@ private:
         }
         CellValue ignored;
         if (IsArray(value)) {
-            od::array array;
-            if (auto error = value.get_array().get(array)) return error;
-            for (auto element : array) {
-                od::value item;
-                if (auto error = element.get(item)) return error;
-                if (auto error = Read(item, ignored, depth + 1)) return error;
-            }
-            return simdjson::SUCCESS;
+            return EachElement(value,
+                               [&](od::value& item) { return Read(item, ignored, depth + 1); });
         }
-        od::object object;
-        if (auto error = value.get_object().get(object)) return error;
-        for (auto field : object) {
-            std::string_view key;
-            od::value item;
-            if (auto error = field.unescaped_key().get(key)) return error;
-            if (auto error = field.value().get(item)) return error;
-            if (auto error = Read(item, ignored, depth + 1)) return error;
-        }
-        return simdjson::SUCCESS;
+        return EachField(value, [&](std::string_view, od::value& item) {
+            return Read(item, ignored, depth + 1);
+        });
     }
 
     Cells& cells_;
@@ -453,110 +403,67 @@ private:
 
 template <class Cells>
 std::optional<Fault> DocumentWalk<Cells>::Finish() const {
+    using Kind = Fault::Kind;
     if (shapeFault_) return shapeFault_;
-    Fault fault;
-    if (!matrix_.present) {
-        fault.kind = Fault::Kind::MissingMatrix;
-        return fault;
-    }
+    if (!matrix_.present) return ShapeFaultOf(Kind::MissingMatrix);
     const std::size_t n = matrix_.rowLengths.size();
-    if (n < 2) {
-        fault.kind = Fault::Kind::TooFewNodes;
-        fault.count = n;
-        return fault;
-    }
+    if (n < 2) return ShapeFaultOf(Kind::TooFewNodes, Table::Matrix, 0, n);
     for (std::size_t row = 0; row < n; ++row) {
-        if (matrix_.rowLengths[row] != n) {
-            fault.kind = Fault::Kind::RowLength;
-            fault.row = row;
-            fault.count = matrix_.rowLengths[row];
-            fault.expected = n;
-            return fault;
-        }
+        const std::size_t length = matrix_.rowLengths[row];
+        if (length != n) return ShapeFaultOf(Kind::RowLength, Table::Matrix, row, length, n);
     }
-    if (nodes_.present) {
-        fault.table = Table::Nodes;
-        if (nodes_.rowLengths.size() != n) {
-            fault.kind = Fault::Kind::PairCount;
-            fault.count = nodes_.rowLengths.size();
-            fault.expected = n;
-            return fault;
-        }
-        for (std::size_t row = 0; row < n; ++row) {
-            if (nodes_.rowLengths[row] != 2) {
-                fault.kind = Fault::Kind::PairLength;
-                fault.row = row;
-                fault.count = nodes_.rowLengths[row];
-                return fault;
-            }
-        }
+    if (nodes_.present && nodes_.rowLengths.size() != n) {
+        return ShapeFaultOf(Kind::PairCount, Table::Nodes, 0, nodes_.rowLengths.size(), n);
+    }
+    for (std::size_t row = 0; nodes_.present && row < n; ++row) {
+        const std::size_t length = nodes_.rowLengths[row];
+        if (length != 2) return ShapeFaultOf(Kind::PairLength, Table::Nodes, row, length);
     }
     // The window reads every node before any link.
     if (nodes_.firstCellFault) return nodes_.firstCellFault;
     return matrix_.firstCellFault;
 }
 
-// nlohmann-json's verdict on a whole text: nothing when it is JSON.
-class SyntaxCheck {
-public:
-    using Json = nlohmann::json;
-
-    explicit SyntaxCheck(std::string_view json) : json_(json) {}
-
-    bool null() { return true; }
-    bool boolean(bool) { return true; }
-    bool number_integer(Json::number_integer_t) { return true; }
-    bool number_unsigned(Json::number_unsigned_t) { return true; }
-    bool number_float(Json::number_float_t, const Json::string_t&) { return true; }
-    bool string(Json::string_t&) { return true; }
-    bool binary(Json::binary_t&) { return true; }
-    bool start_object(std::size_t) { return true; }
-    bool key(Json::string_t&) { return true; }
-    bool end_object() { return true; }
-    bool start_array(std::size_t) { return true; }
-    bool end_array() { return true; }
-    bool parse_error(std::size_t offset, const std::string&, const Json::exception& error) {
-        fault_ = Malformed(offset, error.what());
-        return false;
+// The fault for an error nlohmann-json words "[json.exception.<tag>] parse
+// error at line L, column C: <reason>", where L and C follow from `offset`,
+// the count of bytes it took: the lines begun and the bytes since the last
+// line break. Its reason alone is kept. An error worded otherwise (a number
+// too large for a double) has no place, and one whose place disagrees with
+// the offset is kept whole, without one.
+Fault MalformedFault(std::string_view json, std::size_t offset, std::string_view what) {
+    Fault fault;
+    fault.kind = Fault::Kind::Malformed;
+    if (const std::size_t tagEnd = what.find("] "); tagEnd != std::string_view::npos) {
+        what.remove_prefix(tagEnd + 2);
     }
-
-    std::optional<Fault> Run() && {
-        Json::sax_parse(json_.begin(), json_.end(), this);
-        return std::move(fault_);
+    const std::string_view taken = json.substr(0, offset);
+    const auto line = static_cast<std::size_t>(std::count(taken.begin(), taken.end(), '\n')) + 1;
+    const std::size_t column = offset - (taken.rfind('\n') + 1);
+    const std::string place =
+        "parse error at line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
+    if (column > 0 && what.substr(0, place.size()) == place) {
+        fault.line = line;
+        fault.lineColumn = column;
+        what.remove_prefix(place.size());
     }
+    fault.text = what;
+    return fault;
+}
 
-private:
-    // The fault for an error nlohmann-json words "[json.exception.<tag>]
-    // parse error at line L, column C: <reason>", where L and C follow from
-    // `offset`, the count of bytes it took: the lines begun and the bytes
-    // since the last line break. Its reason alone is kept. An error worded
-    // otherwise (a number too large for a double) has no place, and one
-    // whose place disagrees with the offset is kept whole, without one.
-    Fault Malformed(std::size_t offset, std::string_view what) const {
-        Fault fault;
-        fault.kind = Fault::Kind::Malformed;
-        if (const std::size_t tagEnd = what.find("] "); tagEnd != std::string_view::npos) {
-            what.remove_prefix(tagEnd + 2);
-        }
-        const std::string_view taken = json_.substr(0, offset);
-        const std::size_t lineStart = taken.rfind('\n') + 1;
-        const std::size_t line =
-            static_cast<std::size_t>(std::count(taken.begin(), taken.end(), '\n')) + 1;
-        const std::size_t column = offset - lineStart;
-        const std::string place = "parse error at line " + std::to_string(line) + ", column " +
-                                  std::to_string(column) + ": ";
-        if (column > 0 && what.substr(0, place.size()) == place) {
-            fault.line = line;
-            fault.lineColumn = column;
-            what.remove_prefix(place.size());
-        }
-        fault.text = what;
-        return fault;
+// nlohmann-json's verdict on a whole text, which it reads without keeping a
+// value: nothing when it is JSON.
+std::optional<Fault> SyntaxFault(std::string_view json) {
+    try {
+        [[maybe_unused]] const auto ignored = nlohmann::json::parse(
+            json.begin(), json.end(),
+            [](int, nlohmann::json::parse_event_t, nlohmann::json&) { return false; });
+    } catch (const nlohmann::json::parse_error& error) {
+        return MalformedFault(json, error.byte, error.what());
+    } catch (const nlohmann::json::exception& error) {
+        return MalformedFault(json, 0, error.what());
     }
-
-    std::string_view json_;
-    std::optional<Fault> fault_;
-};
+    return std::nullopt;
+}
 
 // Reads `json` cell by cell into a Cells, or gives its first fault.
 template <class Cells>
@@ -566,18 +473,16 @@ std::variant<Cells, Fault> ReadCells(std::string_view json, bool readAhead = fal
     const error_code error = walk.Walk(WithoutByteOrderMark(json), readAhead);
     if (error || walk.LeftUnread()) {
         // nlohmann-json skips the mark itself and counts it in its columns.
-        if (auto malformed = SyntaxCheck(json).Run()) return std::move(*malformed);
+        if (auto malformed = SyntaxFault(json)) return std::move(*malformed);
         // nlohmann-json ends a text at a NUL byte where a value may end,
         // and so does the reading.
         if (const std::size_t end = json.find('\0'); error && end != std::string_view::npos) {
             return ReadCells<Cells>(json.substr(0, end));
         }
-        if (error) {
-            // JSON that simdjson cannot read; nothing known comes here.
-            Fault fault;
-            fault.text = simdjson::error_message(error);
-            return fault;
-        }
+        // JSON that simdjson cannot read; nothing known comes here.
+        if (error)
+            return ShapeFaultOf(Fault::Kind::Malformed, Table::Matrix, 0, 0, 0,
+                                error_message(error));
     }
     if (auto fault = walk.Finish()) return std::move(*fault);
     return cells;
@@ -588,9 +493,7 @@ std::variant<Cells, Fault> ReadCells(std::string_view json, bool readAhead = fal
 std::optional<std::size_t> FirstRowLength(std::string_view text) {
     // Closed by a '}', a cut text is an object to simdjson, and the row
     // either ends before the cut or runs into it.
-    simdjson::padded_string padded(text.size() + 1);
-    std::copy(text.begin(), text.end(), padded.data());
-    padded.data()[text.size()] = '}';
+    const simdjson::padded_string padded(std::string(text) + '}');
     od::parser parser;
     od::document doc;
     od::object object;

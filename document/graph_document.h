@@ -109,15 +109,14 @@ struct GraphModel {
     std::vector<std::pair<std::int32_t, std::int32_t>> nodes;
 };
 
-// Bytes past a document's end that, when they may be read, let the reader
-// take the document where it stands instead of copying it first.
 constexpr std::size_t kReadAhead = 64;
 
 // Reads a document into the model. A cell is a string converted by the
 // window's reading rules, a JSON integer in the signed 32-bit range, or (in
 // "matrix" only) null; the diagonal is not looked at. Faults as above,
 // OutOfRange and NotConvertible included. With `readAhead`, the kReadAhead
-// bytes after `json` must be readable, and `json` is not copied.
+// bytes after `json` must be readable, and `json` is read where it stands
+// instead of from a copy.
 std::variant<GraphModel, Fault> ReadGraphModel(std::string_view json, bool readAhead = false);
 
 }  // namespace document
