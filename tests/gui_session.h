@@ -7,9 +7,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// Starts the program's application on the first call; it lasts until the
-// program ends, and is never destroyed.
+// Starts the program's application on the first call; it lasts until
+// StopGuiApplication, or else until the program ends.
 void StartGuiApplication();
+
+// Ends the application while the program still runs, as a test program must
+// before its widgets' and fonts' globals go at exit.
+void StopGuiApplication();
 
 // A new folder holding `background` as 1.bmp, the working directory for as
 // long as the folder lasts.

@@ -6,5 +6,7 @@
 int main(int argc, char* argv[]) {
     StartGuiApplication();
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    StopGuiApplication();
+    return result;
 }

@@ -8,6 +8,7 @@ namespace {
 class GuiEnvironment : public testing::Environment {
 public:
     void SetUp() override { StartGuiApplication(); }
+    void TearDown() override { StopGuiApplication(); }
 };
 
 [[maybe_unused]] testing::Environment* const kGuiEnvironment =
