@@ -4,11 +4,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <memory>
 
 namespace {
 
-std::unique_ptr<QApplication> application;
+QApplication* application = nullptr;
 
 }  // namespace
 
@@ -16,12 +15,20 @@ void StartGuiApplication() {
     static int argc = 1;
     static char name[] = "graphway_gui_session";
     static char* argv[] = {name, nullptr};
-    if (application) return;
+    if (application != nullptr) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    application = std::make_unique<QApplication>(argc, argv);
+    application = new QApplication(argc, argv);
+    // Made after the application, and so gone at exit before the globals
+    // Qt made for it.
+    static const struct Stopper {
+        ~Stopper() { StopGuiApplication(); }
+    } stopper;
 }
 
-void StopGuiApplication() { application.reset(); }
+void StopGuiApplication() {
+    delete application;
+    application = nullptr;
+}
 
 BackgroundFolder::BackgroundFolder(const QString& background) : previous_(QDir::currentPath()) {
     ready_ = isValid() && QFile::copy(background, filePath(QStringLiteral("1.bmp"))) &&
