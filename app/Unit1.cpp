@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <array>
 #include <string>
 
 #include "answer_label.h"
@@ -29,27 +28,14 @@
 #include "messages.h"
 #include "node_count_box.h"
 #include "picture_view.h"
+#include "shown_texts.h"
 #include "side_splitter.h"
 #include "table_actions.h"
 #include "way_search.h"
 
 namespace {
 
-const QString kNoWay = QStringLiteral("нет пути");
-
-struct SampleNode {
-    const char* x;
-    const char* y;
-};
-
-constexpr std::array<SampleNode, 6> kSampleNodes = {{
-    {"-60", "40"},
-    {"40", "20"},
-    {"20", "-40"},
-    {"-60", "-40"},
-    {"-20", "-10"},
-    {"80", "40"},
-}};
+const QString kNoWay = QString::fromUtf8(graph::kNoWayText);
 
 QGroupBox* NewGroupBox(const QString& name, const QString& title, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
@@ -294,9 +280,11 @@ void TForm1::RunHandler(Handler handler, bool command) {
 void TForm1::FormCreate() {
     surface_.UpdatePict();
     UpdateGrids();
-    for (int row = 1; row <= static_cast<int>(kSampleNodes.size()); ++row) {
-        tables_->NodeTable()->SetCellText(1, row, kSampleNodes[row - 1].x);
-        tables_->NodeTable()->SetCellText(2, row, kSampleNodes[row - 1].y);
+    for (int row = 1; row <= static_cast<int>(graph::kSampleNodes.size()); ++row) {
+        tables_->NodeTable()->SetCellText(1, row,
+                                          std::to_string(graph::kSampleNodes[row - 1].first));
+        tables_->NodeTable()->SetCellText(2, row,
+                                          std::to_string(graph::kSampleNodes[row - 1].second));
     }
 }
 

@@ -11,6 +11,7 @@
 #include "file_dialogs.h"
 #include "graph_files.h"
 #include "picture_view.h"
+#include "shown_texts.h"
 #include "tikz_picture.h"
 #include "way_distances.h"
 #include "ways.h"
@@ -19,8 +20,8 @@ namespace app {
 
 namespace {
 
-const QString kLengthCaption = QStringLiteral("Длина:");
-const QString kNoWay = QStringLiteral("нет пути");
+const QString kLengthCaption = QString::fromUtf8(graph::kLengthCaption);
+const QString kNoWay = QString::fromUtf8(graph::kNoWayText);
 
 QAction* NewAction(const QString& name, const QString& text, QObject* parent) {
     auto* action = new QAction(text, parent);
@@ -71,7 +72,7 @@ void AnswerView::Calculated(Calculation calculation, const WayShower& showWay) {
 }
 
 void AnswerView::WriteAnswer(const graph::ShortestWay& found) {
-    length_->setText(kLengthCaption + u' ' + QString::number(found.length));
+    length_->setText(QString::fromStdString(graph::LengthText(found.length)));
     shown_ = true;
     length_->SetStale(false);
     way_->SetStale(false);
@@ -208,10 +209,10 @@ void AnswerView::CopyTikz() {
 void AnswerView::CopyAnswer() {
     if (!last_) return;
     const auto& found = last_->found;
-    QApplication::clipboard()->setText(found ? QString::fromStdString(graph::WayText(found->way)) +
-                                                   u'\n' + kLengthCaption + u' ' +
-                                                   QString::number(found->length)
-                                             : kNoWay);
+    QApplication::clipboard()->setText(
+        found ? QString::fromStdString(graph::WayText(found->way) + '\n' +
+                                       graph::LengthText(found->length))
+              : kNoWay);
 }
 
 }  // namespace app

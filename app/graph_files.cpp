@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <variant>
 
+#include "graph_model.h"
 #include "node_layout.h"
 
 namespace app {
@@ -48,19 +49,42 @@ QString ReadReason(const QString& path, const QFile& file) {
     return file.errorString();
 }
 
-QByteArray ReadBytes(const QString& path) {
+// Appends up to `most` further bytes of `file`, all the rest when negative.
+void ReadMore(QFile& file, const QString& path, QByteArray& bytes, qint64 most) {
+    bytes += most < 0 ? file.readAll() : file.read(most);
+    if (file.error() != QFileDevice::NoError) {
+        throw FileError(QStringLiteral("Файл «%1» не прочитан: %2.")
+                            .arg(Name(path), file.errorString())
+                            .toStdString());
+    }
+}
+
+// The bytes of a graph file the window can hold. A larger graph is refused
+// as soon as the first row of its matrix shows its size: the file is read
+// in pieces growing fourfold until that row has ended, and to its end only
+// when the graph fits.
+QByteArray ReadGraphBytes(const QString& path) {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         throw FileError(QStringLiteral("Файл «%1» не открыт: %2.")
                             .arg(Name(path), ReadReason(path, file))
                             .toStdString());
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw FileError(QStringLiteral("Файл «%1» не прочитан: %2.")
-                            .arg(Name(path), file.errorString())
-                            .toStdString());
+    QByteArray bytes;
+    for (qint64 piece = 1 << 16;; piece *= 4) {
+        ReadMore(file, path, bytes, piece);
+        const auto n = document::NodeCountShown(std::string_view(bytes.constData(), bytes.size()));
+        if (n && *n > static_cast<std::size_t>(graph::kMostNodes)) {
+            throw FileError(QStringLiteral("Файл «%1» не открыт: в графе %2 узлов, а окно вмещает "
+                                           "не больше %3. Такие графы читает graphway.")
+                                .arg(Name(path))
+                                .arg(*n)
+                                .arg(graph::kMostNodes)
+                                .toStdString());
+        }
+        if (n || file.atEnd()) break;
     }
+    ReadMore(file, path, bytes, -1);
     return bytes;
 }
 
@@ -161,20 +185,13 @@ QString FaultText(const QString& fileName, const document::Fault& fault) {
 }
 
 document::GraphTexts ReadGraphFile(const QString& path) {
-    const QByteArray bytes = ReadBytes(path);
+    const QByteArray bytes = ReadGraphBytes(path);
     auto read = document::ReadGraphTexts(std::string_view(bytes.constData(), bytes.size()));
     if (const auto* fault = std::get_if<document::Fault>(&read)) {
         throw FileError(FaultText(Name(path), *fault).toStdString());
     }
     auto texts = std::get<document::GraphTexts>(std::move(read));
     const int n = static_cast<int>(texts.matrix.size());
-    if (n > kMostWindowNodes) {
-        throw FileError(QStringLiteral("Файл «%1» не открыт: в графе %2 узлов, а окно вмещает "
-                                       "не больше 100. Такие графы читает graphway.")
-                            .arg(Name(path))
-                            .arg(n)
-                            .toStdString());
-    }
     if (texts.nodes.empty()) {
         for (const auto& [x, y] : graph::CircleLayout(n)) {
             texts.nodes.push_back({std::to_string(x), std::to_string(y)});

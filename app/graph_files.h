@@ -21,12 +21,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The most nodes the window holds.
-constexpr int kMostWindowNodes = 100;
-
 // The texts of the graph file `path`, with nodes on a circle when the file
 // has none. Throws FileError for a file that cannot be read, is not a graph
-// document, or has more nodes than the window holds.
+// document, or has more nodes than the window holds; the last is known, and
+// the file left unread, once its first matrix row has been read.
 document::GraphTexts ReadGraphFile(const QString& path);
 
 // Writes `texts` to `path` as a graph file. Throws FileError.

@@ -14,6 +14,8 @@
 #include <QWidget>
 #include <utility>
 
+#include "shown_texts.h"
+
 namespace app {
 
 namespace {
@@ -90,7 +92,7 @@ QString TitleFromExecutable(const QString& path) {
 QString ApplicationTitle() { return TitleFromExecutable(QCoreApplication::applicationFilePath()); }
 
 QString WithFullStop(const QString& message) {
-    if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
+    if (!message.isEmpty() && graph::TakesFullStop(message.back().unicode())) return message + u'.';
     return message;
 }
 

@@ -8,15 +8,18 @@
 #include <QString>
 #include <cstdint>
 
+#include "graph_model.h"
+#include "node_layout.h"
+
 namespace app {
 
 class NodeCountBox : public QSpinBox {
     Q_OBJECT
 
 public:
-    static constexpr int kMinimum = 2;
-    static constexpr int kMaximum = 100;
-    static constexpr int kInitial = 6;
+    static constexpr int kMinimum = graph::kFewestNodes;
+    static constexpr int kMaximum = graph::kMostNodes;
+    static constexpr int kInitial = static_cast<int>(graph::kSampleNodes.size());
 
     explicit NodeCountBox(QWidget* parent = nullptr);
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "drawing_surface.h"
+#include "shown_texts.h"
 #include "table_check_window.h"
 
 namespace app {
@@ -122,10 +123,10 @@ void StepWindow::FillTable() {
             new QTableWidgetItem(QString::fromStdString(graph::SettledText(steps_, step))));
     }
     if (steps_.way) {
-        answer_->setText(QString::fromStdString(graph::WayText(steps_.way->way)) +
-                         QStringLiteral(", Длина: ") + QString::number(steps_.way->length));
+        answer_->setText(QString::fromStdString(graph::WayText(steps_.way->way) + ", " +
+                                                graph::LengthText(steps_.way->length)));
     } else {
-        answer_->setText(QStringLiteral("нет пути"));
+        answer_->setText(QString::fromUtf8(graph::kNoWayText));
     }
 }
 

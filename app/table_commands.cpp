@@ -6,13 +6,13 @@
 #include <stdexcept>
 
 #include "cell_text.h"
+#include "graph_model.h"
 #include "node_layout.h"
 
 namespace app {
 
 namespace {
 
-constexpr int kMostNodes = 100;
 // The node table's editable columns: X and Y.
 constexpr int kCoordinateColumns = 2;
 
@@ -198,10 +198,11 @@ void PasteCells(GraphTables& tables, TableId table, int column, int row, const C
                 .toStdString());
     }
     const int needed = matrix ? std::max(lastRow, lastColumn) : lastRow;
-    if (needed > kMostNodes) {
+    if (needed > graph::kMostNodes) {
         throw std::runtime_error(QStringLiteral("Блок не вставлен: ему нужно %1 узлов, а в окне их "
-                                                "может быть не больше 100.")
+                                                "может быть не больше %2.")
                                      .arg(needed)
+                                     .arg(graph::kMostNodes)
                                      .toStdString());
     }
     if (matrix) CheckMirrorsAgree(block, column, row);

@@ -3,11 +3,13 @@
 
 #include <cstdio>
 
+#include "shown_texts.h"
+
 namespace cli {
 
 std::string PlainAnswerText(const std::optional<graph::ShortestWay>& answer) {
-    if (!answer) return "нет пути\n";
-    return graph::WayText(answer->way) + "\nДлина: " + std::to_string(answer->length) + "\n";
+    if (!answer) return std::string(graph::kNoWayText) + "\n";
+    return graph::WayText(answer->way) + "\n" + graph::LengthText(answer->length) + "\n";
 }
 
 std::string JsonAnswerText(const std::optional<graph::ShortestWay>& answer) {
@@ -22,8 +24,7 @@ std::string JsonAnswerText(const std::optional<graph::ShortestWay>& answer) {
 }
 
 std::string ErrorLine(const std::string& message) {
-    std::string shown = message;
-    if (!shown.empty() && static_cast<unsigned char>(shown.back()) > '.') shown += '.';
+    const std::string shown = graph::WithFullStop(message);
 
     std::string line;
     line.reserve(shown.size() + 1);

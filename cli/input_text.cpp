@@ -24,7 +24,7 @@ std::string Reason(int error) { return error != 0 ? std::strerror(error) : "read
 }  // namespace
 
 void InputText::Unmap::operator()(const char* start) const {
-    munmap(const_cast<char*>(start), size);
+    munmap(const_cast<char*>(start), length);
 }
 
 InputText ReadInputText(const std::string& name) {
@@ -42,13 +42,20 @@ InputText ReadInputText(const std::string& name) {
         if (fstat(fileno(stream), &status) == 0 && S_ISREG(status.st_mode) &&
             static_cast<std::size_t>(status.st_size) >= kLargeFile) {
             const auto size = static_cast<std::size_t>(status.st_size);
-            void* start =
-                mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fileno(stream), 0);
+            // The file over the start of zeroed memory reaching kReadAhead
+            // bytes further, where the file's last page may end too soon.
+            const std::size_t length = size + document::kReadAhead;
+            void* area = mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            void* start = area == MAP_FAILED
+                              ? MAP_FAILED
+                              : mmap(area, size, PROT_READ, MAP_PRIVATE | MAP_FIXED | MAP_POPULATE,
+                                     fileno(stream), 0);
             // A file that cannot be mapped is read instead.
             if (start != MAP_FAILED) {
-                input.mapped_ = {static_cast<const char*>(start), InputText::Unmap{size}};
+                input.mapped_ = {static_cast<const char*>(start), InputText::Unmap{size, length}};
                 return input;
             }
+            if (area != MAP_FAILED) munmap(area, length);
         }
     }
     // A directory opens but fails on the first read; errno then says why.
@@ -62,6 +69,7 @@ InputText ReadInputText(const std::string& name) {
     if (std::ferror(stream)) {
         throw InputError("Cannot read " + shownName + ": " + Reason(errno));
     }
+    input.read_.append(document::kReadAhead, ' ');
     return input;
 }
 

@@ -54,7 +54,7 @@ int Run(const std::vector<std::string>& arguments) {
         std::signal(SIGBUS, OnBusError);
     }
     const cli::InputText input = cli::ReadInputText(line.input);
-    const auto read = document::ReadGraphModel(input.Text());
+    const auto read = document::ReadGraphModel(input.Text(), true);
     if (const auto* fault = std::get_if<document::Fault>(&read)) {
         Print(stderr, cli::ErrorLine(cli::FaultMessage(*fault)));
         return kFailed;

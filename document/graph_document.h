@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -87,6 +88,13 @@ struct GraphTexts {
 // skipped.
 std::variant<GraphTexts, Fault> ReadGraphTexts(std::string_view json);
 
+// The node count the first row of "matrix" shows, read from `start`, the
+// beginning of a document or all of it: a graph too large for a program is
+// known before the rest is read. Nothing when `start` ends before that row
+// does or is not shaped like a graph document up to there; a document read
+// whole gives its count whenever it is sound.
+std::optional<std::size_t> NodeCountShown(std::string_view start);
+
 // The document of `texts`, "nodes" first when there are any, every cell
 // written as a JSON string, one matrix row per line. ReadGraphTexts of the
 // result gives `texts` back. Bytes that are not UTF-8 are replaced by U+FFFD.
@@ -101,10 +109,14 @@ struct GraphModel {
     std::vector<std::pair<std::int32_t, std::int32_t>> nodes;
 };
 
+constexpr std::size_t kReadAhead = 64;
+
 // Reads a document into the model. A cell is a string converted by the
 // window's reading rules, a JSON integer in the signed 32-bit range, or (in
 // "matrix" only) null; the diagonal is not looked at. Faults as above,
-// OutOfRange and NotConvertible included.
-std::variant<GraphModel, Fault> ReadGraphModel(std::string_view json);
+// OutOfRange and NotConvertible included. With `readAhead`, the kReadAhead
+// bytes after `json` must be readable, and `json` is read where it stands
+// instead of from a copy.
+std::variant<GraphModel, Fault> ReadGraphModel(std::string_view json, bool readAhead = false);
 
 }  // namespace document

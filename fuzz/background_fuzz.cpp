@@ -2,7 +2,6 @@
 // loading messages, and a failed load leaves the picture as it was.
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "drawing_surface.h"
+#include "gui_session.h"
 
 namespace {
 
@@ -18,9 +18,8 @@ std::unique_ptr<QTemporaryDir> workDir;
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    StartGuiApplication();
     workDir = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(workDir->path());
     return 0;

@@ -1,10 +1,6 @@
 // The one integer conversion for typed text; see cell_text.h for its syntax.
 #include "cell_text.h"
 
-#include <algorithm>
-#include <charconv>
-#include <string_view>
-
 namespace graph {
 
 namespace {
@@ -27,11 +23,13 @@ std::string ErrorMessage(const std::exception& error) {
 
 namespace {
 
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+// The value of a hexadecimal digit, or 16 for any other character.
+unsigned HexDigit(char c) {
+    if (c >= '0' && c <= '9') return static_cast<unsigned>(c - '0');
+    if (c >= 'a' && c <= 'f') return static_cast<unsigned>(c - 'a' + 10);
+    if (c >= 'A' && c <= 'F') return static_cast<unsigned>(c - 'A' + 10);
+    return 16;
 }
-
-bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Length of the hexadecimal prefix at the start of `s`, or 0 when there is none.
 std::size_t HexPrefixLength(std::string_view s) {
@@ -42,40 +40,38 @@ std::size_t HexPrefixLength(std::string_view s) {
 
 }  // namespace
 
-std::int32_t CellToInt(const std::string& text) {
+// One pass over the text, as a large graph file has a million cells.
+std::int32_t CellToInt(std::string_view text) {
     std::string_view s = text;
-    s.remove_prefix(std::min(s.find_first_not_of(' '), s.size()));
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
 
-    if (std::size_t prefix = HexPrefixLength(s); prefix > 0) {
-        std::string_view digits = s.substr(prefix);
-        if (digits.empty() || !std::all_of(digits.begin(), digits.end(), IsHexDigit)) {
-            throw ConversionError(text);
-        }
+    if (const std::size_t prefix = HexPrefixLength(s); prefix > 0) {
+        s.remove_prefix(prefix);
         // Leading zeros are free; beyond them at most eight digits (32 bits).
-        digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size() - 1));
-        std::uint32_t bits = 0;
-        auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), bits, 16);
-        if (error != std::errc() || end != digits.data() + digits.size()) {
-            throw ConversionError(text);
+        std::uint64_t bits = 0;
+        for (const char c : s) {
+            const unsigned digit = HexDigit(c);
+            if (digit > 15) throw ConversionError(std::string(text));
+            bits = bits << 4 | digit;
+            if (bits > 0xFFFFFFFFu) throw ConversionError(std::string(text));
         }
-        return static_cast<std::int32_t>(bits);
+        if (s.empty()) throw ConversionError(std::string(text));
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));
     }
 
-    // from_chars takes a leading '-' but not '+', so the sign is read here.
     bool negative = false;
     if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
         negative = s[0] == '-';
         s.remove_prefix(1);
     }
-    if (s.empty() || !std::all_of(s.begin(), s.end(), IsDecimalDigit)) {
-        throw ConversionError(text);
-    }
-    std::uint64_t magnitude = 0;
-    auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), magnitude);
     const std::uint64_t limit = negative ? 2147483648u : 2147483647u;
-    if (error != std::errc() || end != s.data() + s.size() || magnitude > limit) {
-        throw ConversionError(text);
+    std::uint64_t magnitude = 0;
+    for (const char c : s) {
+        if (c < '0' || c > '9') throw ConversionError(std::string(text));
+        magnitude = magnitude * 10 + static_cast<unsigned>(c - '0');
+        if (magnitude > limit) throw ConversionError(std::string(text));
     }
+    if (s.empty()) throw ConversionError(std::string(text));
     return negative ? static_cast<std::int32_t>(-static_cast<std::int64_t>(magnitude))
                     : static_cast<std::int32_t>(magnitude);
 }

@@ -7,6 +7,7 @@
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace graph {
 
@@ -35,6 +36,6 @@ std::string ErrorMessage(const std::exception& error);
 // ($, x, X, 0x, 0X; no sign) and hexadecimal digits with at most 32
 // significant bits, taken as a signed 32-bit pattern. Nothing may follow.
 // Throws ConversionError for anything else.
-std::int32_t CellToInt(const std::string& text);
+std::int32_t CellToInt(std::string_view text);
 
 }  // namespace graph

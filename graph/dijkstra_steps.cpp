@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "shown_texts.h"
 #include "way_search.h"
 
 namespace graph {
@@ -137,7 +138,7 @@ std::string SettledText(const DijkstraSteps& steps, std::size_t step) {
     if (const std::optional<std::int32_t> settled = steps.steps[step].settled) {
         return std::to_string(*settled + 1);
     }
-    return step == 0 ? std::string() : std::string("нет пути");
+    return step == 0 ? std::string() : std::string(kNoWayText);
 }
 
 std::string DijkstraStepsText(const DijkstraSteps& steps) {

@@ -35,10 +35,10 @@ std::int32_t ReadCell(const TextTable& table, int column, int row, Read read) {
 
 std::int32_t LinkWeight(std::size_t source, std::size_t target, std::string_view text) {
     if (!IsLinkCell(source, target) || text.empty()) return kNoLink;
-    return CellToInt(std::string(text));
+    return CellToInt(text);
 }
 
-std::int32_t CoordinateValue(std::string_view text) { return CellToInt(std::string(text)); }
+std::int32_t CoordinateValue(std::string_view text) { return CellToInt(text); }
 
 NodePoint PlotToSurface(std::int32_t x, std::int32_t y) {
     return {Saturate(std::int64_t{x} + 200), Saturate(200 - std::int64_t{y})};

@@ -30,6 +30,11 @@ using AdjacencyMatrix = std::vector<std::vector<std::int32_t>>;
 
 constexpr std::int32_t kNoLink = -1;
 
+// The node counts the window holds, and with it every table, file and
+// pasted block it takes. graphway reads graphs of any size.
+constexpr int kFewestNodes = 2;
+constexpr int kMostNodes = 100;
+
 // User coordinates (origin at the centre, Y upward) to surface pixels:
 // (x + 200, 200 - y). Coordinates far outside the plot saturate at the ends
 // of the 32-bit range instead of wrapping round to the other side.

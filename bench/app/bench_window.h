@@ -3,13 +3,11 @@
 // 1.bmp, with its message boxes counted instead of shown.
 #pragma once
 
-#include <QApplication>
-#include <QString>
-#include <QTemporaryDir>
 #include <memory>
 
 #include "Unit1.h"
 #include "cell_table_model.h"
+#include "gui_session.h"
 #include "messages.h"
 
 class BenchWindow {
@@ -25,8 +23,7 @@ public:
     void SetCount(int n);
 
 private:
-    QTemporaryDir folder_;
-    QString previousFolder_;
+    BackgroundFolder folder_;
     app::MessageBoxShower previousShower_;
     int messages_ = 0;
     std::unique_ptr<TForm1> form_;

@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <fstream>

@@ -6,7 +6,6 @@
 // should each stay within 1.5 times of BM_WholeScene/100.
 #include <benchmark/benchmark.h>
 #include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPen>
 #include <QTemporaryDir>
@@ -19,23 +18,10 @@
 
 #include "dijkstra_steps.h"
 #include "drawing_surface.h"
+#include "gui_session.h"
 #include "way_distances.h"
 
 namespace {
-
-// Fonts need a QGuiApplication; the offscreen platform needs no display.
-void EnsureGuiApplication() {
-    static int argc = 1;
-    static char name[] = "drawing_surface_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* const app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        return new QGuiApplication(argc, argv);
-    }();
-    benchmark::DoNotOptimize(app);
-}
 
 // A white "1.bmp" in a directory of its own, the working directory while
 // it lives.
@@ -82,7 +68,7 @@ graph::Way Through(int n, int step) {
 }
 
 void BM_DrawNodes(benchmark::State& state) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     plot::DrawingSurface surface;
@@ -94,7 +80,7 @@ void BM_DrawNodes(benchmark::State& state) {
 BENCHMARK(BM_DrawNodes)->Arg(100)->Unit(benchmark::kMillisecond);
 
 void BM_DrawLinks(benchmark::State& state, graph::AdjacencyMatrix (*links)(int)) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     const graph::AdjacencyMatrix matrix = links(n);
@@ -109,7 +95,7 @@ BENCHMARK_CAPTURE(BM_DrawLinks, complete, Complete)->Arg(100)->Unit(benchmark::k
 // The links' lines and nothing else: the same pen on a picture like the
 // surface's, no weights and no clipping.
 void BM_BareLines(benchmark::State& state, graph::AdjacencyMatrix (*links)(int)) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     const graph::AdjacencyMatrix matrix = links(n);
@@ -132,7 +118,7 @@ BENCHMARK_CAPTURE(BM_BareLines, complete, Complete)->Arg(100)->Unit(benchmark::k
 
 // A way of n - 1 long lines that cross the picture (the red width-2 pen).
 void BM_DrawWay(benchmark::State& state) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     const graph::Way way = Through(n, 49);
@@ -161,7 +147,7 @@ graph::AdjacencyMatrix CompleteFree(int n) {
 // drawing.
 // The way through every node stays in both, as the heaviest red layer.
 void BM_WholeScene(benchmark::State& state, graph::AdjacencyMatrix (*links)(int), bool distances) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     const WhiteBackground background;
     if (!background.ready) {
         state.SkipWithError("cannot write 1.bmp");
@@ -207,7 +193,7 @@ BENCHMARK(BM_DijkstraSteps)->Arg(100)->Unit(benchmark::kMillisecond);
 // The picture of the middle step, redrawn from the background as the step
 // window redraws it: the links, then the step over them.
 void BM_DijkstraStepScene(benchmark::State& state) {
-    EnsureGuiApplication();
+    StartGuiApplication();
     const WhiteBackground background;
     if (!background.ready) {
         state.SkipWithError("cannot write 1.bmp");

@@ -1,12 +1,12 @@
-// Test entry for the window tests: one QApplication for every test, on the
-// offscreen platform unless another one is asked for.
+// Test entry for the window tests: one application for every test.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "gui_session.h"
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    StartGuiApplication();
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    StopGuiApplication();
+    return result;
 }

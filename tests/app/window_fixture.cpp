@@ -13,10 +13,7 @@
 #include <QTest>
 
 void WindowTest::SetUp() {
-    ASSERT_TRUE(folder.isValid());
-    ASSERT_TRUE(QFile::copy(QStringLiteral(GRAPHWAY_BACKGROUND), folder.filePath("1.bmp")));
-    previousFolder_ = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    ASSERT_TRUE(folder.IsReady());
     previousShower_ = app::SetMessageBoxShower(
         [this](const app::MessageBoxContent& content) { shown.push_back(content); });
     previousAsker_ = app::SetQuestionAsker([this](const app::QuestionContent& question) {
@@ -44,7 +41,6 @@ void WindowTest::TearDown() {
     app::SetMessageBoxShower(previousShower_);
     app::SetQuestionAsker(previousAsker_);
     app::SetFileChooser(previousChooser_);
-    QDir::setCurrent(previousFolder_);
 }
 
 void WindowTest::RestartForm() {

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QString>
-#include <QTemporaryDir>
 #include <deque>
 #include <memory>
 #include <ostream>
@@ -20,6 +19,7 @@
 #include "cell_grid.h"
 #include "cell_table_model.h"
 #include "file_dialogs.h"
+#include "gui_session.h"
 #include "messages.h"
 #include "picture_view.h"
 
@@ -96,10 +96,9 @@ protected:
     // Files the dialogs choose, in turn; cancelled when none is left.
     std::deque<app::FileChoice> choices;
     std::unique_ptr<TForm1> form;
-    QTemporaryDir folder;
+    BackgroundFolder folder{QStringLiteral(GRAPHWAY_BACKGROUND)};
 
 private:
-    QString previousFolder_;
     app::MessageBoxShower previousShower_;
     app::QuestionAsker previousAsker_;
     app::FileChooser previousChooser_;

@@ -12,22 +12,8 @@
 
 #include "cell_table_model.h"
 #include "messages.h"
+#include "node_layout.h"
 #include "window_fixture.h"
-
-namespace {
-
-struct SampleRow {
-    int row;
-    const char* x;
-    const char* y;
-};
-
-constexpr SampleRow kSampleRows[] = {
-    {1, "-60", "40"},  {2, "40", "20"},   {3, "20", "-40"},
-    {4, "-60", "-40"}, {5, "-20", "-10"}, {6, "80", "40"},
-};
-
-}  // namespace
 
 TEST_F(WindowTest, StartsWithSampleNodesEmptyMatrixAndAxes) {
     EXPECT_TRUE(shown.empty());
@@ -66,10 +52,11 @@ TEST_F(WindowTest, StartsWithSampleNodesEmptyMatrixAndAxes) {
     ASSERT_EQ(Rows("StringGrid1"), 7);
     EXPECT_EQ(Cell("StringGrid1", 1, 0), "X");
     EXPECT_EQ(Cell("StringGrid1", 2, 0), "Y");
-    for (const SampleRow& sample : kSampleRows) {
-        EXPECT_EQ(Cell("StringGrid1", 0, sample.row), QString::number(sample.row));
-        EXPECT_EQ(Cell("StringGrid1", 1, sample.row), sample.x);
-        EXPECT_EQ(Cell("StringGrid1", 2, sample.row), sample.y);
+    for (int row = 1; row <= 6; ++row) {
+        const auto [x, y] = graph::kSampleNodes[row - 1];
+        EXPECT_EQ(Cell("StringGrid1", 0, row), QString::number(row));
+        EXPECT_EQ(Cell("StringGrid1", 1, row), QString::number(x));
+        EXPECT_EQ(Cell("StringGrid1", 2, row), QString::number(y));
     }
     ASSERT_EQ(Columns("StringGrid2"), 7);
     ASSERT_EQ(Rows("StringGrid2"), 7);

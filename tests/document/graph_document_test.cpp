@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <variant>
@@ -100,6 +101,15 @@ const FaultCase kSharedFaults[] = {
                "syntax error while parsing value - unexpected ']'; expected '[', '{', or a "
                "literal")},
     {R"({"matrix": [[0, 1e400], [1, 0]]})", Malformed(0, 0, "number overflow parsing '1e400'")},
+    // Columns count bytes, a byte-order mark's too; the place of a number
+    // that ends a line is worded as the parser words it, column 0 and all.
+    {"\xEF\xBB\xBF{\"matrix\": [[0 1]]}",
+     Malformed(1, 19,
+               "syntax error while parsing array - unexpected number literal; expected ']'")},
+    {"{\"matrix\": [[0 1\n], [1, 0]]}",
+     Malformed(0, 0,
+               "parse error at line 1, column 0: syntax error while parsing array - unexpected "
+               "number literal; expected ']'")},
 };
 
 TEST(GraphDocument, BothReadingsReportTheSameShapeFaults) {
@@ -198,6 +208,33 @@ TEST(WriteGraphTexts, ReadingWhatWasWrittenGivesTheSameTexts) {
               "    [\"\xEF\xBF\xBD\", \"\"]\n"
               "  ]\n"
               "}\n");
+}
+
+TEST(GraphDocument, NodeCountShownByTheFirstMatrixRow) {
+    const std::string sound =
+        "{\"nodes\": [[1, 2], [3, 4], [5, 6]],\n \"matrix\": [[0, \"a,\\\"b\", 2],\n [1, 0, 2],\n"
+        " [1, 1, 0]]}";
+    const std::size_t secondRow = sound.find("[1, 0");
+    const struct {
+        std::string start;
+        std::optional<std::size_t> count;
+    } cases[] = {
+        {sound, 3},
+        {"\xEF\xBB\xBF" + sound, 3},
+        {sound.substr(0, secondRow), 3},
+        {sound.substr(0, secondRow + 3), 3},
+        // Cut inside the first row, or inside a string on its line.
+        {sound.substr(0, secondRow - 4), std::nullopt},
+        {sound.substr(0, sound.find(",\\")), std::nullopt},
+        {sound.substr(0, 20), std::nullopt},
+        {R"({"matrix": 5})", std::nullopt},
+        {R"({"matrix": [5, [1]]})", std::nullopt},
+        {"[[1, 2], [3, 4]]", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.start);
+        EXPECT_EQ(document::NodeCountShown(c.start), c.count);
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cell_text.h"
+#include "node_layout.h"
 
 namespace {
 
@@ -79,8 +80,11 @@ TEST(CellRules, TheDiagonalIsNotLookedAtAndOnlyTheEmptyLinkIsNoLink) {
 }
 
 TEST(ReadNodePoints, TheSixSampleNodesBecomeTheirPixelPositions) {
-    const CellStore table = NodeTable(
-        {{"-60", "40"}, {"40", "20"}, {"20", "-40"}, {"-60", "-40"}, {"-20", "-10"}, {"80", "40"}});
+    CellStore table;
+    for (int row = 1; row <= 6; ++row) {
+        table.SetCellText(1, row, std::to_string(graph::kSampleNodes[row - 1].first));
+        table.SetCellText(2, row, std::to_string(graph::kSampleNodes[row - 1].second));
+    }
     NodePoints points;
     AdjacencyMatrix adjacency;
     graph::ReadNodePoints(table, 6, points, adjacency);

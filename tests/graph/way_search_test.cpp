@@ -21,6 +21,7 @@
 #include <tuple>
 
 #include "graph_model.h"
+#include "node_layout.h"
 #include "way_enumeration.h"
 
 namespace {
@@ -131,11 +132,9 @@ TEST_P(BothSearches, AnswerFromTheTablesAsTyped) {
     // The six sample nodes with links 1-2 and 2-6 of weight 5 and 1-6 of 20,
     // typed into both mirrored cells, and some text left on the diagonal.
     graph::CellStore nodes;
-    const char* const coordinates[6][2] = {{"-60", "40"},  {"40", "20"},   {"20", "-40"},
-                                           {"-60", "-40"}, {"-20", "-10"}, {"80", "40"}};
     for (int row = 1; row <= 6; ++row) {
-        nodes.SetCellText(1, row, coordinates[row - 1][0]);
-        nodes.SetCellText(2, row, coordinates[row - 1][1]);
+        nodes.SetCellText(1, row, std::to_string(graph::kSampleNodes[row - 1].first));
+        nodes.SetCellText(2, row, std::to_string(graph::kSampleNodes[row - 1].second));
     }
     graph::CellStore matrix;
     for (const auto& [a, b, weight] : {std::tuple{1, 2, "5"}, {2, 6, " 5"}, {1, 6, "$14"}}) {

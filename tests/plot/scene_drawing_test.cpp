@@ -10,6 +10,7 @@
 
 #include "drawing_surface.h"
 #include "label_images.h"
+#include "node_layout.h"
 #include "surface_pixels.h"
 
 namespace {
@@ -23,7 +24,11 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
 // The six sample nodes, in surface pixels.
-const NodePoints kSample = {{140, 160}, {240, 180}, {220, 240}, {140, 240}, {180, 210}, {280, 160}};
+const NodePoints kSample = [] {
+    NodePoints points;
+    for (const auto& [x, y] : graph::kSampleNodes) points.push_back(graph::PlotToSurface(x, y));
+    return points;
+}();
 
 // An n x n matrix without links, with the symmetric `links` (u, v, weight)
 // added.

@@ -1,0 +1,85 @@
+// graphway's memory: every allocation of C++ code, the JSON parser's
+// included, is taken from address space backed by huge pages and given back
+// only when the process ends. Reading a large graph fills tens of megabytes
+// at once (the parser's index, the matrix); faulted in 4 KB at a time they
+// cost more than the reading itself, a few hundred faults in huge pages do
+// not. graphway reads one document and exits, so nothing needs to be freed
+// early. Left out of sanitized builds, which keep their own allocator.
+#if !defined(__SANITIZE_ADDRESS__)
+
+#include <sys/mman.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <new>
+
+namespace {
+
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+// Address space taken at a time; only what is touched gets memory.
+constexpr std::size_t kReservation = std::size_t{1} << 30;
+
+std::uintptr_t next = 0;
+std::uintptr_t end = 0;
+
+std::uintptr_t AlignUp(std::uintptr_t address, std::size_t alignment) {
+    return (address + alignment - 1) & ~(alignment - 1);
+}
+
+void* Take(std::size_t size, std::size_t alignment) noexcept {
+    alignment = std::max(alignment, std::size_t{__STDCPP_DEFAULT_NEW_ALIGNMENT__});
+    std::uintptr_t at = AlignUp(next, alignment);
+    if (next == 0 || at > end || size > end - at) {
+        const std::size_t length = std::max(kReservation, size + alignment + kHugePage);
+        void* area = mmap(nullptr, length, PROT_READ | PROT_WRITE,
+                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        if (area == MAP_FAILED) return nullptr;
+        const auto start = reinterpret_cast<std::uintptr_t>(area);
+        next = AlignUp(start, kHugePage);
+        end = start + length;
+        madvise(reinterpret_cast<void*>(next), end - next, MADV_HUGEPAGE);
+        at = AlignUp(next, alignment);
+    }
+    next = at + std::max(size, std::size_t{1});
+    return reinterpret_cast<void*>(at);
+}
+
+void* TakeOrThrow(std::size_t size, std::size_t alignment) {
+    if (void* taken = Take(size, alignment)) return taken;
+    throw std::bad_alloc();
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) { return TakeOrThrow(size, 0); }
+void* operator new[](std::size_t size) { return TakeOrThrow(size, 0); }
+void* operator new(std::size_t size, std::align_val_t alignment) {
+    return TakeOrThrow(size, static_cast<std::size_t>(alignment));
+}
+void* operator new[](std::size_t size, std::align_val_t alignment) {
+    return TakeOrThrow(size, static_cast<std::size_t>(alignment));
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Take(size, 0); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Take(size, 0); }
+void* operator new(std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
+    return Take(size, static_cast<std::size_t>(alignment));
+}
+void* operator new[](std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
+    return Take(size, static_cast<std::size_t>(alignment));
+}
+
+void operator delete(void*) noexcept {}
+void operator delete[](void*) noexcept {}
+void operator delete(void*, std::size_t) noexcept {}
+void operator delete[](void*, std::size_t) noexcept {}
+void operator delete(void*, std::align_val_t) noexcept {}
+void operator delete[](void*, std::align_val_t) noexcept {}
+void operator delete(void*, std::size_t, std::align_val_t) noexcept {}
+void operator delete[](void*, std::size_t, std::align_val_t) noexcept {}
+void operator delete(void*, const std::nothrow_t&) noexcept {}
+void operator delete[](void*, const std::nothrow_t&) noexcept {}
+void operator delete(void*, std::align_val_t, const std::nothrow_t&) noexcept {}
+void operator delete[](void*, std::align_val_t, const std::nothrow_t&) noexcept {}
+
+#endif
