@@ -211,21 +211,9 @@ TEST_F(EditingTest, CellThatFailsIsSelectedOnceItsReportCloses) {
 }
 
 TEST_F(EditingTest, TableMenuClearsAndPlacesNodesOneStepEach) {
-    const auto choose = [this](const QString& entry) {
-        QTimer::singleShot(0, [entry] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            for (QAction* action : menu->actions()) {
-                if (action->text() == entry) menu->setActiveAction(action);
-            }
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        emit Grid("StringGrid1")->customContextMenuRequested(QPoint(30, 30));
-        QCoreApplication::processEvents();
-    };
     TypeLink(1, 2, "5");
     const std::vector<QString> typed = All();
-    choose("Расставить узлы по кругу");
+    ChooseFromTableMenu("Расставить узлы по кругу");
     const char* circle[][2] = {{"0", "150"},  {"130", "75"},   {"130", "-75"},
                                {"0", "-150"}, {"-130", "-75"}, {"-130", "75"}};
     for (int node = 1; node <= 6; ++node) {
@@ -233,7 +221,7 @@ TEST_F(EditingTest, TableMenuClearsAndPlacesNodesOneStepEach) {
         EXPECT_EQ(Cell("StringGrid1", 2, node), circle[node - 1][1]);
     }
     const std::vector<QString> placed = All();
-    choose("Очистить таблицы");
+    ChooseFromTableMenu("Очистить таблицы");
     EXPECT_EQ(Cell("StringGrid1", 1, 1), "");
     EXPECT_EQ(Cell("StringGrid2", 2, 1), "");
 

@@ -18,16 +18,6 @@
 
 class FilesTest : public WindowTest {
 protected:
-    QString Write(const QString& name, const QByteArray& bytes) {
-        QFile file(folder.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-    QByteArray Read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     void Drop(const QString& path) {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});

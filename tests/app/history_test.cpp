@@ -104,16 +104,6 @@ TEST(GraphTablesHistory, CountRunIsOneStepUntilTakenBack) {
 
 class HistoryTest : public WindowTest {
 protected:
-    QString Write(const QString& name, const QByteArray& bytes) {
-        QFile file(folder.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-    QByteArray Read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     void Open(const QString& path) {
         choices = {{path, app::GraphFilter()}};
         Keys(Qt::Key_O, Qt::ControlModifier);
@@ -124,18 +114,6 @@ protected:
     }
     QUndoStack* Stack() const { return form->findChild<QUndoStack*>(); }
     QSpinBox* Count() const { return Find<QSpinBox>("UpDown1"); }
-    void ChooseFromTableMenu(const QString& entry) {
-        QTimer::singleShot(0, [entry] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            for (QAction* action : menu->actions()) {
-                if (action->text() == entry) menu->setActiveAction(action);
-            }
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-        emit Grid("StringGrid1")->customContextMenuRequested(QPoint(30, 30));
-        QCoreApplication::processEvents();
-    }
 };
 
 TEST_F(HistoryTest, UndoNeverChangesTheFileSaveWritesTo) {

@@ -2,6 +2,7 @@
 #include "window_fixture.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -9,8 +10,10 @@
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 void WindowTest::SetUp() {
     ASSERT_TRUE(folder.IsReady());
@@ -91,6 +94,31 @@ void WindowTest::Select(const char* grid, int left, int top, int right, int bott
 void WindowTest::Paste(const char* grid, const QString& text) {
     QApplication::clipboard()->setText(text);
     QTest::keyClick(Grid(grid), Qt::Key_V, Qt::ControlModifier);
+}
+
+void WindowTest::ChooseFromTableMenu(const QString& entry) {
+    QTimer::singleShot(0, [entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry) menu->setActiveAction(action);
+        }
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    emit Grid("StringGrid1")->customContextMenuRequested(QPoint(30, 30));
+    QCoreApplication::processEvents();
+}
+
+QString WindowTest::Write(const QString& name, const QByteArray& bytes) {
+    QFile file(folder.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return file.fileName();
+}
+
+QByteArray WindowTest::Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 std::vector<QString> WindowTest::All() const {

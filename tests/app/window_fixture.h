@@ -74,6 +74,11 @@ protected:
     void Select(const char* grid, int left, int top, int right, int bottom);
     // Puts `text` on the clipboard and presses Ctrl+V on the grid.
     void Paste(const char* grid, const QString& text);
+    // Chooses `entry` from the tables' right-click menu.
+    void ChooseFromTableMenu(const QString& entry);
+    // A file of the scratch folder, written or read whole.
+    QString Write(const QString& name, const QByteArray& bytes);
+    QByteArray Read(const QString& path);
     // The node count and every text of both tables up to 12 nodes, shown
     // or kept beyond the count.
     std::vector<QString> All() const;
