@@ -1,6 +1,7 @@
 // The text grid and its live cell editor; see cell_grid.h.
 #include "cell_grid.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -165,11 +166,19 @@ int CellGrid::TextWidth(const QFontMetrics& metrics, const QString& text) {
 void CellGrid::FitColumns(int first, int last) {
     const auto* cells = static_cast<const CellTableModel*>(model());
     const QFontMetrics metrics = fontMetrics();
+    // A whole matrix holds far fewer distinct texts than cells, and shaping
+    // a text is what costs.
+    QHash<QString, int> widths;
+    const auto widthOf = [&](const QString& text) {
+        const auto known = widths.constFind(text);
+        return known != widths.constEnd() ? *known
+                                          : *widths.insert(text, TextWidth(metrics, text));
+    };
     for (int column = std::max(first, 0); column <= last && column < cells->columnCount();
          ++column) {
-        int width = std::max(kCellSize, TextWidth(metrics, cells->Text(column + 1, 0)));
+        int width = std::max(kCellSize, widthOf(cells->Text(column + 1, 0)));
         for (int row = 1; row <= cells->rowCount(); ++row) {
-            width = std::max(width, TextWidth(metrics, cells->Text(column + 1, row)));
+            width = std::max(width, widthOf(cells->Text(column + 1, row)));
         }
         if (horizontalHeader()->sectionSize(column) != width) {
             horizontalHeader()->resizeSection(column, width);
