@@ -27,6 +27,7 @@
 #include "graph_tables.h"
 #include "messages.h"
 #include "node_count_box.h"
+#include "picture_editor.h"
 #include "picture_view.h"
 #include "side_splitter.h"
 #include "table_actions.h"
@@ -102,6 +103,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
         tables_, StringGrid1, StringGrid2,
         {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()},
         [this](const app::TableActions::Handler& handler) { RunHandler(handler); }, this);
+    editor_ = new app::PictureEditor(
+        tables_, Image1, StringGrid2,
+        {[this] { return drawn_ == Drawn::Nothing ? nullptr : &NodePoints; },
+         [this] { DrawMovedNodes(); },
+         [this] {
+             RunCommand(drawn_ == Drawn::Nothing || drawn_ == Drawn::Nodes ? Drawn::Nodes
+                                                                           : Drawn::Links);
+         },
+         [this](const app::PictureEditor::Handler& handler) { RunHandler(handler); }},
+        this);
     CreateActions();
     SetTabOrder();
     SetHints();
@@ -114,18 +125,17 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
             [this](int column, int row, const QString& text) {
                 RunHandler([&] { StringGrid2SetEditText(column, row, text); });
             });
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { Button1Click(); }, true); });
-    connect(Button2, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { Button2Click(); }, true); });
-    connect(Button3, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { Button3Click(); }, true); });
+    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand(Drawn::Way); });
+    connect(Button2, &QPushButton::clicked, this, [this] { RunCommand(Drawn::Nodes); });
+    connect(Button3, &QPushButton::clicked, this, [this] { RunCommand(Drawn::Links); });
 
     connect(tables_, &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
     connect(tables_, &app::GraphTables::Edited, answer_, &app::AnswerView::TablesChanged);
+    connect(tables_, &app::GraphTables::NodesMoved, this, &TForm1::DrawMovedNodes);
     connect(documents_, &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(documents_, &app::DocumentActions::Opened, this, [this] {
         answer_->Reset();
+        drawn_ = Drawn::Nothing;
         surface_.UpdatePict();
         answer_->KeepCommandPicture();
     });
@@ -248,6 +258,10 @@ void TForm1::CreateActions() {
 
 void TForm1::ShowPictureMenu(const QPoint& at) {
     QMenu menu(this);
+    if (QAction* deleteNode = editor_->DeleteActionAt(at)) {
+        menu.addAction(deleteNode);
+        menu.addSeparator();
+    }
     menu.addActions(
         {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()});
     menu.addSeparator();
@@ -293,10 +307,12 @@ void TForm1::SetHints() {
 }
 
 template <typename Handler>
-void TForm1::RunHandler(Handler handler, bool command) {
+bool TForm1::RunHandler(Handler handler, bool command) {
+    bool done = true;
     try {
         handler();
     } catch (const std::exception& error) {
+        done = false;
         // What was drawn before the failure shows behind the report.
         Image1->update();
         if (command) answer_->MarkStale();
@@ -304,6 +320,47 @@ void TForm1::RunHandler(Handler handler, bool command) {
         SelectBadCell(error);
     }
     if (command) answer_->KeepCommandPicture();
+    Image1->update();
+    return done;
+}
+
+void TForm1::RunCommand(Drawn what) {
+    answer_->PictureDrawn();
+    const bool done = RunHandler(
+        [this, what] {
+            if (what == Drawn::Way) {
+                Button1Click();
+            } else if (what == Drawn::Links) {
+                Button3Click();
+            } else {
+                Button2Click();
+            }
+        },
+        true);
+    drawn_ = done ? what : Drawn::Nothing;
+}
+
+void TForm1::DrawMovedNodes() {
+    try {
+        if (drawn_ == Drawn::Nothing) throw std::logic_error("no nodes drawn");
+        graph::NodePoints points;
+        graph::AdjacencyMatrix sized;
+        graph::ReadNodePoints(*tables_->NodeTable(), NodeCount(), points, sized);
+        if (points.size() != NodePoints.size()) throw std::logic_error("other nodes");
+        NodePoints = std::move(points);
+        if (drawn_ == Drawn::Way) {
+            answer_->Redraw(NodePoints);
+        } else {
+            surface_.UpdatePict();
+            surface_.DrawNodes(NodePoints);
+            if (drawn_ == Drawn::Links) surface_.DrawLinks(NodePoints, Adjacency);
+        }
+        answer_->PictureDrawn();
+        answer_->KeepCommandPicture();
+    } catch (const std::exception&) {
+        // Nodes the tables cannot give yet leave the picture as it was.
+        answer_->TablesChanged();
+    }
     Image1->update();
 }
 
