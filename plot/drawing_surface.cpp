@@ -10,6 +10,7 @@
 #include <QPen>
 #include <QRect>
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -144,9 +145,40 @@ public:
     QSize size;
     Stretch stretch;
     LabelInks& inks;
+    // An RGB32 target's pixels, when thin lines may be written into them
+    // directly; see PlotThinLine.
+    uchar* bits = nullptr;
+    qsizetype bytesPerLine = 0;
 };
 
 namespace {
+
+// A one-pixel line from `from` to `to` without its end pixel, written
+// straight into the target's pixels. A view at a maximised window's size
+// has lines more than twice as long as the surface's, and QPainter spends
+// several times as long on each of their pixels.
+void PlotThinLine(const Canvas& canvas, Point64 from, const Point64& to, QRgb color) {
+    const std::int64_t dx = to.x > from.x ? to.x - from.x : from.x - to.x;
+    const std::int64_t dy = -(to.y > from.y ? to.y - from.y : from.y - to.y);
+    const int sx = from.x < to.x ? 1 : -1;
+    const int sy = from.y < to.y ? 1 : -1;
+    std::int64_t error = dx + dy;
+    while (from.x != to.x || from.y != to.y) {
+        if (from.x >= 0 && from.y >= 0 && from.x < canvas.size.width() &&
+            from.y < canvas.size.height()) {
+            reinterpret_cast<QRgb*>(canvas.bits + from.y * canvas.bytesPerLine)[from.x] = color;
+        }
+        const std::int64_t twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            from.x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            from.y += sy;
+        }
+    }
+}
 
 // A line between target pixels `from` and `to` with the painter's pen,
 // clipped to the target.
@@ -156,7 +188,12 @@ void DrawSegmentAt(Canvas& canvas, const Point64& from, const Point64& to) {
     if (from.x == to.x && from.y == to.y && painter.pen().width() <= 1) {
         return;  // A one-pixel line without its end pixel has no pixels.
     }
+    const bool thin = canvas.bits != nullptr && painter.pen().width() <= 1;
     if (IsNear(from, size) && IsNear(to, size)) {
+        if (thin) {
+            PlotThinLine(canvas, from, to, painter.pen().color().rgb());
+            return;
+        }
         painter.drawLine(QLine(static_cast<int>(from.x), static_cast<int>(from.y),
                                static_cast<int>(to.x), static_cast<int>(to.y)));
         return;
@@ -172,6 +209,11 @@ void DrawSegmentAt(Canvas& canvas, const Point64& from, const Point64& to) {
     // An end already inside stays exactly where it was.
     const QPointF start = t0 > 0.0 ? a + t0 * (b - a) : a;
     const QPointF end = t1 < 1.0 ? a + t1 * (b - a) : b;
+    if (thin) {
+        PlotThinLine(canvas, {std::llround(start.x()), std::llround(start.y())},
+                     {std::llround(end.x()), std::llround(end.y())}, painter.pen().color().rgb());
+        return;
+    }
     painter.drawLine(QLineF(start, end));
 }
 
@@ -210,9 +252,10 @@ void DrawLabel(Canvas& canvas, const Point64& anchor, int dx, int dy, const QIma
     const Point64 at = canvas.Map(anchor);
     const std::int64_t x = at.x + dx;
     const std::int64_t y = at.y + dy;
-    const QSizeF labelSize = label.deviceIndependentSize();
-    if (x >= canvas.size.width() || y >= canvas.size.height() || x + labelSize.width() <= 0 ||
-        y + labelSize.height() <= 0) {
+    // In device pixels, which are never fewer: only labels surely out of
+    // sight are left out.
+    if (x >= canvas.size.width() || y >= canvas.size.height() || x + label.width() <= 0 ||
+        y + label.height() <= 0) {
         return;
     }
     canvas.painter.drawImage(QPoint(static_cast<int>(x), static_cast<int>(y)), label);
@@ -253,9 +296,14 @@ void DrawingSurface::Restore(const Scene& scene) {
 void DrawingSurface::Replay(QImage& target, LabelInks& inks) const {
     if (scene_.background.isNull() || target.isNull()) return;
     const QSize size = target.deviceIndependentSize().toSize();
+    // Taken before the painter holds the pixels, so that nothing detaches.
+    const bool direct = target.format() == QImage::Format_RGB32 && target.devicePixelRatio() == 1.0;
+    uchar* bits = direct ? target.bits() : nullptr;
     QPainter painter(&target);
     painter.drawImage(QRect(QPoint(0, 0), size), scene_.background);
     Canvas canvas(painter, scene_.background.size(), size, inks);
+    canvas.bits = bits;
+    canvas.bytesPerLine = target.bytesPerLine();
     for (const auto& call : scene_.calls) call(canvas);
 }
 
