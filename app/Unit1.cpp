@@ -24,6 +24,7 @@
 #include "cell_grid.h"
 #include "cell_table_model.h"
 #include "document_actions.h"
+#include "form_controls.h"
 #include "graph_tables.h"
 #include "messages.h"
 #include "node_count_box.h"
@@ -50,39 +51,6 @@ constexpr std::array<SampleNode, 6> kSampleNodes = {{
     {"-20", "-10"},
     {"80", "40"},
 }};
-
-// Enter on a focused button presses it, as Space does; Qt leaves Enter to
-// the default button of a dialog, which this window is not.
-class EnterPressesButton : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                static_cast<QPushButton*>(watched)->click();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-QGroupBox* NewGroupBox(const QString& name, const QString& title, QWidget* parent) {
-    auto* box = new QGroupBox(title, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QPushButton* NewButton(const QString& name, const QString& caption, QPoint at, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(QRect(at, QSize(75, 25)));
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -115,7 +83,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
         this);
     CreateActions();
     SetTabOrder();
-    SetHints();
+    app::SetHints(StringGrid1, StringGrid2, Button2, Button3, Button1);
     resize(768, 392);
     move(4, 113);
 
@@ -165,13 +133,13 @@ void TForm1::CreateControls() {
     Image1->setObjectName(QStringLiteral("Image1"));
 
     // The node block: count on top, node table, "Отобразить" at the bottom.
-    GroupBox4 = NewGroupBox(QStringLiteral("GroupBox4"), QStringLiteral("Узлы"), this);
+    GroupBox4 = app::NewGroupBox(QStringLiteral("GroupBox4"), QStringLiteral("Узлы"), this);
     GroupBox4->setFixedWidth(185);
     auto* nodeLayout = new QVBoxLayout(GroupBox4);
     nodeLayout->setContentsMargins(2, 2, 2, 2);
     nodeLayout->setSpacing(0);
 
-    GroupBox3 = NewGroupBox(QStringLiteral("GroupBox3"), QString(), GroupBox4);
+    GroupBox3 = app::NewGroupBox(QStringLiteral("GroupBox3"), QString(), GroupBox4);
     GroupBox3->setFixedHeight(50);
     UpDown1 = new app::NodeCountBox(GroupBox3);
     UpDown1->setGeometry(8, 24, 113 + 15, 21);
@@ -184,17 +152,18 @@ void TForm1::CreateControls() {
     StringGrid1 = new app::CellGrid(tables_->NodeTable(), GroupBox4);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
 
-    GroupBox5 = NewGroupBox(QStringLiteral("GroupBox5"), QString(), GroupBox4);
+    GroupBox5 = app::NewGroupBox(QStringLiteral("GroupBox5"), QString(), GroupBox4);
     GroupBox5->setFixedHeight(46);
     Button2 =
-        NewButton(QStringLiteral("Button2"), QStringLiteral("Отобразить"), {8, 16}, GroupBox5);
+        app::NewButton(QStringLiteral("Button2"), QStringLiteral("Отобразить"), {8, 16}, GroupBox5);
 
     nodeLayout->addWidget(GroupBox3);
     nodeLayout->addWidget(StringGrid1, 1);
     nodeLayout->addWidget(GroupBox5);
 
     // The matrix block: the matrix, then the commands that read links.
-    GroupBox1 = NewGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Матрица смежности"), this);
+    GroupBox1 =
+        app::NewGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Матрица смежности"), this);
     GroupBox1->setFixedWidth(195);
     auto* matrixLayout = new QVBoxLayout(GroupBox1);
     matrixLayout->setContentsMargins(2, 2, 2, 2);
@@ -203,11 +172,12 @@ void TForm1::CreateControls() {
     StringGrid2 = new app::CellGrid(tables_->MatrixTable(), GroupBox1);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
 
-    GroupBox2 = NewGroupBox(QStringLiteral("GroupBox2"), QString(), GroupBox1);
+    GroupBox2 = app::NewGroupBox(QStringLiteral("GroupBox2"), QString(), GroupBox1);
     GroupBox2->setFixedHeight(78);
-    Button3 = NewButton(QStringLiteral("Button3"), QStringLiteral("Связи"), {8, 16}, GroupBox2);
+    Button3 =
+        app::NewButton(QStringLiteral("Button3"), QStringLiteral("Связи"), {8, 16}, GroupBox2);
     Button1 =
-        NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), {8, 48}, GroupBox2);
+        app::NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), {8, 48}, GroupBox2);
     Label2 = new app::AnswerLabel(QStringLiteral("Label2"), QString(), {88, 40}, GroupBox2);
     Label1 = new app::AnswerLabel(QStringLiteral("Label1"), QString(), {88, 56}, GroupBox2);
 
@@ -225,7 +195,7 @@ void TForm1::CreateControls() {
     layout->addWidget(Splitter1);
     layout->addWidget(GroupBox1);
 
-    auto* enterPresses = new EnterPressesButton(this);
+    auto* enterPresses = new app::EnterPressesButton(this);
     for (QPushButton* button : {Button1, Button2, Button3})
         button->installEventFilter(enterPresses);
 }
@@ -290,22 +260,6 @@ void TForm1::SetTabOrder() {
     Button1->setFocus();
 }
 
-void TForm1::SetHints() {
-    StringGrid1->setToolTip(
-        QStringLiteral("Координаты узлов: X и Y — целые числа от −200 до 200, начало координат "
-                       "в центре рисунка, Y растёт вверх."));
-    StringGrid2->setToolTip(
-        QStringLiteral("Вес связи из узла столбца в узел строки; то же число встаёт и в "
-                       "симметричную ячейку. Пустая ячейка или отрицательное число — связи нет; "
-                       "0 — связь веса 0, которую «Связи» не рисуют."));
-    Button2->setToolTip(QStringLiteral("Нарисовать узлы по координатам из таблицы узлов."));
-    Button3->setToolTip(
-        QStringLiteral("Нарисовать узлы и связи с их весами; связи веса 0 не рисуются."));
-    Button1->setToolTip(QStringLiteral(
-        "Найти кратчайший путь от узла 1 до последнего узла, нарисовать его красным и "
-        "записать вместе с длиной."));
-}
-
 template <typename Handler>
 bool TForm1::RunHandler(Handler handler, bool command) {
     bool done = true;
@@ -341,13 +295,20 @@ void TForm1::RunCommand(Drawn what) {
 }
 
 void TForm1::DrawMovedNodes() {
+    graph::NodePoints points;
     try {
-        if (drawn_ == Drawn::Nothing) throw std::logic_error("no nodes drawn");
-        graph::NodePoints points;
         graph::AdjacencyMatrix sized;
         graph::ReadNodePoints(*tables_->NodeTable(), NodeCount(), points, sized);
-        if (points.size() != NodePoints.size()) throw std::logic_error("other nodes");
-        NodePoints = std::move(points);
+    } catch (const std::exception&) {
+        // Nodes the tables cannot give yet leave the picture as it was.
+        points.clear();
+    }
+    if (drawn_ == Drawn::Nothing || points.size() != NodePoints.size()) {
+        answer_->TablesChanged();
+        return;
+    }
+    NodePoints = std::move(points);
+    RunHandler([this] {
         if (drawn_ == Drawn::Way) {
             answer_->Redraw(NodePoints);
         } else {
@@ -357,11 +318,7 @@ void TForm1::DrawMovedNodes() {
         }
         answer_->PictureDrawn();
         answer_->KeepCommandPicture();
-    } catch (const std::exception&) {
-        // Nodes the tables cannot give yet leave the picture as it was.
-        answer_->TablesChanged();
-    }
-    Image1->update();
+    });
 }
 
 void TForm1::FormCreate() {

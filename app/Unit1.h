@@ -89,7 +89,6 @@ private:
     void CreateControls();
     void CreateActions();
     void SetTabOrder();
-    void SetHints();
     // Runs one handler for the event loop: a failure goes to ReportError
     // instead of into Qt, and the picture shows what was drawn either way.
     // A failing command leaves the answer shown stale; a cell that did not
