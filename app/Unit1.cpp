@@ -99,7 +99,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     connect(tables_, &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
     connect(tables_, &app::GraphTables::Edited, answer_, &app::AnswerView::TablesChanged);
-    connect(tables_, &app::GraphTables::NodesMoved, this, &TForm1::DrawMovedNodes);
     connect(documents_, &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(documents_, &app::DocumentActions::Opened, this, [this] {
         answer_->Reset();

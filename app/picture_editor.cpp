@@ -55,6 +55,16 @@ PictureEditor::PictureEditor(GraphTables* tables, PictureView* picture, CellGrid
     picture_->setMouseTracking(true);
     picture_->setFocusPolicy(Qt::ClickFocus);
     picture_->installEventFilter(this);
+    // Moves taken back or done again are drawn as they are made; other
+    // steps may take the picked node away.
+    connect(tables_, &GraphTables::NodesMoved, this, [this] {
+        window_.nodesMoved();
+        ShowMark();
+    });
+    connect(tables_, &GraphTables::Edited, this, [this] {
+        selected_.reset();
+        ShowMark();
+    });
 }
 
 std::optional<int> PictureEditor::NodeAt(QPoint at) const {

@@ -32,7 +32,8 @@ public:
         // The nodes as the picture shows them, or nullptr while no command
         // has drawn them.
         std::function<const graph::NodePoints*()> drawnNodes;
-        // Draws the picture again with the nodes where the tables put them.
+        // Draws the picture again with the nodes where the tables put them,
+        // also when a move is taken back or done again.
         std::function<void()> nodesMoved;
         // Draws the picture again after a node was added or deleted.
         std::function<void()> nodesChanged;
