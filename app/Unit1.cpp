@@ -121,6 +121,8 @@ TForm1::~TForm1() {
           static_cast<QObject*>(StringGrid2), static_cast<QObject*>(documents_)}) {
         sender->disconnect(this);
     }
+    tables_->disconnect(editor_);
+    Image1->removeEventFilter(editor_);
 }
 
 void TForm1::CreateControls() {
