@@ -123,6 +123,9 @@ TForm1::~TForm1() {
     }
     tables_->disconnect(editor_);
     Image1->removeEventFilter(editor_);
+    // The history, cleared as the tables go, must not ask them whether the
+    // window's caption shows a change.
+    tables_->History()->disconnect(documents_);
 }
 
 void TForm1::CreateControls() {
