@@ -20,13 +20,14 @@
 
 #include "answer_label.h"
 #include "answer_view.h"
-#include "button_keys.h"
 #include "cell_grid.h"
 #include "cell_table_model.h"
 #include "document_actions.h"
+#include "form_controls.h"
 #include "graph_tables.h"
 #include "messages.h"
 #include "node_count_box.h"
+#include "picture_editor.h"
 #include "picture_view.h"
 #include "shown_texts.h"
 #include "side_splitter.h"
@@ -36,20 +37,6 @@
 namespace {
 
 const QString kNoWay = QString::fromUtf8(graph::kNoWayText);
-
-QGroupBox* NewGroupBox(const QString& name, const QString& title, QWidget* parent) {
-    auto* box = new QGroupBox(title, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QPushButton* NewButton(const QString& name, const QString& caption, QPoint at, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(QRect(at, QSize(75, 25)));
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -71,9 +58,19 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
         tables_, StringGrid1, StringGrid2,
         {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()},
         [this](const app::TableActions::Handler& handler) { RunHandler(handler); }, this);
+    editor_ = new app::PictureEditor(
+        tables_, Image1, StringGrid2,
+        {[this] { return drawn_ == Drawn::Nothing ? nullptr : &NodePoints; },
+         [this] { DrawMovedNodes(); },
+         [this] {
+             RunCommand(drawn_ == Drawn::Nothing || drawn_ == Drawn::Nodes ? Drawn::Nodes
+                                                                           : Drawn::Links);
+         },
+         [this](const app::PictureEditor::Handler& handler) { RunHandler(handler); }},
+        this);
     CreateActions();
     SetTabOrder();
-    SetHints();
+    app::SetHints(StringGrid1, StringGrid2, Button2, Button3, Button1);
     resize(768, 392);
     move(4, 113);
 
@@ -83,18 +80,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
             [this](int column, int row, const QString& text) {
                 RunHandler([&] { StringGrid2SetEditText(column, row, text); });
             });
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { Button1Click(); }, true); });
-    connect(Button2, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { Button2Click(); }, true); });
-    connect(Button3, &QPushButton::clicked, this,
-            [this] { RunHandler([this] { Button3Click(); }, true); });
+    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand(Drawn::Way); });
+    connect(Button2, &QPushButton::clicked, this, [this] { RunCommand(Drawn::Nodes); });
+    connect(Button3, &QPushButton::clicked, this, [this] { RunCommand(Drawn::Links); });
 
     connect(tables_, &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
     connect(tables_, &app::GraphTables::Edited, answer_, &app::AnswerView::TablesChanged);
     connect(documents_, &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(documents_, &app::DocumentActions::Opened, this, [this] {
         answer_->Reset();
+        drawn_ = Drawn::Nothing;
         surface_.UpdatePict();
         answer_->KeepCommandPicture();
     });
@@ -113,6 +108,11 @@ TForm1::~TForm1() {
           static_cast<QObject*>(StringGrid2), static_cast<QObject*>(documents_)}) {
         sender->disconnect(this);
     }
+    tables_->disconnect(editor_);
+    Image1->removeEventFilter(editor_);
+    // The history, cleared as the tables go, must not ask them whether the
+    // window's caption shows a change.
+    tables_->History()->disconnect(documents_);
 }
 
 void TForm1::CreateControls() {
@@ -124,13 +124,13 @@ void TForm1::CreateControls() {
     Image1->setObjectName(QStringLiteral("Image1"));
 
     // The node block: count on top, node table, "Отобразить" at the bottom.
-    GroupBox4 = NewGroupBox(QStringLiteral("GroupBox4"), QStringLiteral("Узлы"), this);
+    GroupBox4 = app::NewGroupBox(QStringLiteral("GroupBox4"), QStringLiteral("Узлы"), this);
     GroupBox4->setFixedWidth(185);
     auto* nodeLayout = new QVBoxLayout(GroupBox4);
     nodeLayout->setContentsMargins(2, 2, 2, 2);
     nodeLayout->setSpacing(0);
 
-    GroupBox3 = NewGroupBox(QStringLiteral("GroupBox3"), QString(), GroupBox4);
+    GroupBox3 = app::NewGroupBox(QStringLiteral("GroupBox3"), QString(), GroupBox4);
     GroupBox3->setFixedHeight(50);
     UpDown1 = new app::NodeCountBox(GroupBox3);
     UpDown1->setGeometry(8, 24, 113 + 15, 21);
@@ -143,17 +143,18 @@ void TForm1::CreateControls() {
     StringGrid1 = new app::CellGrid(tables_->NodeTable(), GroupBox4);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
 
-    GroupBox5 = NewGroupBox(QStringLiteral("GroupBox5"), QString(), GroupBox4);
+    GroupBox5 = app::NewGroupBox(QStringLiteral("GroupBox5"), QString(), GroupBox4);
     GroupBox5->setFixedHeight(46);
     Button2 =
-        NewButton(QStringLiteral("Button2"), QStringLiteral("Отобразить"), {8, 16}, GroupBox5);
+        app::NewButton(QStringLiteral("Button2"), QStringLiteral("Отобразить"), {8, 16}, GroupBox5);
 
     nodeLayout->addWidget(GroupBox3);
     nodeLayout->addWidget(StringGrid1, 1);
     nodeLayout->addWidget(GroupBox5);
 
     // The matrix block: the matrix, then the commands that read links.
-    GroupBox1 = NewGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Матрица смежности"), this);
+    GroupBox1 =
+        app::NewGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Матрица смежности"), this);
     GroupBox1->setFixedWidth(195);
     auto* matrixLayout = new QVBoxLayout(GroupBox1);
     matrixLayout->setContentsMargins(2, 2, 2, 2);
@@ -162,11 +163,12 @@ void TForm1::CreateControls() {
     StringGrid2 = new app::CellGrid(tables_->MatrixTable(), GroupBox1);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
 
-    GroupBox2 = NewGroupBox(QStringLiteral("GroupBox2"), QString(), GroupBox1);
+    GroupBox2 = app::NewGroupBox(QStringLiteral("GroupBox2"), QString(), GroupBox1);
     GroupBox2->setFixedHeight(78);
-    Button3 = NewButton(QStringLiteral("Button3"), QStringLiteral("Связи"), {8, 16}, GroupBox2);
+    Button3 =
+        app::NewButton(QStringLiteral("Button3"), QStringLiteral("Связи"), {8, 16}, GroupBox2);
     Button1 =
-        NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), {8, 48}, GroupBox2);
+        app::NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), {8, 48}, GroupBox2);
     Label2 = new app::AnswerLabel(QStringLiteral("Label2"), QString(), {88, 40}, GroupBox2);
     Label1 = new app::AnswerLabel(QStringLiteral("Label1"), QString(), {88, 56}, GroupBox2);
 
@@ -216,6 +218,10 @@ void TForm1::CreateActions() {
 
 void TForm1::ShowPictureMenu(const QPoint& at) {
     QMenu menu(this);
+    if (QAction* deleteNode = editor_->DeleteActionAt(at)) {
+        menu.addAction(deleteNode);
+        menu.addSeparator();
+    }
     menu.addActions(
         {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()});
     menu.addSeparator();
@@ -246,27 +252,13 @@ void TForm1::SetTabOrder() {
     Button1->setFocus();
 }
 
-void TForm1::SetHints() {
-    StringGrid1->setToolTip(
-        QStringLiteral("Координаты узлов: X и Y — целые числа от −200 до 200, начало координат "
-                       "в центре рисунка, Y растёт вверх."));
-    StringGrid2->setToolTip(
-        QStringLiteral("Вес связи из узла столбца в узел строки; то же число встаёт и в "
-                       "симметричную ячейку. Пустая ячейка или отрицательное число — связи нет; "
-                       "0 — связь веса 0, которую «Связи» не рисуют."));
-    Button2->setToolTip(QStringLiteral("Нарисовать узлы по координатам из таблицы узлов."));
-    Button3->setToolTip(
-        QStringLiteral("Нарисовать узлы и связи с их весами; связи веса 0 не рисуются."));
-    Button1->setToolTip(QStringLiteral(
-        "Найти кратчайший путь от узла 1 до последнего узла, нарисовать его красным и "
-        "записать вместе с длиной."));
-}
-
 template <typename Handler>
-void TForm1::RunHandler(Handler handler, bool command) {
+bool TForm1::RunHandler(Handler handler, bool command) {
+    bool done = true;
     try {
         handler();
     } catch (const std::exception& error) {
+        done = false;
         // What was drawn before the failure shows behind the report.
         Image1->update();
         if (command) answer_->MarkStale();
@@ -275,6 +267,50 @@ void TForm1::RunHandler(Handler handler, bool command) {
     }
     if (command) answer_->KeepCommandPicture();
     Image1->update();
+    return done;
+}
+
+void TForm1::RunCommand(Drawn what) {
+    answer_->PictureDrawn();
+    const bool done = RunHandler(
+        [this, what] {
+            if (what == Drawn::Way) {
+                Button1Click();
+            } else if (what == Drawn::Links) {
+                Button3Click();
+            } else {
+                Button2Click();
+            }
+        },
+        true);
+    drawn_ = done ? what : Drawn::Nothing;
+}
+
+void TForm1::DrawMovedNodes() {
+    graph::NodePoints points;
+    try {
+        graph::AdjacencyMatrix sized;
+        graph::ReadNodePoints(*tables_->NodeTable(), NodeCount(), points, sized);
+    } catch (const std::exception&) {
+        // Nodes the tables cannot give yet leave the picture as it was.
+        points.clear();
+    }
+    if (drawn_ == Drawn::Nothing || points.size() != NodePoints.size()) {
+        answer_->TablesChanged();
+        return;
+    }
+    NodePoints = std::move(points);
+    RunHandler([this] {
+        if (drawn_ == Drawn::Way) {
+            answer_->Redraw(NodePoints);
+        } else {
+            surface_.UpdatePict();
+            surface_.DrawNodes(NodePoints);
+            if (drawn_ == Drawn::Links) surface_.DrawLinks(NodePoints, Adjacency);
+        }
+        answer_->PictureDrawn();
+        answer_->KeepCommandPicture();
+    });
 }
 
 void TForm1::FormCreate() {

@@ -32,6 +32,7 @@ class DocumentActions;
 class CellGrid;
 class GraphTables;
 class NodeCountBox;
+class PictureEditor;
 class PictureView;
 class SideSplitter;
 class TableActions;
@@ -89,13 +90,20 @@ private:
     void CreateControls();
     void CreateActions();
     void SetTabOrder();
-    void SetHints();
     // Runs one handler for the event loop: a failure goes to ReportError
     // instead of into Qt, and the picture shows what was drawn either way.
     // A failing command leaves the answer shown stale; a cell that did not
     // convert is selected once the report is closed.
     template <typename Handler>
-    void RunHandler(Handler handler, bool command = false);
+    bool RunHandler(Handler handler, bool command = false);
+
+    // What the picture shows of the tables, as the last command drew it.
+    enum class Drawn { Nothing, Nodes, Links, Way };
+    // Runs the command that draws `what`.
+    void RunCommand(Drawn what);
+    // The picture again with the nodes where the tables now put them, in
+    // the mode of the last command, or, when it cannot be, marked stale.
+    void DrawMovedNodes();
 
     void FinishEditing();
     // The graph in the tables, read as "Рассчитать" reads it; nothing when a
@@ -110,6 +118,8 @@ private:
     app::DocumentActions* documents_ = nullptr;
     app::AnswerView* answer_ = nullptr;
     app::TableActions* table_ = nullptr;
+    app::PictureEditor* editor_ = nullptr;
+    Drawn drawn_ = Drawn::Nothing;
 
     // The model the commands rebuild from the tables, and the way the last
     // calculation chose: the search finds that way directly instead of

@@ -88,6 +88,13 @@ void AnswerView::Redraw() {
     picture_->update();
 }
 
+void AnswerView::Redraw(const graph::NodePoints& points) {
+    if (last_) last_->points = points;
+    Redraw();
+}
+
+void AnswerView::PictureDrawn() { picture_->SetFaded(false); }
+
 void AnswerView::DrawAnswer(const Calculation& calculation, bool distances,
                             const WayShower& showWay) {
     if (distances && calculation.found) {
@@ -122,7 +129,7 @@ void AnswerView::ShowStep(const graph::NodePoints& points, const graph::Adjacenc
 }
 
 void AnswerView::KeepCommandPicture() {
-    commandPicture_ = surface_->Image();
+    commandPicture_ = surface_->Shown();
     commandWay_ = way_->text();
     commandLength_ = length_->text();
     commandShown_ = shown_;
@@ -167,6 +174,9 @@ void AnswerView::OpenSteps() {
 void AnswerView::TablesChanged() {
     if (stepWindow_) stepWindow_->MarkTablesChanged();
     MarkStale();
+    // More than the axes: the picture shows a graph the tables no longer
+    // hold.
+    picture_->SetFaded(surface_->Shown().calls.size() > 1);
 }
 
 void AnswerView::MarkStale() {
@@ -182,6 +192,7 @@ void AnswerView::Reset() {
     way_->SetStale(false);
     shown_ = false;
     last_.reset();
+    picture_->SetFaded(false);
     copyAnswer_->setEnabled(false);
 }
 

@@ -62,6 +62,10 @@ public:
     void Calculated(Calculation calculation, const WayShower& showWay);
     // The last calculation's picture again, from what it read.
     void Redraw();
+    // The same with its nodes at `points`.
+    void Redraw(const graph::NodePoints& points);
+    // The picture was drawn from the tables as they are.
+    void PictureDrawn();
     // The answer no longer belongs to the tables.
     void MarkStale();
     // The tables changed: the answer and the steps shown no longer belong
@@ -98,7 +102,7 @@ private:
     std::optional<Calculation> last_;
     bool shown_ = false;
     // What the last command left, while the steps are shown.
-    QImage commandPicture_;
+    plot::DrawingSurface::Scene commandPicture_;
     QString commandWay_;
     QString commandLength_;
     bool commandShown_ = false;

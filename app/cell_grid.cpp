@@ -171,8 +171,7 @@ void CellGrid::FitColumns(int first, int last) {
     QHash<QString, int> widths;
     const auto widthOf = [&](const QString& text) {
         const auto known = widths.constFind(text);
-        return known != widths.constEnd() ? *known
-                                          : *widths.insert(text, TextWidth(metrics, text));
+        return known != widths.constEnd() ? *known : *widths.insert(text, TextWidth(metrics, text));
     };
     for (int column = std::max(first, 0); column <= last && column < cells->columnCount();
          ++column) {

@@ -30,8 +30,9 @@ GraphTables::Step::~Step() {
     step->SetCountAfter(tables_.count_);
     if (!step->Settle()) return;
     // Pushing does the step again, which writes what is already there.
+    const Kind kind = step->StepKind();
     tables_.history_->push(step.release());
-    emit tables_.Edited();
+    tables_.EmitEdited(kind);
 }
 
 GraphTables::GraphTables(int count, QObject* parent)
@@ -85,8 +86,17 @@ void GraphTables::SetCount(int n) {
     if (count_ != n) Resize(n);
 }
 
-void GraphTables::BeginCellEdit() {
-    if (!cellEdit_) cellEdit_.emplace(*this, Kind::Edit);
+void GraphTables::BeginSession(Kind kind) {
+    if (cellEdit_ && open_ && open_->StepKind() != kind) EndCellEdit();
+    if (!cellEdit_) cellEdit_.emplace(*this, kind);
+}
+
+void GraphTables::EmitEdited(Kind kind) {
+    if (kind == Kind::MoveNode) {
+        emit NodesMoved();
+    } else {
+        emit Edited();
+    }
 }
 
 void GraphTables::EndCellEdit() { cellEdit_.reset(); }
@@ -115,7 +125,7 @@ void GraphTables::Written(TableId table, int column, int row, const std::string&
     }
 }
 
-void GraphTables::Restore(int count, const std::vector<CellText>& cells) {
+void GraphTables::Restore(int count, const std::vector<CellText>& cells, Kind kind) {
     // The count box may already show a count that is being typed, which a
     // step done as it is pushed must not undo.
     const bool resized = count != count_;
@@ -126,7 +136,7 @@ void GraphTables::Restore(int count, const std::vector<CellText>& cells) {
     }
     EndBatch();
     if (resized) emit CountRequested(count);
-    emit Edited();
+    EmitEdited(kind);
 }
 
 document::GraphTexts GraphTables::Texts() const {

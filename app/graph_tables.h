@@ -71,7 +71,11 @@ public:
 
     // A cell's editing session: every text typed until it ends is one step;
     // cancelled, it puts back the texts from before it.
-    void BeginCellEdit();
+    void BeginCellEdit() { BeginSession(Kind::Edit); }
+    // A session of another kind, such as a node dragged on the picture: the
+    // cells written until it ends, by EndCellEdit or by any other step, are
+    // one step.
+    void BeginSession(Kind kind);
     void EndCellEdit();
     void CancelCellEdit();
 
@@ -91,9 +95,9 @@ public:
     // The tables as they are now are what was last opened or saved.
     void MarkClean() { history_->setClean(); }
 
-    // Puts the count and cells back as a step left or found them; writes
-    // nothing into the history.
-    void Restore(int count, const std::vector<CellText>& cells);
+    // Puts the count and cells back as a step of `kind` left or found them;
+    // writes nothing into the history.
+    void Restore(int count, const std::vector<CellText>& cells, Kind kind);
 
 signals:
     // The node count changes to n: the count box must show it, and its
@@ -101,6 +105,8 @@ signals:
     void CountRequested(int n);
     // A step, or taking one back or again, changed the tables.
     void Edited();
+    // As Edited, for a step that only moved nodes.
+    void NodesMoved();
 
 private:
     void Written(TableId table, int column, int row, const std::string& before,
@@ -109,6 +115,7 @@ private:
     void Shape(int n);
     void BeginBatch();
     void EndBatch();
+    void EmitEdited(Kind kind);
 
     int count_;
     CellTableModel* nodes_;

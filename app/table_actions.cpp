@@ -66,6 +66,8 @@ TableActions::TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matri
 void TableActions::FinishEditing() {
     nodes_->FinishEditing();
     matrix_->FinishEditing();
+    // A node dragged or moved on the picture ends its step too.
+    tables_->EndCellEdit();
 }
 
 void TableActions::PasteInto(TableId table) {

@@ -64,6 +64,12 @@ QString KindText(TableStep::Kind kind) {
             return QStringLiteral("расстановку по кругу");
         case TableStep::Kind::Zeros:
             return QStringLiteral("удаление нулей");
+        case TableStep::Kind::MoveNode:
+            return QStringLiteral("перемещение узла");
+        case TableStep::Kind::AddNode:
+            return QStringLiteral("добавление узла");
+        case TableStep::Kind::DeleteNode:
+            return QStringLiteral("удаление узла");
     }
     return {};
 }
@@ -146,7 +152,7 @@ void TableStep::Cancel() {
         cells.push_back(CellOf(entry->cell, scratch_.substr(entry->before, entry->beforeSize)));
     }
     ForgetRecording();
-    tables_.Restore(countBefore_, cells);
+    tables_.Restore(countBefore_, cells, kind_);
     countAfter_ = countBefore_;
 }
 
@@ -174,7 +180,7 @@ void TableStep::Apply(bool forward) {
     }
     // Taken back, the cells go back in the reverse order of their writing.
     if (!forward) std::reverse(cells.begin(), cells.end());
-    tables_.Restore(forward ? countAfter_ : countBefore_, cells);
+    tables_.Restore(forward ? countAfter_ : countBefore_, cells, kind_);
 }
 
 int TableStep::id() const { return kind_ == Kind::Count ? 1 : -1; }

@@ -18,7 +18,18 @@ class GraphTables;
 
 class TableStep : public QUndoCommand {
 public:
-    enum class Kind { Edit, Count, Paste, Clear, ClearAll, Layout, Zeros };
+    enum class Kind {
+        Edit,
+        Count,
+        Paste,
+        Clear,
+        ClearAll,
+        Layout,
+        Zeros,
+        MoveNode,
+        AddNode,
+        DeleteNode
+    };
 
     TableStep(GraphTables& tables, Kind kind, int count);
 

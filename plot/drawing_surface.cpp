@@ -10,8 +10,12 @@
 #include <QPen>
 #include <QRect>
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
+
+#include "stretch.h"
 
 namespace plot {
 
@@ -25,7 +29,6 @@ const QColor kNodeColor(0, 0, 255);
 const QColor kLinkColor(0, 128, 0);
 const QColor kWayColor(255, 0, 0);
 const QColor kShortestWayLinkColor(255, 160, 0);
-const QColor kDistanceColor(192, 0, 192);
 const QColor kRelaxedColor(0, 160, 255);
 const QColor kSettledColor(0, 150, 150);
 
@@ -87,62 +90,6 @@ bool CutToBox(const QPointF& from, const QPointF& to, const QRectF& box, double&
     return true;
 }
 
-// A line from `from` to `to` with the painter's pen, clipped to the picture.
-void DrawSegment(QPainter& painter, const QSize& size, const Point64& from, const Point64& to) {
-    if (from.x == to.x && from.y == to.y && painter.pen().width() <= 1) {
-        return;  // A one-pixel line without its end pixel has no pixels.
-    }
-    if (IsNear(from, size) && IsNear(to, size)) {
-        painter.drawLine(QLine(static_cast<int>(from.x), static_cast<int>(from.y),
-                               static_cast<int>(to.x), static_cast<int>(to.y)));
-        return;
-    }
-    // Coordinates come from 32-bit integers, so they are exact in double.
-    const QPointF a(static_cast<double>(from.x), static_cast<double>(from.y));
-    const QPointF b(static_cast<double>(to.x), static_cast<double>(to.y));
-    const QRectF box(-kCutMargin, -kCutMargin, size.width() + 2 * kCutMargin,
-                     size.height() + 2 * kCutMargin);
-    double t0 = 0.0;
-    double t1 = 1.0;
-    if (!CutToBox(a, b, box, t0, t1)) return;
-    // An end already inside stays exactly where it was.
-    const QPointF start = t0 > 0.0 ? a + t0 * (b - a) : a;
-    const QPointF end = t1 < 1.0 ? a + t1 * (b - a) : b;
-    painter.drawLine(QLineF(start, end));
-}
-
-// Fills the pixels (left..right, top..bottom), inclusive, that lie on the
-// picture.
-void FillPixels(QPainter& painter, const QSize& size, std::int64_t left, std::int64_t top,
-                std::int64_t right, std::int64_t bottom, const QColor& color) {
-    left = std::max<std::int64_t>(left, 0);
-    top = std::max<std::int64_t>(top, 0);
-    right = std::min<std::int64_t>(right, size.width() - 1);
-    bottom = std::min<std::int64_t>(bottom, size.height() - 1);
-    if (left > right || top > bottom) return;
-    painter.fillRect(QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
-                           QPoint(static_cast<int>(right), static_cast<int>(bottom))),
-                     color);
-}
-
-// A round dot 5 pixels across centred on `centre`: the mark a zero-length
-// stroke of a 5-pixel pen leaves.
-void DrawDot(QPainter& painter, const QSize& size, const Point64& centre, const QColor& color) {
-    FillPixels(painter, size, centre.x - 2, centre.y - 1, centre.x + 2, centre.y + 1, color);
-    FillPixels(painter, size, centre.x - 1, centre.y - 2, centre.x + 1, centre.y - 2, color);
-    FillPixels(painter, size, centre.x - 1, centre.y + 2, centre.x + 1, centre.y + 2, color);
-}
-
-// A number's picture with its top-left corner at (x, y), clipped.
-void DrawLabel(QPainter& painter, const QSize& size, std::int64_t x, std::int64_t y,
-               const QImage& label) {
-    if (x >= size.width() || y >= size.height() || x + label.width() <= 0 ||
-        y + label.height() <= 0) {
-        return;
-    }
-    painter.drawImage(QPoint(static_cast<int>(x), static_cast<int>(y)), label);
-}
-
 bool IsNodeOf(const graph::NodePoints& points, std::int32_t index) {
     return index >= 0 && static_cast<std::size_t>(index) < points.size();
 }
@@ -181,114 +128,276 @@ QImage ReadBitmapFile(const std::string& fileName) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// A circle round `centre` with the painter's pen; left out when the centre
-// is too far away for QPainter's fixed point.
-void DrawRing(QPainter& painter, const QSize& size, const Point64& centre) {
-    if (!IsNear(centre, size)) return;
-    painter.drawEllipse(QPoint(static_cast<int>(centre.x), static_cast<int>(centre.y)), kRingRadius,
-                        kRingRadius);
-}
-
 }  // namespace
 
-DrawingSurface::DrawingSurface()
-    : image_(kSize, kSize, QImage::Format_RGB32), distanceLabels_(kDistanceColor) {
-    image_.fill(Qt::white);
-}
+// Where the calls of a scene draw: a painter on a target of `size`
+// pixels, and the stretch from surface pixels to the target's. Lines, dots,
+// rings and numbers keep their pixel sizes; only where they go is stretched.
+class Canvas {
+public:
+    Canvas(QPainter& painter, QSize surface, QSize size, LabelInks& inks)
+        : painter(painter), size(size), stretch(surface, size), inks(inks) {}
 
-void DrawingSurface::LoadPicture(const std::string& fileName) { image_ = ReadBitmapFile(fileName); }
+    Point64 Map(const Point64& point) const { return {stretch.X(point.x), stretch.Y(point.y)}; }
+    Point64 Map(const graph::NodePoint& point) const { return Map(ToPoint64(point)); }
 
-void DrawingSurface::UpdatePict() {
-    LoadPicture("1.bmp");
-    if (image_.isNull()) return;
+    QPainter& painter;
+    QSize size;
+    Stretch stretch;
+    LabelInks& inks;
+    // An RGB32 target's pixels, when thin lines may be written into them
+    // directly; see PlotThinLine.
+    uchar* bits = nullptr;
+    qsizetype bytesPerLine = 0;
+};
 
-    const QSize size = image_.size();
-    QPainter painter(&image_);
-    painter.setPen(ThinPen(kAxisColor));
-    DrawSegment(painter, size, {0, 200}, {400, 200});
-    DrawSegment(painter, size, {200, 0}, {200, 400});
-    for (int i = 0; i < 5; ++i) {
-        const int a = 100 * i;
-        DrawSegment(painter, size, {a, 200}, {a, 205});
-        DrawLabel(painter, size, a - 5, 205, labels_.Get(a - 200));
-        DrawSegment(painter, size, {200, a}, {205, a});
-        DrawLabel(painter, size, 205, a - 5, labels_.Get(200 - a));
-    }
-}
+namespace {
 
-void DrawingSurface::DrawNodes(const graph::NodePoints& points) {
-    if (image_.isNull()) return;
-
-    const QSize size = image_.size();
-    QPainter painter(&image_);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const Point64 centre = ToPoint64(points[i]);
-        DrawDot(painter, size, centre, kNodeColor);
-        DrawLabel(painter, size, centre.x + 3, centre.y + 3,
-                  labels_.Get(static_cast<std::int32_t>(i + 1)));
-    }
-}
-
-void DrawingSurface::DrawLinks(const graph::NodePoints& points,
-                               const graph::AdjacencyMatrix& adjacency) {
-    if (image_.isNull()) return;
-
-    const QSize size = image_.size();
-    const std::size_t n = std::min(points.size(), adjacency.size());
-    QPainter painter(&image_);
-    painter.setPen(ThinPen(kLinkColor));
-    for (std::size_t u = 0; u < n; ++u) {
-        const std::size_t rowSize = std::min(n, adjacency[u].size());
-        for (std::size_t v = 0; v < rowSize; ++v) {
-            const std::int32_t weight = adjacency[u][v];
-            if (weight <= 0) continue;
-            const graph::NodePoint& from = points[u];
-            const graph::NodePoint& to = points[v];
-            DrawSegment(painter, size, ToPoint64(from), ToPoint64(to));
-            DrawLabel(painter, size, Midpoint(from.X, to.X), Midpoint(from.Y, to.Y),
-                      labels_.Get(weight));
+// A one-pixel line from `from` to `to` without its end pixel, written
+// straight into the target's pixels. A view at a maximised window's size
+// has lines more than twice as long as the surface's, and QPainter spends
+// several times as long on each of their pixels.
+void PlotThinLine(const Canvas& canvas, Point64 from, const Point64& to, QRgb color) {
+    const std::int64_t dx = to.x > from.x ? to.x - from.x : from.x - to.x;
+    const std::int64_t dy = -(to.y > from.y ? to.y - from.y : from.y - to.y);
+    const int sx = from.x < to.x ? 1 : -1;
+    const int sy = from.y < to.y ? 1 : -1;
+    std::int64_t error = dx + dy;
+    while (from.x != to.x || from.y != to.y) {
+        if (from.x >= 0 && from.y >= 0 && from.x < canvas.size.width() &&
+            from.y < canvas.size.height()) {
+            reinterpret_cast<QRgb*>(canvas.bits + from.y * canvas.bytesPerLine)[from.x] = color;
+        }
+        const std::int64_t twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            from.x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            from.y += sy;
         }
     }
 }
 
+// A line between target pixels `from` and `to` with the painter's pen,
+// clipped to the target.
+void DrawSegmentAt(Canvas& canvas, const Point64& from, const Point64& to) {
+    QPainter& painter = canvas.painter;
+    const QSize& size = canvas.size;
+    if (from.x == to.x && from.y == to.y && painter.pen().width() <= 1) {
+        return;  // A one-pixel line without its end pixel has no pixels.
+    }
+    const bool thin = canvas.bits != nullptr && painter.pen().width() <= 1;
+    if (IsNear(from, size) && IsNear(to, size)) {
+        if (thin) {
+            PlotThinLine(canvas, from, to, painter.pen().color().rgb());
+            return;
+        }
+        painter.drawLine(QLine(static_cast<int>(from.x), static_cast<int>(from.y),
+                               static_cast<int>(to.x), static_cast<int>(to.y)));
+        return;
+    }
+    // Coordinates come from 32-bit integers, so they are exact in double.
+    const QPointF a(static_cast<double>(from.x), static_cast<double>(from.y));
+    const QPointF b(static_cast<double>(to.x), static_cast<double>(to.y));
+    const QRectF box(-kCutMargin, -kCutMargin, size.width() + 2 * kCutMargin,
+                     size.height() + 2 * kCutMargin);
+    double t0 = 0.0;
+    double t1 = 1.0;
+    if (!CutToBox(a, b, box, t0, t1)) return;
+    // An end already inside stays exactly where it was.
+    const QPointF start = t0 > 0.0 ? a + t0 * (b - a) : a;
+    const QPointF end = t1 < 1.0 ? a + t1 * (b - a) : b;
+    if (thin) {
+        PlotThinLine(canvas, {std::llround(start.x()), std::llround(start.y())},
+                     {std::llround(end.x()), std::llround(end.y())}, painter.pen().color().rgb());
+        return;
+    }
+    painter.drawLine(QLineF(start, end));
+}
+
+// A line between surface pixels.
+template <typename Point>
+void DrawSegment(Canvas& canvas, const Point& from, const Point& to) {
+    DrawSegmentAt(canvas, canvas.Map(from), canvas.Map(to));
+}
+
+// Fills the target pixels (left..right, top..bottom), inclusive, that lie
+// on it.
+void FillPixels(Canvas& canvas, std::int64_t left, std::int64_t top, std::int64_t right,
+                std::int64_t bottom, const QColor& color) {
+    left = std::max<std::int64_t>(left, 0);
+    top = std::max<std::int64_t>(top, 0);
+    right = std::min<std::int64_t>(right, canvas.size.width() - 1);
+    bottom = std::min<std::int64_t>(bottom, canvas.size.height() - 1);
+    if (left > right || top > bottom) return;
+    canvas.painter.fillRect(QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
+                                  QPoint(static_cast<int>(right), static_cast<int>(bottom))),
+                            color);
+}
+
+// A round dot 5 pixels across centred on surface pixel `node`: the mark a
+// zero-length stroke of a 5-pixel pen leaves.
+void DrawDot(Canvas& canvas, const graph::NodePoint& node, const QColor& color) {
+    const Point64 centre = canvas.Map(node);
+    FillPixels(canvas, centre.x - 2, centre.y - 1, centre.x + 2, centre.y + 1, color);
+    FillPixels(canvas, centre.x - 1, centre.y - 2, centre.x + 1, centre.y - 2, color);
+    FillPixels(canvas, centre.x - 1, centre.y + 2, centre.x + 1, centre.y + 2, color);
+}
+
+// A number's picture with its top-left corner `dx`, `dy` target pixels
+// from where surface pixel `anchor` goes, clipped.
+void DrawLabel(Canvas& canvas, const Point64& anchor, int dx, int dy, const QImage& label) {
+    const Point64 at = canvas.Map(anchor);
+    const std::int64_t x = at.x + dx;
+    const std::int64_t y = at.y + dy;
+    // In device pixels, which are never fewer: only labels surely out of
+    // sight are left out.
+    if (x >= canvas.size.width() || y >= canvas.size.height() || x + label.width() <= 0 ||
+        y + label.height() <= 0) {
+        return;
+    }
+    canvas.painter.drawImage(QPoint(static_cast<int>(x), static_cast<int>(y)), label);
+}
+
+// A circle round surface pixel `node` with the painter's pen; left out when
+// the centre is too far away for QPainter's fixed point.
+void DrawRing(Canvas& canvas, const graph::NodePoint& node) {
+    const Point64 centre = canvas.Map(node);
+    if (!IsNear(centre, canvas.size)) return;
+    canvas.painter.drawEllipse(QPoint(static_cast<int>(centre.x), static_cast<int>(centre.y)),
+                               kRingRadius, kRingRadius);
+}
+
+}  // namespace
+
+DrawingSurface::DrawingSurface() : image_(kSize, kSize, QImage::Format_RGB32) {
+    image_.fill(Qt::white);
+    scene_.background = image_;
+}
+
+const QImage& DrawingSurface::Image() const {
+    if (painted_ < scene_.calls.size() && !image_.isNull()) {
+        QPainter painter(&image_);
+        Canvas canvas(painter, image_.size(), image_.size(), inks_);
+        for (; painted_ < scene_.calls.size(); ++painted_) scene_.calls[painted_](canvas);
+    }
+    return image_;
+}
+
+void DrawingSurface::Restore(const Scene& scene) {
+    scene_ = scene;
+    image_ = scene_.background;
+    painted_ = 0;
+    ++generation_;
+}
+
+void DrawingSurface::Replay(QImage& target, LabelInks& inks) const {
+    if (scene_.background.isNull() || target.isNull()) return;
+    const QSize size = target.deviceIndependentSize().toSize();
+    // Taken before the painter holds the pixels, so that nothing detaches.
+    const bool direct = target.format() == QImage::Format_RGB32 && target.devicePixelRatio() == 1.0;
+    uchar* bits = direct ? target.bits() : nullptr;
+    QPainter painter(&target);
+    painter.drawImage(QRect(QPoint(0, 0), size), scene_.background);
+    Canvas canvas(painter, scene_.background.size(), size, inks);
+    canvas.bits = bits;
+    canvas.bytesPerLine = target.bytesPerLine();
+    for (const auto& call : scene_.calls) call(canvas);
+}
+
+void DrawingSurface::Record(std::function<void(Canvas&)> call) {
+    if (scene_.background.isNull()) return;
+    scene_.calls.push_back(std::move(call));
+    ++generation_;
+}
+
+void DrawingSurface::LoadPicture(const std::string& fileName) {
+    Restore({ReadBitmapFile(fileName), {}});
+}
+
+void DrawingSurface::UpdatePict() {
+    LoadPicture("1.bmp");
+    Record([](Canvas& canvas) {
+        canvas.painter.setPen(ThinPen(kAxisColor));
+        DrawSegment(canvas, Point64{0, 200}, Point64{400, 200});
+        DrawSegment(canvas, Point64{200, 0}, Point64{200, 400});
+        LabelImages& labels = canvas.inks.numbers;
+        for (int i = 0; i < 5; ++i) {
+            const int a = 100 * i;
+            // Ticks and labels keep their pixel offsets from the axes.
+            const Point64 onX = canvas.Map(Point64{a, 200});
+            DrawSegmentAt(canvas, onX, {onX.x, onX.y + 5});
+            DrawLabel(canvas, {a, 200}, -5, 5, labels.Get(a - 200));
+            const Point64 onY = canvas.Map(Point64{200, a});
+            DrawSegmentAt(canvas, onY, {onY.x + 5, onY.y});
+            DrawLabel(canvas, {200, a}, 5, -5, labels.Get(200 - a));
+        }
+    });
+}
+
+void DrawingSurface::DrawNodes(const graph::NodePoints& points) {
+    Record([points](Canvas& canvas) {
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            DrawDot(canvas, points[i], kNodeColor);
+            DrawLabel(canvas, ToPoint64(points[i]), 3, 3,
+                      canvas.inks.numbers.Get(static_cast<std::int32_t>(i + 1)));
+        }
+    });
+}
+
+void DrawingSurface::DrawLinks(const graph::NodePoints& points,
+                               const graph::AdjacencyMatrix& adjacency) {
+    Record([points, adjacency](Canvas& canvas) {
+        const std::size_t n = std::min(points.size(), adjacency.size());
+        canvas.painter.setPen(ThinPen(kLinkColor));
+        for (std::size_t u = 0; u < n; ++u) {
+            const std::size_t rowSize = std::min(n, adjacency[u].size());
+            for (std::size_t v = 0; v < rowSize; ++v) {
+                const std::int32_t weight = adjacency[u][v];
+                if (weight <= 0) continue;
+                const graph::NodePoint& from = points[u];
+                const graph::NodePoint& to = points[v];
+                DrawSegment(canvas, from, to);
+                DrawLabel(canvas, {Midpoint(from.X, to.X), Midpoint(from.Y, to.Y)}, 0, 0,
+                          canvas.inks.numbers.Get(weight));
+            }
+        }
+    });
+}
+
 void DrawingSurface::DrawShortestWayLinks(const graph::NodePoints& points,
                                           const std::vector<graph::Link>& links) {
-    if (image_.isNull()) return;
-
-    const QSize size = image_.size();
-    QPainter painter(&image_);
-    painter.setPen(WidePen(kShortestWayLinkColor));
-    for (const graph::Link& link : links) {
-        if (!IsNodeOf(points, link.from) || !IsNodeOf(points, link.to)) continue;
-        DrawSegment(painter, size, ToPoint64(points[link.from]), ToPoint64(points[link.to]));
-    }
+    Record([points, links](Canvas& canvas) {
+        canvas.painter.setPen(WidePen(kShortestWayLinkColor));
+        for (const graph::Link& link : links) {
+            if (!IsNodeOf(points, link.from) || !IsNodeOf(points, link.to)) continue;
+            DrawSegment(canvas, points[link.from], points[link.to]);
+        }
+    });
 }
 
 void DrawingSurface::DrawWay(const graph::NodePoints& points, const graph::Way& way) {
-    if (image_.isNull()) return;
-
-    const QSize size = image_.size();
-    QPainter painter(&image_);
-    painter.setPen(WidePen(kWayColor));
-    for (std::size_t k = 1; k < way.size(); ++k) {
-        if (!IsNodeOf(points, way[k - 1]) || !IsNodeOf(points, way[k])) continue;
-        DrawSegment(painter, size, ToPoint64(points[way[k - 1]]), ToPoint64(points[way[k]]));
-    }
+    Record([points, way](Canvas& canvas) {
+        canvas.painter.setPen(WidePen(kWayColor));
+        for (std::size_t k = 1; k < way.size(); ++k) {
+            if (!IsNodeOf(points, way[k - 1]) || !IsNodeOf(points, way[k])) continue;
+            DrawSegment(canvas, points[way[k - 1]], points[way[k]]);
+        }
+    });
 }
 
 void DrawingSurface::DrawDistances(const graph::NodePoints& points,
                                    const graph::Distances& distances) {
-    if (image_.isNull()) return;
-
-    const QSize size = image_.size();
-    const std::size_t n = std::min(points.size(), distances.size());
-    QPainter painter(&image_);
-    for (std::size_t i = 0; i < n; ++i) {
-        const Point64 node = ToPoint64(points[i]);
-        const QImage& label =
-            distances[i] ? distanceLabels_.Get(*distances[i]) : distanceLabels_.Infinity();
-        DrawLabel(painter, size, node.x + 3, node.y - 14, label);
-    }
+    Record([points, distances](Canvas& canvas) {
+        const std::size_t n = std::min(points.size(), distances.size());
+        LabelImages& labels = canvas.inks.distances;
+        for (std::size_t i = 0; i < n; ++i) {
+            const QImage& label = distances[i] ? labels.Get(*distances[i]) : labels.Infinity();
+            DrawLabel(canvas, ToPoint64(points[i]), 3, -14, label);
+        }
+    });
 }
 
 void DrawingSurface::DrawAnswer(const graph::NodePoints& points,
@@ -301,8 +410,6 @@ void DrawingSurface::DrawAnswer(const graph::NodePoints& points,
 
 void DrawingSurface::DrawDijkstraStep(const graph::NodePoints& points,
                                       const graph::DijkstraStep& step) {
-    if (image_.isNull()) return;
-
     const std::size_t n = std::min(points.size(), step.cells.size());
     std::vector<graph::Link> predecessorLinks;
     graph::Distances distances(n);
@@ -313,24 +420,22 @@ void DrawingSurface::DrawDijkstraStep(const graph::NodePoints& points,
         }
     }
     DrawShortestWayLinks(points, predecessorLinks);
-    {
-        const QSize size = image_.size();
-        QPainter painter(&image_);
-        painter.setPen(WidePen(kRelaxedColor));
+    Record([points, step, n](Canvas& canvas) {
+        canvas.painter.setPen(WidePen(kRelaxedColor));
         for (const graph::Link& link : step.relaxed) {
             if (!IsNodeOf(points, link.from) || !IsNodeOf(points, link.to)) continue;
-            DrawSegment(painter, size, ToPoint64(points[link.from]), ToPoint64(points[link.to]));
+            DrawSegment(canvas, points[link.from], points[link.to]);
         }
         for (std::size_t v = 0; v < n; ++v) {
-            if (step.cells[v].settled) DrawDot(painter, size, ToPoint64(points[v]), kSettledColor);
+            if (step.cells[v].settled) DrawDot(canvas, points[v], kSettledColor);
         }
         if (step.settled && IsNodeOf(points, *step.settled)) {
-            const Point64 centre = ToPoint64(points[*step.settled]);
-            painter.setPen(WidePen(kSettledColor));
-            DrawRing(painter, size, centre);
-            DrawLabel(painter, size, centre.x + 3, centre.y + 3, labels_.Get(*step.settled + 1));
+            const graph::NodePoint& centre = points[*step.settled];
+            canvas.painter.setPen(WidePen(kSettledColor));
+            DrawRing(canvas, centre);
+            DrawLabel(canvas, ToPoint64(centre), 3, 3, canvas.inks.numbers.Get(*step.settled + 1));
         }
-    }
+    });
     DrawDistances(points, distances);
 }
 

@@ -2,11 +2,17 @@
 // file and given axes before every redraw, then nodes, links, the links on
 // shortest ways, the way and the distances are drawn over it, or one step
 // of the search for them. It knows nothing of tables or windows.
+// The surface keeps the drawing calls made since the background was loaded,
+// their data taken by value, and paints them onto the bitmap only when the
+// bitmap is asked for; a view replays the same calls at its own size.
 #pragma once
 
 #include <QImage>
+#include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "dijkstra_steps.h"
 #include "graph_model.h"
@@ -24,16 +30,35 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+class Canvas;
+
 class DrawingSurface {
 public:
     static constexpr int kSize = 400;
 
+    // The background and the calls drawn over it: what the picture shows.
+    struct Scene {
+        QImage background;
+        std::vector<std::function<void(Canvas&)>> calls;
+    };
+
     // A blank white 400 x 400 picture.
     DrawingSurface();
 
-    const QImage& Image() const { return image_; }
-    // Puts back a picture taken from Image() earlier.
-    void Restore(const QImage& image) { image_ = image; }
+    // The picture as drawn, the background's size.
+    const QImage& Image() const;
+    const Scene& Shown() const { return scene_; }
+    // Puts back a scene taken from Shown() earlier.
+    void Restore(const Scene& scene);
+    // Changes with every change of the scene, so that a view knows when to
+    // draw again.
+    std::uint64_t Generation() const { return generation_; }
+
+    // Draws the scene onto `target`, stretched over its whole size (in
+    // device-independent pixels), with lines, dots and numbers at their
+    // sizes on the surface; `inks` are made for the target's pixel ratio.
+    // Nothing is drawn over an empty background.
+    void Replay(QImage& target, LabelInks& inks) const;
 
     // Replaces the picture with the bitmap file `fileName` (relative to the
     // working directory). Throws ImageLoadError and keeps the old picture
@@ -82,9 +107,14 @@ public:
     static QColor SettledColor();
 
 private:
-    QImage image_;
-    LabelImages labels_;
-    LabelImages distanceLabels_;
+    void Record(std::function<void(Canvas&)> call);
+
+    Scene scene_;
+    std::uint64_t generation_ = 0;
+    // The bitmap with the first `painted_` calls of the scene on it.
+    mutable QImage image_;
+    mutable std::size_t painted_ = 0;
+    mutable LabelInks inks_;
 };
 
 }  // namespace plot

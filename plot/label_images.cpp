@@ -17,7 +17,10 @@ QFont LabelImages::Font() {
     return font;
 }
 
-LabelImages::LabelImages(QColor ink) : ink_(ink) {}
+LabelImages::LabelImages(QColor ink, qreal pixelRatio) : ink_(ink), pixelRatio_(pixelRatio) {}
+
+LabelInks::LabelInks(qreal pixelRatio)
+    : numbers(QColor(0, 0, 0), pixelRatio), distances(QColor(192, 0, 192), pixelRatio) {}
 
 const QImage& LabelImages::Get(std::int64_t number) {
     if (const auto found = images_.find(number); found != images_.end()) {
@@ -37,8 +40,9 @@ const QImage& LabelImages::Infinity() {
 QImage LabelImages::Render(const QString& text) const {
     const QFont font = Font();
     const QFontMetrics metrics(font);
-    QImage image(std::max(metrics.horizontalAdvance(text), 1), std::max(metrics.height(), 1),
-                 QImage::Format_RGB32);
+    const QSize size(std::max(metrics.horizontalAdvance(text), 1), std::max(metrics.height(), 1));
+    QImage image((QSizeF(size) * pixelRatio_).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio_);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(font);

@@ -17,8 +17,9 @@ namespace plot {
 
 class LabelImages {
 public:
-    // Pictures with their text in `ink`.
-    explicit LabelImages(QColor ink = QColor(0, 0, 0));
+    // Pictures with their text in `ink`, made for a screen of
+    // `pixelRatio` device pixels per pixel, so that text stays sharp there.
+    explicit LabelImages(QColor ink = QColor(0, 0, 0), qreal pixelRatio = 1.0);
 
     // The picture of the decimal text of `number`: as wide as the text's
     // advance and as high as the font's line, text top-left aligned in it.
@@ -42,8 +43,18 @@ private:
     QImage Render(const QString& text) const;
 
     QColor ink_;
+    qreal pixelRatio_;
     std::unordered_map<std::int64_t, QImage> images_;
     QImage infinity_;
+};
+
+// The two inks the plot writes numbers in: black, and magenta for the
+// distances.
+struct LabelInks {
+    explicit LabelInks(qreal pixelRatio = 1.0);
+
+    LabelImages numbers;
+    LabelImages distances;
 };
 
 }  // namespace plot

@@ -3,7 +3,9 @@
 // BM_BareLines draws the links' lines alone, the yardstick: the whole scene,
 // with the distances or without, should stay within 1.4 times of it.
 // Building the whole Dijkstra step table and drawing one of its steps
-// should each stay within 1.5 times of BM_WholeScene/100.
+// should each stay within 1.5 times of BM_WholeScene/100, and one frame of
+// a node dragged in the «Связи» mode, shown at the size of a maximised
+// 1280 x 1024 window, within 2 times of it.
 #include <benchmark/benchmark.h>
 #include <QDir>
 #include <QPainter>
@@ -216,3 +218,37 @@ void BM_DijkstraStepScene(benchmark::State& state) {
 BENCHMARK(BM_DijkstraStepScene)->Arg(100)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// One frame of a drag: node 1 moved, the picture drawn again as «Связи»
+// draws it, replayed at the size the view has in a maximised 1280 x 1024
+// window (the window less the two side blocks of 185 and 195 pixels and two
+// splitters), and that image put on the screen's.
+void BM_DragFrame(benchmark::State& state) {
+    StartGuiApplication();
+    const WhiteBackground background;
+    if (!background.ready) {
+        state.SkipWithError("cannot write 1.bmp");
+        return;
+    }
+    const int n = static_cast<int>(state.range(0));
+    graph::NodePoints points = Circle(n);
+    const graph::AdjacencyMatrix matrix = Complete(n);
+    const QSize view(1280 - 185 - 195 - 4, 1024);
+    QImage shown(view, QImage::Format_RGB32);
+    QImage screen(view, QImage::Format_RGB32);
+    plot::LabelInks inks;
+    plot::DrawingSurface surface;
+    int frame = 0;
+    for (auto _ : state) {
+        points[0].X = 300 + frame++ % 50;
+        surface.UpdatePict();
+        surface.DrawNodes(points);
+        surface.DrawLinks(points, matrix);
+        surface.Replay(shown, inks);
+        QPainter painter(&screen);
+        painter.drawImage(QPoint(0, 0), shown);
+        painter.end();
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+BENCHMARK(BM_DragFrame)->Arg(100)->Unit(benchmark::kMillisecond);
