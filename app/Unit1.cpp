@@ -3,17 +3,13 @@
 #include "Unit1.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <string>
@@ -207,39 +203,14 @@ void TForm1::CreateActions() {
                 table_->UndoAction(), table_->RedoAction(), answer_->StepsAction()});
 
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Image1, &QWidget::customContextMenuRequested, this, &TForm1::ShowPictureMenu);
-    GroupBox2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(GroupBox2, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        menu.addAction(answer_->CopyAnswerAction());
-        ExecMenu(menu, GroupBox2->mapToGlobal(at));
+    connect(Image1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        answer_->ShowPictureMenu(
+            Image1->mapToGlobal(at), editor_->DeleteActionAt(at),
+            {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()});
     });
-}
-
-void TForm1::ShowPictureMenu(const QPoint& at) {
-    QMenu menu(this);
-    if (QAction* deleteNode = editor_->DeleteActionAt(at)) {
-        menu.addAction(deleteNode);
-        menu.addSeparator();
-    }
-    menu.addActions(
-        {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()});
-    menu.addSeparator();
-    menu.addActions(
-        {answer_->SavePictureAction(), answer_->CopyPictureAction(), answer_->CopyAnswerAction()});
-    menu.addSeparator();
-    menu.addActions({answer_->DistancesAction(), answer_->StepsAction()});
-    menu.addSeparator();
-    menu.addAction(answer_->TikzAction());
-    ExecMenu(menu, Image1->mapToGlobal(at));
-}
-
-QAction* TForm1::ExecMenu(QMenu& menu, const QPoint& at) {
-    QAction* chosen = menu.exec(at);
-    // The window takes the keyboard back, even where no window manager
-    // hands it back after a popup.
-    activateWindow();
-    return chosen;
+    GroupBox2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(GroupBox2, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { answer_->ShowAnswerMenu(GroupBox2->mapToGlobal(at)); });
 }
 
 void TForm1::SetTabOrder() {

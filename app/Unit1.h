@@ -109,8 +109,6 @@ private:
     // The graph in the tables, read as "Рассчитать" reads it; nothing when a
     // cell cannot be read, which has been reported.
     std::optional<app::StepWindow::Graph> ReadGraph();
-    void ShowPictureMenu(const QPoint& at);
-    QAction* ExecMenu(QMenu& menu, const QPoint& at);
     void SelectBadCell(const std::exception& error);
 
     plot::DrawingSurface surface_;

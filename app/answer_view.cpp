@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QMenu>
 #include <QWidget>
 
 #include "answer_label.h"
@@ -144,6 +145,35 @@ void AnswerView::BringBackCommandPicture() {
     way_->SetStale(commandStale_);
     length_->SetStale(commandStale_);
     picture_->update();
+}
+
+void AnswerView::ShowPictureMenu(const QPoint& at, QAction* node, const QList<QAction*>& files) {
+    QMenu menu(picture_->window());
+    if (node != nullptr) {
+        menu.addAction(node);
+        menu.addSeparator();
+    }
+    menu.addActions(files);
+    menu.addSeparator();
+    menu.addActions({savePicture_, copyPicture_, copyAnswer_});
+    menu.addSeparator();
+    menu.addActions({distances_, steps_});
+    menu.addSeparator();
+    menu.addAction(tikz_);
+    ExecMenu(menu, at);
+}
+
+void AnswerView::ShowAnswerMenu(const QPoint& at) {
+    QMenu menu(picture_->window());
+    menu.addAction(copyAnswer_);
+    ExecMenu(menu, at);
+}
+
+void AnswerView::ExecMenu(QMenu& menu, const QPoint& at) {
+    menu.exec(at);
+    // The window takes the keyboard back, even where no window manager
+    // hands it back after a popup.
+    picture_->window()->activateWindow();
 }
 
 void AnswerView::OpenSteps() {

@@ -4,6 +4,7 @@
 // for a report.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -17,6 +18,8 @@
 #include "ways.h"
 
 class QAction;
+class QMenu;
+class QPoint;
 class QWidget;
 
 namespace app {
@@ -49,6 +52,12 @@ public:
     QAction* DistancesAction() const { return distances_; }
     QAction* StepsAction() const { return steps_; }
     QAction* TikzAction() const { return tikz_; }
+
+    // The picture's right-click menu at `at` on the screen: `node`'s entry
+    // first when the mouse is over a node, then `files`, then this view's
+    // actions. The answer box's menu copies the answer.
+    void ShowPictureMenu(const QPoint& at, QAction* node, const QList<QAction*>& files);
+    void ShowAnswerMenu(const QPoint& at);
 
     // Opens the step window beside the main one, or brings it to the front
     // and reads the tables again.
@@ -91,6 +100,7 @@ private:
     void DrawAnswer(const Calculation& calculation, bool distances, const WayShower& showWay);
     void WriteAnswer(const graph::ShortestWay& found);
     void CopyAnswer();
+    void ExecMenu(QMenu& menu, const QPoint& at);
     // The tables as a TikZ picture on the clipboard, with the way while the
     // answer belongs to them.
     void CopyTikz();
