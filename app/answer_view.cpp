@@ -10,6 +10,7 @@
 
 #include "answer_label.h"
 #include "file_dialogs.h"
+#include "form_controls.h"
 #include "graph_files.h"
 #include "picture_view.h"
 #include "shown_texts.h"
@@ -23,12 +24,6 @@ namespace {
 
 const QString kLengthCaption = QString::fromUtf8(graph::kLengthCaption);
 const QString kNoWay = QString::fromUtf8(graph::kNoWayText);
-
-QAction* NewAction(const QString& name, const QString& text, QObject* parent) {
-    auto* action = new QAction(text, parent);
-    action->setObjectName(name);
-    return action;
-}
 
 }  // namespace
 
@@ -160,20 +155,13 @@ void AnswerView::ShowPictureMenu(const QPoint& at, QAction* node, const QList<QA
     menu.addActions({distances_, steps_});
     menu.addSeparator();
     menu.addAction(tikz_);
-    ExecMenu(menu, at);
+    ExecMenu(menu, at, picture_->window());
 }
 
 void AnswerView::ShowAnswerMenu(const QPoint& at) {
     QMenu menu(picture_->window());
     menu.addAction(copyAnswer_);
-    ExecMenu(menu, at);
-}
-
-void AnswerView::ExecMenu(QMenu& menu, const QPoint& at) {
-    menu.exec(at);
-    // The window takes the keyboard back, even where no window manager
-    // hands it back after a popup.
-    picture_->window()->activateWindow();
+    ExecMenu(menu, at, picture_->window());
 }
 
 void AnswerView::OpenSteps() {

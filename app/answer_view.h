@@ -100,7 +100,6 @@ private:
     void DrawAnswer(const Calculation& calculation, bool distances, const WayShower& showWay);
     void WriteAnswer(const graph::ShortestWay& found);
     void CopyAnswer();
-    void ExecMenu(QMenu& menu, const QPoint& at);
     // The tables as a TikZ picture on the clipboard, with the way while the
     // answer belongs to them.
     void CopyTikz();

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "file_dialogs.h"
+#include "form_controls.h"
 #include "graph_files.h"
 #include "graph_tables.h"
 #include "messages.h"
@@ -16,13 +17,6 @@
 namespace app {
 
 namespace {
-
-QAction* NewAction(const QString& name, const QString& text, QKeySequence key, QObject* parent) {
-    auto* action = new QAction(text, parent);
-    action->setObjectName(name);
-    action->setShortcut(key);
-    return action;
-}
 
 // A textbook matrix: zeros all along the diagonal and some zero off it.
 bool OpensWithZerosForNoLink(const document::GraphTexts& texts) {
@@ -42,12 +36,12 @@ DocumentActions::DocumentActions(GraphTables* tables, QWidget* window, ErrorRepo
       tables_(tables),
       window_(window),
       report_(std::move(report)),
-      open_(NewAction(QStringLiteral("openAction"), QStringLiteral("Открыть…"),
-                      QKeySequence(Qt::CTRL | Qt::Key_O), window)),
-      save_(NewAction(QStringLiteral("saveAction"), QStringLiteral("Сохранить"),
-                      QKeySequence(Qt::CTRL | Qt::Key_S), window)),
-      saveAs_(NewAction(QStringLiteral("saveAsAction"), QStringLiteral("Сохранить как…"),
-                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), window)) {
+      open_(NewAction(QStringLiteral("openAction"), QStringLiteral("Открыть…"), window,
+                      QKeySequence(Qt::CTRL | Qt::Key_O))),
+      save_(NewAction(QStringLiteral("saveAction"), QStringLiteral("Сохранить"), window,
+                      QKeySequence(Qt::CTRL | Qt::Key_S))),
+      saveAs_(NewAction(QStringLiteral("saveAsAction"), QStringLiteral("Сохранить как…"), window,
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))) {
     connect(save_, &QAction::triggered, this, &DocumentActions::Save);
     connect(saveAs_, &QAction::triggered, this, &DocumentActions::SaveAs);
     connect(tables_->History(), &QUndoStack::cleanChanged, this,

@@ -1,9 +1,12 @@
 // The main window's small control pieces; see form_controls.h.
 #include "form_controls.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QPushButton>
 #include <QRect>
 #include <QWidget>
@@ -19,6 +22,20 @@ bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+QAction* NewAction(const QString& name, const QString& text, QObject* parent,
+                   const QKeySequence& key) {
+    auto* action = new QAction(text, parent);
+    action->setObjectName(name);
+    if (!key.isEmpty()) action->setShortcut(key);
+    return action;
+}
+
+QAction* ExecMenu(QMenu& menu, const QPoint& at, QWidget* window) {
+    QAction* chosen = menu.exec(at);
+    window->activateWindow();
+    return chosen;
 }
 
 QGroupBox* NewGroupBox(const QString& name, const QString& title, QWidget* parent) {

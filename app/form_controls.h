@@ -1,13 +1,17 @@
-// Small pieces of the main window's controls: buttons and group boxes made
-// as the window places them, Enter pressing a focused button, and the
+// Small pieces of the main window's controls: buttons, group boxes and
+// actions made as the window names and places them, Enter pressing a
+// focused button, right-click menus that hand the keyboard back, and the
 // controls' tooltips.
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <QPoint>
 #include <QString>
 
+class QAction;
 class QGroupBox;
+class QMenu;
 class QPushButton;
 class QWidget;
 
@@ -26,6 +30,13 @@ protected:
 QGroupBox* NewGroupBox(const QString& name, const QString& title, QWidget* parent);
 // A 75 x 25 button at `at` that Enter does not press as a dialog's default.
 QPushButton* NewButton(const QString& name, const QString& caption, QPoint at, QWidget* parent);
+
+// A named action of `parent`, with its key when one is given.
+QAction* NewAction(const QString& name, const QString& text, QObject* parent,
+                   const QKeySequence& key = {});
+// Shows `menu` at `at` on the screen and gives `window` the keyboard back
+// after it, even where no window manager hands it back after a popup.
+QAction* ExecMenu(QMenu& menu, const QPoint& at, QWidget* window);
 
 // The tooltips of the tables and the three buttons, named as in the window.
 void SetHints(QWidget* StringGrid1, QWidget* StringGrid2, QWidget* Button2, QWidget* Button3,

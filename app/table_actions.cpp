@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "cell_grid.h"
+#include "form_controls.h"
 #include "graph_tables.h"
 #include "messages.h"
 #include "table_commands.h"
@@ -97,10 +98,7 @@ void TableActions::ShowMenu(TableId table, const QPoint& at) {
     menu.addSeparator();
     QAction* clearAll = menu.addAction(QStringLiteral("Очистить таблицы"));
     QAction* circle = menu.addAction(QStringLiteral("Расставить узлы по кругу"));
-    QAction* chosen = menu.exec(grid->viewport()->mapToGlobal(at));
-    // The window takes the keyboard back, even where no window manager
-    // hands it back after a popup.
-    window_->activateWindow();
+    QAction* chosen = ExecMenu(menu, grid->viewport()->mapToGlobal(at), window_);
     if (chosen == copy) emit grid->CopyRequested();
     if (chosen == paste) emit grid->PasteRequested();
     if (chosen != clearAll && chosen != circle) return;
