@@ -58,6 +58,7 @@ AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, Answ
 
 void AnswerView::Calculated(Calculation calculation, const WayShower& showWay) {
     last_ = std::move(calculation);
+    current_ = true;
     copyAnswer_->setEnabled(true);
     DrawAnswer(*last_, distances_->isChecked(), showWay);
     if (!last_->found) {
@@ -190,6 +191,7 @@ void AnswerView::OpenSteps() {
 }
 
 void AnswerView::TablesChanged() {
+    current_ = false;
     if (stepWindow_) stepWindow_->MarkTablesChanged();
     MarkStale();
     // More than the axes: the picture shows a graph the tables no longer
@@ -209,6 +211,7 @@ void AnswerView::Reset() {
     length_->SetStale(false);
     way_->SetStale(false);
     shown_ = false;
+    current_ = false;
     last_.reset();
     picture_->SetFaded(false);
     copyAnswer_->setEnabled(false);
@@ -218,11 +221,13 @@ void AnswerView::SavePicture() {
     const FileChoice choice = ChooseFile({FileRequest::Purpose::SavePicture, DialogFolder(), {}});
     if (choice.path.isEmpty()) return;
     QString path = choice.path;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != QStringLiteral("png") && suffix != QStringLiteral("bmp")) {
-        path += choice.filter == BmpFilter() ? QStringLiteral(".bmp") : QStringLiteral(".png");
+    // The name's extension decides, otherwise the filter chosen.
+    const QStringList suffixes = PictureSuffixes();
+    if (!suffixes.contains(QFileInfo(path).suffix().toLower())) {
+        const qsizetype chosen = PictureFilters().indexOf(choice.filter);
+        path += QLatin1Char('.') + suffixes.value(std::max<qsizetype>(chosen, 0));
     }
-    WriteImageFile(path, surface_->Image());
+    WritePictureFile(path, *surface_);
     RememberFolderOf(path);
 }
 
@@ -235,13 +240,18 @@ void AnswerView::CopyTikz() {
         QString::fromStdString(plot::TikzPicture(graph->points, graph->adjacency, way)));
 }
 
-void AnswerView::CopyAnswer() {
-    if (!last_) return;
+QStringList AnswerView::AnswerTexts() const {
+    if (!last_) return {};
     const auto& found = last_->found;
-    QApplication::clipboard()->setText(
-        found ? QString::fromStdString(graph::WayText(found->way) + '\n' +
-                                       graph::LengthText(found->length))
-              : kNoWay);
+    if (!found) return {kNoWay};
+    return {QString::fromStdString(graph::WayText(found->way)),
+            QString::fromStdString(graph::LengthText(found->length))};
+}
+
+QStringList AnswerView::CurrentAnswer() const { return current_ ? AnswerTexts() : QStringList(); }
+
+void AnswerView::CopyAnswer() {
+    if (last_) QApplication::clipboard()->setText(AnswerTexts().join(QLatin1Char('\n')));
 }
 
 }  // namespace app

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -83,6 +84,10 @@ public:
     // Back to the state before any calculation.
     void Reset();
 
+    // The answer while it belongs to the tables: the way and "Длина: …", or
+    // «нет пути»; empty otherwise.
+    QStringList CurrentAnswer() const;
+
     // Asks for a file and writes the picture to it; throws FileError.
     void SavePicture();
 
@@ -99,6 +104,8 @@ private:
     void BringBackCommandPicture();
     void DrawAnswer(const Calculation& calculation, bool distances, const WayShower& showWay);
     void WriteAnswer(const graph::ShortestWay& found);
+    // The last calculation's answer, one text a line of the labels.
+    QStringList AnswerTexts() const;
     void CopyAnswer();
     // The tables as a TikZ picture on the clipboard, with the way while the
     // answer belongs to them.
@@ -110,6 +117,8 @@ private:
     AnswerLabel* length_;
     std::optional<Calculation> last_;
     bool shown_ = false;
+    // The last calculation's answer still belongs to the tables.
+    bool current_ = false;
     // What the last command left, while the steps are shown.
     plot::DrawingSurface::Scene commandPicture_;
     QString commandWay_;

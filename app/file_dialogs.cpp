@@ -35,7 +35,7 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
         case FileRequest::Purpose::SavePicture:
             dialog.setWindowTitle(QStringLiteral("Сохранить рисунок"));
             dialog.setAcceptMode(QFileDialog::AcceptSave);
-            dialog.setNameFilters({PngFilter(), BmpFilter()});
+            dialog.setNameFilters(PictureFilters());
             break;
     }
     dialog.setDirectory(request.folder);
@@ -62,6 +62,13 @@ QString& LastFolder() {
 QString GraphFilter() { return QStringLiteral("Граф (*.json)"); }
 QString PngFilter() { return QStringLiteral("Рисунок PNG (*.png)"); }
 QString BmpFilter() { return QStringLiteral("Рисунок BMP (*.bmp)"); }
+QString SvgFilter() { return QStringLiteral("Векторный рисунок SVG (*.svg)"); }
+QString PdfFilter() { return QStringLiteral("Документ PDF (*.pdf)"); }
+QStringList PictureFilters() { return {PngFilter(), BmpFilter(), SvgFilter(), PdfFilter()}; }
+QStringList PictureSuffixes() {
+    return {QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("svg"),
+            QStringLiteral("pdf")};
+}
 
 FileChoice ChooseFile(const FileRequest& request) { return CurrentChooser()(request); }
 

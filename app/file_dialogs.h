@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace app {
@@ -33,6 +34,12 @@ using FileChooser = std::function<FileChoice(const FileRequest&)>;
 QString GraphFilter();
 QString PngFilter();
 QString BmpFilter();
+QString SvgFilter();
+QString PdfFilter();
+// The picture's filters in the dialog's order, and the extension each
+// stands for.
+QStringList PictureFilters();
+QStringList PictureSuffixes();
 
 FileChoice ChooseFile(const FileRequest& request);
 

@@ -10,6 +10,7 @@
 
 #include "graph_model.h"
 #include "node_layout.h"
+#include "vector_picture.h"
 
 namespace app {
 
@@ -204,15 +205,23 @@ void WriteGraphFile(const QString& path, const document::GraphTexts& texts) {
     WriteBytes(path, QByteArray::fromStdString(document::WriteGraphTexts(texts)));
 }
 
-void WriteImageFile(const QString& path, const QImage& image) {
-    const bool bmp =
-        QFileInfo(path).suffix().compare(QStringLiteral("bmp"), Qt::CaseInsensitive) == 0;
+void WritePictureFile(const QString& path, const plot::DrawingSurface& surface) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    // BMP without an alpha channel: 24 bits, as the background file is.
-    const QImage written = bmp ? image.convertToFormat(QImage::Format_RGB888) : image;
-    if (!written.save(&buffer, bmp ? "BMP" : "PNG")) {
+    if (suffix == QStringLiteral("svg")) {
+        bytes = plot::SvgPicture(surface.Shown());
+    } else if (suffix == QStringLiteral("pdf")) {
+        bytes = plot::PdfPicture(surface.Shown());
+    } else {
+        const bool bmp = suffix == QStringLiteral("bmp");
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        // BMP without an alpha channel: 24 bits, as the background file is.
+        const QImage image = surface.Image();
+        const QImage written = bmp ? image.convertToFormat(QImage::Format_RGB888) : image;
+        if (!written.save(&buffer, bmp ? "BMP" : "PNG")) bytes.clear();
+    }
+    if (bytes.isEmpty()) {
         throw FileError(QStringLiteral("Рисунок «%1» не сохранён: его не удалось закодировать.")
                             .arg(Name(path))
                             .toStdString());

@@ -1,5 +1,6 @@
 // The files the window reads and writes: graph files taken into the tables'
-// texts and written from them, and the picture written as an image. Every
+// texts and written from them, and the picture written as an image or a
+// vector file. Every
 // failure is a FileError whose message tells the person, in the window's
 // language and with the file's name, why the file was not taken or not
 // written. Writing never damages the file it replaces: the new contents go
@@ -8,10 +9,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 #include <stdexcept>
 
+#include "drawing_surface.h"
 #include "graph_document.h"
 
 namespace app {
@@ -30,9 +31,9 @@ document::GraphTexts ReadGraphFile(const QString& path);
 // Writes `texts` to `path` as a graph file. Throws FileError.
 void WriteGraphFile(const QString& path, const document::GraphTexts& texts);
 
-// Writes `image` to `path` as PNG or BMP, by the name's extension. Throws
-// FileError.
-void WriteImageFile(const QString& path, const QImage& image);
+// Writes the picture `surface` shows to `path`: as PNG or BMP, or as the
+// vector files SVG or PDF, by the name's extension. Throws FileError.
+void WritePictureFile(const QString& path, const plot::DrawingSurface& surface);
 
 // The person's words for a fault of the file named `fileName`.
 QString FaultText(const QString& fileName, const document::Fault& fault);

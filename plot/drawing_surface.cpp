@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "stretch.h"
@@ -31,6 +32,12 @@ const QColor kWayColor(255, 0, 0);
 const QColor kShortestWayLinkColor(255, 160, 0);
 const QColor kRelaxedColor(0, 160, 255);
 const QColor kSettledColor(0, 150, 150);
+
+// Where a surface pixel's centre is, from its top-left corner: vector
+// drawing puts lines, dots and rings there, as the pixels are set.
+const QPointF kPixelCentre(0.5, 0.5);
+// A dot's radius as a circle: as wide as the 5-pixel dot.
+constexpr double kDotRadius = 2.5;
 
 // The ring round the node settled at a step: clear of the node's dot, and
 // under its number, which is written again over it.
@@ -145,6 +152,9 @@ public:
     QSize size;
     Stretch stretch;
     LabelInks& inks;
+    // Drawing for a vector file or a printer: dots are circles and numbers
+    // are text, placed at pixel centres, instead of pixels set one by one.
+    bool vector = false;
     // An RGB32 target's pixels, when thin lines may be written into them
     // directly; see PlotThinLine.
     uchar* bits = nullptr;
@@ -190,6 +200,11 @@ void DrawSegmentAt(Canvas& canvas, const Point64& from, const Point64& to) {
     }
     const bool thin = canvas.bits != nullptr && painter.pen().width() <= 1;
     if (IsNear(from, size) && IsNear(to, size)) {
+        if (canvas.vector) {
+            painter.drawLine(
+                QLineF(QPointF(from.x, from.y) + kPixelCentre, QPointF(to.x, to.y) + kPixelCentre));
+            return;
+        }
         if (thin) {
             PlotThinLine(canvas, from, to, painter.pen().color().rgb());
             return;
@@ -209,6 +224,10 @@ void DrawSegmentAt(Canvas& canvas, const Point64& from, const Point64& to) {
     // An end already inside stays exactly where it was.
     const QPointF start = t0 > 0.0 ? a + t0 * (b - a) : a;
     const QPointF end = t1 < 1.0 ? a + t1 * (b - a) : b;
+    if (canvas.vector) {
+        painter.drawLine(QLineF(start + kPixelCentre, end + kPixelCentre));
+        return;
+    }
     if (thin) {
         PlotThinLine(canvas, {std::llround(start.x()), std::llround(start.y())},
                      {std::llround(end.x()), std::llround(end.y())}, painter.pen().color().rgb());
@@ -241,24 +260,59 @@ void FillPixels(Canvas& canvas, std::int64_t left, std::int64_t top, std::int64_
 // zero-length stroke of a 5-pixel pen leaves.
 void DrawDot(Canvas& canvas, const graph::NodePoint& node, const QColor& color) {
     const Point64 centre = canvas.Map(node);
+    if (canvas.vector) {
+        if (!IsNear(centre, canvas.size)) return;
+        canvas.painter.save();
+        canvas.painter.setPen(Qt::NoPen);
+        canvas.painter.setBrush(color);
+        canvas.painter.drawEllipse(QPointF(centre.x, centre.y) + kPixelCentre, kDotRadius,
+                                   kDotRadius);
+        canvas.painter.restore();
+        return;
+    }
     FillPixels(canvas, centre.x - 2, centre.y - 1, centre.x + 2, centre.y + 1, color);
     FillPixels(canvas, centre.x - 1, centre.y - 2, centre.x + 1, centre.y - 2, color);
     FillPixels(canvas, centre.x - 1, centre.y + 2, centre.x + 1, centre.y + 2, color);
 }
 
-// A number's picture with its top-left corner `dx`, `dy` target pixels
-// from where surface pixel `anchor` goes, clipped.
-void DrawLabel(Canvas& canvas, const Point64& anchor, int dx, int dy, const QImage& label) {
+// What of a number a vector target gets at a time: a layer of numbers
+// whose boxes all go under all their texts changes colour twice, not twice
+// a number.
+enum class LabelPart { Whole, Box, Text };
+
+// A number with the top-left corner of its box `dx`, `dy` target pixels
+// from where surface pixel `anchor` goes, clipped: its picture, or for a
+// vector target its text on a white box of the picture's size. `number` is
+// nothing for "∞".
+void DrawLabel(Canvas& canvas, const Point64& anchor, int dx, int dy, LabelImages& images,
+               std::optional<std::int64_t> number, LabelPart part = LabelPart::Whole) {
     const Point64 at = canvas.Map(anchor);
     const std::int64_t x = at.x + dx;
     const std::int64_t y = at.y + dy;
+    const QImage* label = canvas.vector ? nullptr
+                          : number      ? &images.Get(*number)
+                                        : &images.Infinity();
+    const QSize shown = label != nullptr ? label->size() : images.TextSize(number);
     // In device pixels, which are never fewer: only labels surely out of
     // sight are left out.
-    if (x >= canvas.size.width() || y >= canvas.size.height() || x + label.width() <= 0 ||
-        y + label.height() <= 0) {
+    if (x >= canvas.size.width() || y >= canvas.size.height() || x + shown.width() <= 0 ||
+        y + shown.height() <= 0) {
         return;
     }
-    canvas.painter.drawImage(QPoint(static_cast<int>(x), static_cast<int>(y)), label);
+    const QPoint corner(static_cast<int>(x), static_cast<int>(y));
+    if (label != nullptr) {
+        canvas.painter.drawImage(corner, *label);
+        return;
+    }
+    if (part != LabelPart::Whole) {
+        if (part == LabelPart::Box) images.FillBox(canvas.painter, corner, number);
+        if (part == LabelPart::Text) images.WriteText(canvas.painter, corner, number);
+        return;
+    }
+    canvas.painter.save();
+    images.FillBox(canvas.painter, corner, number);
+    images.WriteText(canvas.painter, corner, number);
+    canvas.painter.restore();
 }
 
 // A circle round surface pixel `node` with the painter's pen; left out when
@@ -266,6 +320,11 @@ void DrawLabel(Canvas& canvas, const Point64& anchor, int dx, int dy, const QIma
 void DrawRing(Canvas& canvas, const graph::NodePoint& node) {
     const Point64 centre = canvas.Map(node);
     if (!IsNear(centre, canvas.size)) return;
+    if (canvas.vector) {
+        canvas.painter.drawEllipse(QPointF(centre.x, centre.y) + kPixelCentre, kRingRadius,
+                                   kRingRadius);
+        return;
+    }
     canvas.painter.drawEllipse(QPoint(static_cast<int>(centre.x), static_cast<int>(centre.y)),
                                kRingRadius, kRingRadius);
 }
@@ -307,6 +366,21 @@ void DrawingSurface::Replay(QImage& target, LabelInks& inks) const {
     for (const auto& call : scene_.calls) call(canvas);
 }
 
+void DrawingSurface::Paint(const Scene& scene, QPainter& painter) {
+    if (scene.background.isNull()) return;
+    const QSize size = scene.background.size();
+    painter.save();
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(QRect(QPoint(0, 0), size), scene.background);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(LabelImages::Font());
+    LabelInks inks;
+    Canvas canvas(painter, size, size, inks);
+    canvas.vector = true;
+    for (const auto& call : scene.calls) call(canvas);
+    painter.restore();
+}
+
 void DrawingSurface::Record(std::function<void(Canvas&)> call) {
     if (scene_.background.isNull()) return;
     scene_.calls.push_back(std::move(call));
@@ -329,10 +403,10 @@ void DrawingSurface::UpdatePict() {
             // Ticks and labels keep their pixel offsets from the axes.
             const Point64 onX = canvas.Map(Point64{a, 200});
             DrawSegmentAt(canvas, onX, {onX.x, onX.y + 5});
-            DrawLabel(canvas, {a, 200}, -5, 5, labels.Get(a - 200));
+            DrawLabel(canvas, {a, 200}, -5, 5, labels, a - 200);
             const Point64 onY = canvas.Map(Point64{200, a});
             DrawSegmentAt(canvas, onY, {onY.x + 5, onY.y});
-            DrawLabel(canvas, {200, a}, 5, -5, labels.Get(200 - a));
+            DrawLabel(canvas, {200, a}, 5, -5, labels, 200 - a);
         }
     });
 }
@@ -341,8 +415,8 @@ void DrawingSurface::DrawNodes(const graph::NodePoints& points) {
     Record([points](Canvas& canvas) {
         for (std::size_t i = 0; i < points.size(); ++i) {
             DrawDot(canvas, points[i], kNodeColor);
-            DrawLabel(canvas, ToPoint64(points[i]), 3, 3,
-                      canvas.inks.numbers.Get(static_cast<std::int32_t>(i + 1)));
+            DrawLabel(canvas, ToPoint64(points[i]), 3, 3, canvas.inks.numbers,
+                      static_cast<std::int64_t>(i + 1));
         }
     });
 }
@@ -351,19 +425,48 @@ void DrawingSurface::DrawLinks(const graph::NodePoints& points,
                                const graph::AdjacencyMatrix& adjacency) {
     Record([points, adjacency](Canvas& canvas) {
         const std::size_t n = std::min(points.size(), adjacency.size());
-        canvas.painter.setPen(ThinPen(kLinkColor));
-        for (std::size_t u = 0; u < n; ++u) {
-            const std::size_t rowSize = std::min(n, adjacency[u].size());
-            for (std::size_t v = 0; v < rowSize; ++v) {
-                const std::int32_t weight = adjacency[u][v];
-                if (weight <= 0) continue;
-                const graph::NodePoint& from = points[u];
-                const graph::NodePoint& to = points[v];
-                DrawSegment(canvas, from, to);
-                DrawLabel(canvas, {Midpoint(from.X, to.X), Midpoint(from.Y, to.Y)}, 0, 0,
-                          canvas.inks.numbers.Get(weight));
+        // Every link of positive weight with its ends, in drawing order.
+        const auto forEachLink = [&](const auto& draw) {
+            for (std::size_t u = 0; u < n; ++u) {
+                const std::size_t rowSize = std::min(n, adjacency[u].size());
+                for (std::size_t v = 0; v < rowSize; ++v) {
+                    const std::int32_t weight = adjacency[u][v];
+                    if (weight <= 0) continue;
+                    // Drawn again later from its other end with the same
+                    // weight, the link would only cover this drawing
+                    // exactly; a vector file would keep both.
+                    if (canvas.vector && v > u && adjacency[v].size() > u &&
+                        adjacency[v][u] == weight) {
+                        continue;
+                    }
+                    draw(points[u], points[v], weight);
+                }
             }
+        };
+        const auto line = [&](const graph::NodePoint& from, const graph::NodePoint& to,
+                              std::int32_t) { DrawSegment(canvas, from, to); };
+        const auto label = [&](LabelPart part) {
+            return [&canvas, part](const graph::NodePoint& from, const graph::NodePoint& to,
+                                   std::int32_t weight) {
+                DrawLabel(canvas, {Midpoint(from.X, to.X), Midpoint(from.Y, to.Y)}, 0, 0,
+                          canvas.inks.numbers, weight, part);
+            };
+        };
+        canvas.painter.setPen(ThinPen(kLinkColor));
+        if (!canvas.vector) {
+            forEachLink([&](const auto& from, const auto& to, std::int32_t weight) {
+                line(from, to, weight);
+                label(LabelPart::Whole)(from, to, weight);
+            });
+            return;
         }
+        // A vector file writes out every change of colour, so it takes the
+        // lines first, then the weights' boxes, then their texts: changes
+        // per link would make it several times as large and as slow to
+        // write. Weights are never crossed by a line there.
+        forEachLink(line);
+        forEachLink(label(LabelPart::Box));
+        forEachLink(label(LabelPart::Text));
     });
 }
 
@@ -392,10 +495,8 @@ void DrawingSurface::DrawDistances(const graph::NodePoints& points,
                                    const graph::Distances& distances) {
     Record([points, distances](Canvas& canvas) {
         const std::size_t n = std::min(points.size(), distances.size());
-        LabelImages& labels = canvas.inks.distances;
         for (std::size_t i = 0; i < n; ++i) {
-            const QImage& label = distances[i] ? labels.Get(*distances[i]) : labels.Infinity();
-            DrawLabel(canvas, ToPoint64(points[i]), 3, -14, label);
+            DrawLabel(canvas, ToPoint64(points[i]), 3, -14, canvas.inks.distances, distances[i]);
         }
     });
 }
@@ -433,7 +534,8 @@ void DrawingSurface::DrawDijkstraStep(const graph::NodePoints& points,
             const graph::NodePoint& centre = points[*step.settled];
             canvas.painter.setPen(WidePen(kSettledColor));
             DrawRing(canvas, centre);
-            DrawLabel(canvas, ToPoint64(centre), 3, 3, canvas.inks.numbers.Get(*step.settled + 1));
+            DrawLabel(canvas, ToPoint64(centre), 3, 3, canvas.inks.numbers,
+                      std::int64_t{*step.settled} + 1);
         }
     });
     DrawDistances(points, distances);

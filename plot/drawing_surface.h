@@ -20,6 +20,8 @@
 #include "way_distances.h"
 #include "ways.h"
 
+class QPainter;
+
 namespace plot {
 
 // Raised when the background cannot be loaded; what() is the exact message
@@ -59,6 +61,12 @@ public:
     // sizes on the surface; `inks` are made for the target's pixel ratio.
     // Nothing is drawn over an empty background.
     void Replay(QImage& target, LabelInks& inks) const;
+
+    // Draws `scene` onto `painter` as vectors, in surface pixels from (0, 0)
+    // to the background's size: the background as an image under
+    // everything, lines as lines, dots as circles and numbers as text, so
+    // that a vector file or a printer keeps them sharp at any size.
+    static void Paint(const Scene& scene, QPainter& painter);
 
     // Replaces the picture with the bitmap file `fileName` (relative to the
     // working directory). Throws ImageLoadError and keeps the old picture

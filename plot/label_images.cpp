@@ -4,9 +4,22 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace plot {
+
+namespace {
+
+QString TextOf(std::optional<std::int64_t> number) {
+    return number ? QString::number(*number) : QStringLiteral("\u221E");
+}
+
+QSize BoxOf(const QFontMetrics& metrics, const QString& text) {
+    return {std::max(metrics.horizontalAdvance(text), 1), std::max(metrics.height(), 1)};
+}
+
+}  // namespace
 
 QFont LabelImages::Font() {
     QFont font;
@@ -33,14 +46,40 @@ const QImage& LabelImages::Get(std::int64_t number) {
 }
 
 const QImage& LabelImages::Infinity() {
-    if (infinity_.isNull()) infinity_ = Render(QStringLiteral("\u221E"));
+    if (infinity_.isNull()) infinity_ = Render(TextOf(std::nullopt));
     return infinity_;
+}
+
+QSize LabelImages::TextSize(std::optional<std::int64_t> number) const {
+    // Measuring shapes the text; a layer of numbers measures each one twice.
+    const std::int64_t key = number.value_or(std::numeric_limits<std::int64_t>::min());
+    if (const auto found = sizes_.find(key); found != sizes_.end()) return found->second;
+    if (sizes_.size() >= kMaxEntries) sizes_.clear();
+    return sizes_.emplace(key, BoxOf(Metrics(), TextOf(number))).first->second;
+}
+
+void LabelImages::FillBox(QPainter& painter, QPoint corner,
+                          std::optional<std::int64_t> number) const {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRect(corner, TextSize(number)));
+}
+
+void LabelImages::WriteText(QPainter& painter, QPoint corner,
+                            std::optional<std::int64_t> number) const {
+    painter.setPen(ink_);
+    painter.drawText(corner.x(), corner.y() + Metrics().ascent(), TextOf(number));
+}
+
+const QFontMetrics& LabelImages::Metrics() const {
+    if (!metrics_) metrics_.emplace(Font());
+    return *metrics_;
 }
 
 QImage LabelImages::Render(const QString& text) const {
     const QFont font = Font();
     const QFontMetrics metrics(font);
-    const QSize size(std::max(metrics.horizontalAdvance(text), 1), std::max(metrics.height(), 1));
+    const QSize size = BoxOf(metrics, text);
     QImage image((QSizeF(size) * pixelRatio_).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(pixelRatio_);
     image.fill(Qt::white);

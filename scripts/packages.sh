@@ -4,7 +4,7 @@
 # Everything the build, the tests and the benchmarks use.
 BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-dejavu-core
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libsimdjson-dev libboost-graph-dev
 )
@@ -19,8 +19,9 @@ PACKAGE_CHECK_PACKAGES=(
     xvfb xdotool x11-utils imagemagick
 )
 
-# The TikZ picture's test builds it with pdflatex.
-TEX_PACKAGES=(texlive-latex-base texlive-pictures)
+# Tests reading exported pictures back: the TikZ picture is built with
+# pdflatex, PDF pages are rendered with pdftoppm.
+TEX_PACKAGES=(texlive-latex-base texlive-pictures poppler-utils)
 
 # The fuzzers need clang with its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-dev)

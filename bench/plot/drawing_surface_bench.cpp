@@ -5,7 +5,8 @@
 // Building the whole Dijkstra step table and drawing one of its steps
 // should each stay within 1.5 times of BM_WholeScene/100, and one frame of
 // a node dragged in the «Связи» mode, shown at the size of a maximised
-// 1280 x 1024 window, within 2 times of it.
+// 1280 x 1024 window, within 2 times of it; the scene written as SVG or PDF
+// within 3 times of it.
 #include <benchmark/benchmark.h>
 #include <QDir>
 #include <QPainter>
@@ -21,6 +22,7 @@
 #include "dijkstra_steps.h"
 #include "drawing_surface.h"
 #include "gui_session.h"
+#include "vector_picture.h"
 #include "way_distances.h"
 
 namespace {
@@ -218,6 +220,34 @@ void BM_DijkstraStepScene(benchmark::State& state) {
 BENCHMARK(BM_DijkstraStepScene)->Arg(100)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// The whole scene of BM_WholeScene written as a vector file: each should
+// stay within 3 times of BM_WholeScene/100, and the PDF within 1 MB.
+void BM_VectorPicture(benchmark::State& state,
+                      QByteArray (*write)(const plot::DrawingSurface::Scene&)) {
+    StartGuiApplication();
+    const WhiteBackground background;
+    if (!background.ready) {
+        state.SkipWithError("cannot write 1.bmp");
+        return;
+    }
+    const int n = static_cast<int>(state.range(0));
+    const graph::NodePoints points = Circle(n);
+    plot::DrawingSurface surface;
+    surface.UpdatePict();
+    surface.DrawNodes(points);
+    surface.DrawLinks(points, Complete(n));
+    surface.DrawWay(points, Through(n, 49));
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QByteArray file = write(surface.Shown());
+        bytes = file.size();
+        benchmark::DoNotOptimize(file.constData());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK_CAPTURE(BM_VectorPicture, svg, plot::SvgPicture)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VectorPicture, pdf, plot::PdfPicture)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // One frame of a drag: node 1 moved, the picture drawn again as «Связи»
 // draws it, replayed at the size the view has in a maximised 1280 x 1024

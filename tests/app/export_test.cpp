@@ -1,0 +1,128 @@
+// The picture and the page taken out of the window as vectors, read back:
+// the SVG parsed as XML, the PDFs rendered with pdftoppm and read with
+// pdftotext, as a person would open them.
+#include <QAction>
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QTimer>
+#include <QXmlStreamReader>
+#include <set>
+
+#include "window_fixture.h"
+
+namespace {
+
+bool HasPoppler() {
+    return QProcess::execute(QStringLiteral("sh"),
+                             {QStringLiteral("-c"), QStringLiteral("command -v pdftoppm > /dev/null")}) == 0;
+}
+
+QString Output(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The red polylines of an SVG, as their "points" texts.
+std::set<QString> RedLines(const QByteArray& svg) {
+    std::set<QString> lines;
+    QXmlStreamReader xml(svg);
+    std::vector<bool> red{false};
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const auto stroke = xml.attributes().value(QStringLiteral("stroke"));
+            red.push_back(stroke.isEmpty() ? red.back() : stroke == QStringLiteral("#ff0000"));
+            if (xml.name() == QStringLiteral("polyline") && red.back()) {
+                lines.insert(xml.attributes().value(QStringLiteral("points")).toString().trimmed());
+            }
+        } else if (xml.isEndElement()) {
+            red.pop_back();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return lines;
+}
+
+}  // namespace
+
+class ExportTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        if (!HasPoppler()) GTEST_SKIP() << "pdftoppm is not installed";
+    }
+
+    // The first page of `pdf` rendered at `size` pixels.
+    QImage Render(const QString& pdf, QSize size) {
+        const QString stem = folder.filePath(QStringLiteral("page"));
+        Output(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                QStringLiteral("-scale-to-x"), QString::number(size.width()),
+                QStringLiteral("-scale-to-y"), QString::number(size.height()), pdf, stem});
+        return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    }
+    QString Text(const QString& pdf) {
+        return Output(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    }
+    // Prints through the preview, as its print button does, to `pdf`.
+    int PrintPreviewTo(const QString& pdf) {
+        int pages = 0;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            pages = preview->pageCount();
+            dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+            dialog->printer()->setOutputFileName(pdf);
+            preview->print();
+            dialog->reject();
+        });
+        Find<QAction>("printAction")->trigger();
+        return pages;
+    }
+};
+
+TEST_F(ExportTest, VectorPicturesShowWhatTheViewShows) {
+    TypeLink(1, 2, "5");
+    TypeLink(2, 6, "5");
+    TypeLink(1, 6, "20");
+    Click("Button1");
+    Find<QAction>("distancesAction")->trigger();
+    choices = {{folder.filePath("way"), app::SvgFilter()}, {folder.filePath("way.pdf"), {}}};
+    Find<QAction>("savePictureAction")->trigger();
+    Find<QAction>("savePictureAction")->trigger();
+    ASSERT_TRUE(shown.empty());
+
+    // The way 1-2-6 runs between the nodes' pixel centres.
+    const QByteArray svg = Read(folder.filePath("way.svg"));
+    EXPECT_EQ(RedLines(svg), (std::set<QString>{QStringLiteral("140.5,160.5 240.5,180.5"),
+                                                QStringLiteral("240.5,180.5 280.5,160.5")}));
+    EXPECT_TRUE(svg.contains("<image")) << "the background is embedded";
+    EXPECT_TRUE(svg.contains(">20</text>")) << "weights are text";
+
+    // The PDF's page, rendered at the view's size, is the view's drawing up
+    // to the smoothing of lines and letters.
+    const QImage view = Picture();
+    const QImage page = Render(folder.filePath("way.pdf"), view.size());
+    ASSERT_EQ(page.size(), view.size());
+    int differing = 0;
+    for (int y = 0; y < view.height(); ++y) {
+        for (int x = 0; x < view.width(); ++x) {
+            const QRgb a = view.pixel(x, y);
+            const QRgb b = page.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                    std::abs(qBlue(a) - qBlue(b)) >
+                3 * 96)
+                ++differing;
+        }
+    }
+    EXPECT_LT(differing, view.width() * view.height() / 100);
+    EXPECT_EQ(page.pixel(190, 170), kRed);
+    EXPECT_TRUE(Text(folder.filePath("way.pdf")).contains(QStringLiteral("20")));
+}
