@@ -25,6 +25,7 @@
 #include "node_count_box.h"
 #include "picture_editor.h"
 #include "picture_view.h"
+#include "printed_page.h"
 #include "shown_texts.h"
 #include "side_splitter.h"
 #include "table_actions.h"
@@ -198,15 +199,26 @@ void TForm1::CreateActions() {
             answer_->KeepCommandPicture();
         });
     });
+    QAction* print = app::NewAction(QStringLiteral("printAction"), QStringLiteral("Печать…"), this,
+                                    QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [this] {
+        RunHandler([this] {
+            FinishEditing();
+            const QString name = documents_->FileName();
+            app::ShowPrintPreview({name.isEmpty() ? QStringLiteral("Без имени") : name,
+                                   surface_.Shown(), tables_->Texts(), answer_->CurrentAnswer()},
+                                  this);
+        });
+    });
     // Actions of the window itself, so their keys work wherever the focus is.
     addActions({documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction(),
-                table_->UndoAction(), table_->RedoAction(), answer_->StepsAction()});
+                print, table_->UndoAction(), table_->RedoAction(), answer_->StepsAction()});
 
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Image1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        answer_->ShowPictureMenu(
-            Image1->mapToGlobal(at), editor_->DeleteActionAt(at),
-            {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()});
+    connect(Image1, &QWidget::customContextMenuRequested, this, [this, print](const QPoint& at) {
+        answer_->ShowPictureMenu(Image1->mapToGlobal(at), editor_->DeleteActionAt(at),
+                                 {documents_->OpenAction(), documents_->SaveAction(),
+                                  documents_->SaveAsAction(), print});
     });
     GroupBox2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(GroupBox2, &QWidget::customContextMenuRequested, this,

@@ -117,6 +117,10 @@ bool DocumentActions::ChangesMayGo() {
     }
 }
 
+QString DocumentActions::FileName() const {
+    return fileName_.isEmpty() ? QString() : QFileInfo(fileName_).fileName();
+}
+
 void DocumentActions::ShowFileInCaption() {
     const QString caption = QStringLiteral("Путь на графе");
     if (fileName_.isEmpty()) {
@@ -124,8 +128,7 @@ void DocumentActions::ShowFileInCaption() {
         window_->setWindowModified(false);
         return;
     }
-    window_->setWindowTitle(caption + QStringLiteral(" — ") + QFileInfo(fileName_).fileName() +
-                            QStringLiteral("[*]"));
+    window_->setWindowTitle(caption + QStringLiteral(" — ") + FileName() + QStringLiteral("[*]"));
     window_->setWindowModified(tables_->IsModified());
 }
 

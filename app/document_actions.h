@@ -45,6 +45,10 @@ public:
     // or the saving fails.
     bool ChangesMayGo();
 
+    // The name, without its folder, of the file the tables belong to;
+    // empty before any file is opened or saved.
+    QString FileName() const;
+
     // The one local .json file among dropped ones, or nothing.
     static QString DroppedGraphFile(const QMimeData* data);
 

@@ -7,6 +7,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTimer>
 #include <QXmlStreamReader>
 #include <set>
@@ -16,8 +17,9 @@
 namespace {
 
 bool HasPoppler() {
-    return QProcess::execute(QStringLiteral("sh"),
-                             {QStringLiteral("-c"), QStringLiteral("command -v pdftoppm > /dev/null")}) == 0;
+    return QProcess::execute(
+               QStringLiteral("sh"),
+               {QStringLiteral("-c"), QStringLiteral("command -v pdftoppm > /dev/null")}) == 0;
 }
 
 QString Output(const QString& program, const QStringList& arguments) {
@@ -125,4 +127,59 @@ TEST_F(ExportTest, VectorPicturesShowWhatTheViewShows) {
     EXPECT_LT(differing, view.width() * view.height() / 100);
     EXPECT_EQ(page.pixel(190, 170), kRed);
     EXPECT_TRUE(Text(folder.filePath("way.pdf")).contains(QStringLiteral("20")));
+}
+
+TEST_F(ExportTest, PrintedPageHoldsTheGraphAndTheAnswerWhileItBelongs) {
+    const QString pdf = folder.filePath("page.pdf");
+    const auto pages = [&] {
+        return Output(QStringLiteral("pdfinfo"), {pdf})
+                       .contains(QStringLiteral("Pages:           2"))
+                   ? 2
+                   : 1;
+    };
+    TypeLink(1, 2, "5");
+    TypeLink(2, 6, "5");
+    TypeLink(1, 6, "20");
+    Click("Button1");
+    EXPECT_EQ(PrintPreviewTo(pdf), 1);
+    QString text = Text(pdf);
+    for (const char* shown :
+         {"Без имени", "1-2-6", "Длина: 10", "Узлы", "Матрица смежности", "-60", "20"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << '\n' << text.toStdString();
+    }
+    // The picture: the way in red, as wide as the page's text.
+    const QImage page = Render(pdf, QSize(595, 842));
+    int red = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) red += page.pixel(x, y) == kRed;
+    }
+    EXPECT_GT(red, 100);
+
+    // Saved under a name, and changed: the page names the file and leaves
+    // out the answer that no longer belongs.
+    choices = {{folder.filePath("worksheet.json"), app::GraphFilter()}};
+    Find<QAction>("saveAsAction")->trigger();
+    TypeLink(3, 4, "7");
+    PrintPreviewTo(pdf);
+    text = Text(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("worksheet.json")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Длина")));
+    EXPECT_EQ(pages(), 1);
+
+    // A hundred nodes: the matrix goes to a page of its own.
+    Find<QSpinBox>("UpDown1")->setValue(100);
+    QString matrix;
+    for (int i = 1; i <= 100; ++i) {
+        for (int j = 1; j <= 100; ++j) {
+            if (i != j) matrix += QString::number(100 + std::max(i, j));
+            matrix += j < 100 ? '\t' : '\n';
+        }
+    }
+    Select("StringGrid2", 1, 1, 1, 1);
+    Paste("StringGrid2", matrix);
+    EXPECT_EQ(PrintPreviewTo(pdf), 2);
+    EXPECT_EQ(pages(), 2);
+    text = Text(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("200"))) << "the last column's weight";
+    EXPECT_TRUE(shown.empty()) << (shown.empty() ? std::string() : shown[0].text.toStdString());
 }
