@@ -221,6 +221,8 @@ void PaintPages(QPagedPaintDevice& device, const PrintedPage& content) {
         painter.save();
         painter.translate(0, y);
         painter.scale(scale, scale);
+        // Numbers at the edges stop there, as on the screen.
+        painter.setClipRect(QRect(QPoint(0, 0), picture));
         plot::DrawingSurface::Paint(content.picture, painter);
         painter.restore();
         painter.setPen(QPen(kRuleColor, 0.5));
