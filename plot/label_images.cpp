@@ -60,8 +60,10 @@ QSize LabelImages::TextSize(std::optional<std::int64_t> number) const {
 
 void LabelImages::FillBox(QPainter& painter, QPoint corner,
                           std::optional<std::int64_t> number) const {
+    // Setting a brush equal to the painter's own still counts as a change.
+    const QBrush white(Qt::white);
+    if (painter.brush() != white) painter.setBrush(white);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
     painter.drawRect(QRect(corner, TextSize(number)));
 }
 
