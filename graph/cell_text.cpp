@@ -1,6 +1,8 @@
 // The one integer conversion for typed text; see cell_text.h for its syntax.
 #include "cell_text.h"
 
+#include <array>
+
 namespace graph {
 
 namespace {
@@ -23,55 +25,63 @@ std::string ErrorMessage(const std::exception& error) {
 
 namespace {
 
-// The value of a hexadecimal digit, or 16 for any other character.
-unsigned HexDigit(char c) {
-    if (c >= '0' && c <= '9') return static_cast<unsigned>(c - '0');
-    if (c >= 'a' && c <= 'f') return static_cast<unsigned>(c - 'a' + 10);
-    if (c >= 'A' && c <= 'F') return static_cast<unsigned>(c - 'A' + 10);
-    return 16;
-}
+constexpr unsigned kNotHex = 16;
 
-// Length of the hexadecimal prefix at the start of `s`, or 0 when there is none.
-std::size_t HexPrefixLength(std::string_view s) {
-    if (!s.empty() && (s[0] == '$' || s[0] == 'x' || s[0] == 'X')) return 1;
-    if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) return 2;
-    return 0;
-}
+// The value of each byte as a hexadecimal digit, or kNotHex.
+constexpr auto kHexDigits = [] {
+    std::array<std::uint8_t, 256> digits{};
+    digits.fill(kNotHex);
+    for (int c = 0; c < 10; ++c) digits['0' + c] = static_cast<std::uint8_t>(c);
+    for (int c = 0; c < 6; ++c) {
+        digits['a' + c] = static_cast<std::uint8_t>(10 + c);
+        digits['A' + c] = static_cast<std::uint8_t>(10 + c);
+    }
+    return digits;
+}();
+
+// Kept apart from the conversion, which then needs few registers: a large
+// graph file has a million cells to convert.
+[[noreturn]] void Reject(std::string_view text) { throw ConversionError(std::string(text)); }
 
 }  // namespace
 
-// One pass over the text, as a large graph file has a million cells.
 std::int32_t CellToInt(std::string_view text) {
-    std::string_view s = text;
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    while (at != end && *at == ' ') ++at;
+    if (at == end) Reject(text);
 
-    if (const std::size_t prefix = HexPrefixLength(s); prefix > 0) {
-        s.remove_prefix(prefix);
+    std::size_t prefix = 0;
+    if (*at == '$' || *at == 'x' || *at == 'X') {
+        prefix = 1;
+    } else if (end - at >= 2 && at[0] == '0' && (at[1] == 'x' || at[1] == 'X')) {
+        prefix = 2;
+    }
+    if (prefix > 0) {
+        at += prefix;
+        if (at == end) Reject(text);
         // Leading zeros are free; beyond them at most eight digits (32 bits).
         std::uint64_t bits = 0;
-        for (const char c : s) {
-            const unsigned digit = HexDigit(c);
-            if (digit > 15) throw ConversionError(std::string(text));
+        for (; at != end; ++at) {
+            const unsigned digit = kHexDigits[static_cast<unsigned char>(*at)];
+            if (digit == kNotHex) Reject(text);
             bits = bits << 4 | digit;
-            if (bits > 0xFFFFFFFFu) throw ConversionError(std::string(text));
+            if (bits > 0xFFFFFFFFu) Reject(text);
         }
-        if (s.empty()) throw ConversionError(std::string(text));
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));
     }
 
-    bool negative = false;
-    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
-        negative = s[0] == '-';
-        s.remove_prefix(1);
-    }
+    const bool negative = *at == '-';
+    if (negative || *at == '+') ++at;
+    if (at == end) Reject(text);
     const std::uint64_t limit = negative ? 2147483648u : 2147483647u;
     std::uint64_t magnitude = 0;
-    for (const char c : s) {
-        if (c < '0' || c > '9') throw ConversionError(std::string(text));
-        magnitude = magnitude * 10 + static_cast<unsigned>(c - '0');
-        if (magnitude > limit) throw ConversionError(std::string(text));
+    for (; at != end; ++at) {
+        const unsigned digit = static_cast<unsigned char>(*at - '0');
+        if (digit > 9) Reject(text);
+        magnitude = magnitude * 10 + digit;
+        if (magnitude > limit) Reject(text);
     }
-    if (s.empty()) throw ConversionError(std::string(text));
     return negative ? static_cast<std::int32_t>(-static_cast<std::int64_t>(magnitude))
                     : static_cast<std::int32_t>(magnitude);
 }
