@@ -33,11 +33,6 @@ std::int32_t ReadCell(const TextTable& table, int column, int row, Read read) {
 
 }  // namespace
 
-std::int32_t LinkWeight(std::size_t source, std::size_t target, std::string_view text) {
-    if (!IsLinkCell(source, target) || text.empty()) return kNoLink;
-    return CellToInt(text);
-}
-
 std::int32_t CoordinateValue(std::string_view text) { return CellToInt(text); }
 
 NodePoint PlotToSurface(std::int32_t x, std::int32_t y) {

@@ -48,8 +48,12 @@ NodePoint PlotToSurface(std::int32_t x, std::int32_t y);
 constexpr bool IsLinkCell(std::size_t source, std::size_t target) { return source != target; }
 
 // The weight a link cell's text gives: kNoLink on the diagonal and for the
-// empty text, CellToInt's value otherwise. Throws ConversionError.
-std::int32_t LinkWeight(std::size_t source, std::size_t target, std::string_view text);
+// empty text, CellToInt's value otherwise. Throws ConversionError. Inline,
+// as a graph file may have a million cells.
+inline std::int32_t LinkWeight(std::size_t source, std::size_t target, std::string_view text) {
+    if (!IsLinkCell(source, target) || text.empty()) return kNoLink;
+    return CellToInt(text);
+}
 
 // The value a coordinate cell's text gives: CellToInt's, so the empty text
 // fails too. Throws ConversionError.
