@@ -27,15 +27,18 @@
 
 namespace {
 
-// A white "1.bmp" in a directory of its own, the working directory while
-// it lives.
+// The application started and a white "1.bmp" in a directory of its own,
+// the working directory while it lives; when it cannot be written, the
+// benchmark is skipped and `ready` is false.
 struct WhiteBackground {
-    WhiteBackground() {
+    explicit WhiteBackground(benchmark::State& state) {
+        StartGuiApplication();
         QImage image(plot::DrawingSurface::kSize, plot::DrawingSurface::kSize,
                      QImage::Format_RGB888);
         image.fill(Qt::white);
         ready = dir.isValid() && image.save(dir.filePath(QStringLiteral("1.bmp")), "BMP") &&
                 QDir::setCurrent(dir.path());
+        if (!ready) state.SkipWithError("cannot write 1.bmp");
     }
     ~WhiteBackground() { QDir::setCurrent(previous); }
 
@@ -151,12 +154,8 @@ graph::AdjacencyMatrix CompleteFree(int n) {
 // drawing.
 // The way through every node stays in both, as the heaviest red layer.
 void BM_WholeScene(benchmark::State& state, graph::AdjacencyMatrix (*links)(int), bool distances) {
-    StartGuiApplication();
-    const WhiteBackground background;
-    if (!background.ready) {
-        state.SkipWithError("cannot write 1.bmp");
-        return;
-    }
+    const WhiteBackground background(state);
+    if (!background.ready) return;
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     const graph::AdjacencyMatrix matrix = links(n);
@@ -197,12 +196,8 @@ BENCHMARK(BM_DijkstraSteps)->Arg(100)->Unit(benchmark::kMillisecond);
 // The picture of the middle step, redrawn from the background as the step
 // window redraws it: the links, then the step over them.
 void BM_DijkstraStepScene(benchmark::State& state) {
-    StartGuiApplication();
-    const WhiteBackground background;
-    if (!background.ready) {
-        state.SkipWithError("cannot write 1.bmp");
-        return;
-    }
+    const WhiteBackground background(state);
+    if (!background.ready) return;
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     const graph::AdjacencyMatrix matrix = Complete(n);
@@ -225,12 +220,8 @@ BENCHMARK(BM_DijkstraStepScene)->Arg(100)->Unit(benchmark::kMillisecond);
 // stay within 3 times of BM_WholeScene/100, and the PDF within 1 MB.
 void BM_VectorPicture(benchmark::State& state,
                       QByteArray (*write)(const plot::DrawingSurface::Scene&)) {
-    StartGuiApplication();
-    const WhiteBackground background;
-    if (!background.ready) {
-        state.SkipWithError("cannot write 1.bmp");
-        return;
-    }
+    const WhiteBackground background(state);
+    if (!background.ready) return;
     const int n = static_cast<int>(state.range(0));
     const graph::NodePoints points = Circle(n);
     plot::DrawingSurface surface;
@@ -254,12 +245,8 @@ BENCHMARK_CAPTURE(BM_VectorPicture, pdf, plot::PdfPicture)->Arg(100)->Unit(bench
 // window (the window less the two side blocks of 185 and 195 pixels and two
 // splitters), and that image put on the screen's.
 void BM_DragFrame(benchmark::State& state) {
-    StartGuiApplication();
-    const WhiteBackground background;
-    if (!background.ready) {
-        state.SkipWithError("cannot write 1.bmp");
-        return;
-    }
+    const WhiteBackground background(state);
+    if (!background.ready) return;
     const int n = static_cast<int>(state.range(0));
     graph::NodePoints points = Circle(n);
     const graph::AdjacencyMatrix matrix = Complete(n);
