@@ -425,48 +425,42 @@ void DrawingSurface::DrawLinks(const graph::NodePoints& points,
                                const graph::AdjacencyMatrix& adjacency) {
     Record([points, adjacency](Canvas& canvas) {
         const std::size_t n = std::min(points.size(), adjacency.size());
-        // Every link of positive weight with its ends, in drawing order.
-        const auto forEachLink = [&](const auto& draw) {
+        // Draws each link's line when `line`, and its weight, or the
+        // weight's `part`, when given.
+        const auto forEachLink = [&](bool line, std::optional<LabelPart> weight) {
             for (std::size_t u = 0; u < n; ++u) {
                 const std::size_t rowSize = std::min(n, adjacency[u].size());
                 for (std::size_t v = 0; v < rowSize; ++v) {
-                    const std::int32_t weight = adjacency[u][v];
-                    if (weight <= 0) continue;
+                    const std::int32_t w = adjacency[u][v];
+                    if (w <= 0) continue;
                     // Drawn again later from its other end with the same
                     // weight, the link would only cover this drawing
                     // exactly; a vector file would keep both.
-                    if (canvas.vector && v > u && adjacency[v].size() > u &&
-                        adjacency[v][u] == weight) {
+                    if (canvas.vector && v > u && adjacency[v].size() > u && adjacency[v][u] == w) {
                         continue;
                     }
-                    draw(points[u], points[v], weight);
+                    const graph::NodePoint& from = points[u];
+                    const graph::NodePoint& to = points[v];
+                    if (line) DrawSegment(canvas, from, to);
+                    if (weight) {
+                        DrawLabel(canvas, {Midpoint(from.X, to.X), Midpoint(from.Y, to.Y)}, 0, 0,
+                                  canvas.inks.numbers, w, *weight);
+                    }
                 }
             }
         };
-        const auto line = [&](const graph::NodePoint& from, const graph::NodePoint& to,
-                              std::int32_t) { DrawSegment(canvas, from, to); };
-        const auto label = [&](LabelPart part) {
-            return [&canvas, part](const graph::NodePoint& from, const graph::NodePoint& to,
-                                   std::int32_t weight) {
-                DrawLabel(canvas, {Midpoint(from.X, to.X), Midpoint(from.Y, to.Y)}, 0, 0,
-                          canvas.inks.numbers, weight, part);
-            };
-        };
         canvas.painter.setPen(ThinPen(kLinkColor));
         if (!canvas.vector) {
-            forEachLink([&](const auto& from, const auto& to, std::int32_t weight) {
-                line(from, to, weight);
-                label(LabelPart::Whole)(from, to, weight);
-            });
+            forEachLink(true, LabelPart::Whole);
             return;
         }
         // A vector file writes out every change of colour, so it takes the
         // lines first, then the weights' boxes, then their texts: changes
         // per link would make it several times as large and as slow to
         // write. Weights are never crossed by a line there.
-        forEachLink(line);
-        forEachLink(label(LabelPart::Box));
-        forEachLink(label(LabelPart::Text));
+        forEachLink(true, std::nullopt);
+        forEachLink(false, LabelPart::Box);
+        forEachLink(false, LabelPart::Text);
     });
 }
 
