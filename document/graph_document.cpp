@@ -71,20 +71,6 @@ std::string_view TrimTrailingSpace(std::string_view token) {
     return token.substr(0, token.find_last_not_of(" \t\n\r") + 1);
 }
 
-// The contents of a string token without escapes, which are the string
-// itself: simdjson has checked the whole text for UTF-8 and for control
-// characters in strings before the walk. False for any other token.
-bool PlainString(std::string_view token, std::string_view& text) {
-    token = TrimTrailingSpace(token);
-    if (token.size() < 2 || token.front() != '"' || token.back() != '"') return false;
-    token = token.substr(1, token.size() - 2);
-    for (const char c : token) {
-        if (c == '"' || c == '\\') return false;
-    }
-    text = token;
-    return true;
-}
-
 // The rows of both tables as they are read, each cell kept as a Kept.
 template <class Kept>
 class Rows {
@@ -267,9 +253,11 @@ private:
         std::size_t column = 0;
         const error_code error = EachElement(value, [&](od::value& item) {
             CellValue cell;
-            // Nearly every cell of a large graph is an integer.
+            // The two kinds of cell a sound graph holds are read inline.
             if (item.get_int64().get(cell.integer) == simdjson::SUCCESS) {
                 cell.kind = ValueKind::Integer;
+            } else if (item.get_string().get(cell.text) == simdjson::SUCCESS) {
+                cell.kind = ValueKind::String;
             } else if (auto error = Read(item, cell, 0)) {
                 return error;
             }
@@ -337,10 +325,6 @@ private:
                 return ReadNumber(value, cell);
             case od::json_type::string:
                 cell.kind = ValueKind::String;
-                if (PlainString(value.raw_json_token(), cell.text)) {
-                    od::raw_json_string passed;
-                    return value.get_raw_json_string().get(passed);
-                }
                 return value.get_string().get(cell.text);
             case od::json_type::boolean: {
                 bool boolean = false;
