@@ -2,7 +2,9 @@
 // process around it (bench/cli/time_graphway.sh times that): complete graphs
 // of 300 and 1000 nodes written as graphway's users write them, with JSON
 // integers and with texts in the window's forms (decimal, leading spaces,
-// $hex). Bytes per second are the document's.
+// $hex). Bytes per second are the document's. BM_OnDemandWalk is the floor
+// under the reader: simdjson alone walking the same cells, each read as the
+// reader reads it but kept nowhere and converted to nothing.
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
@@ -10,6 +12,8 @@
 #include <cstdio>
 #include <random>
 #include <string>
+
+#include <simdjson.h>
 
 #include "graph_document.h"
 
@@ -47,6 +51,31 @@ void BM_ReadGraphModel(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 BENCHMARK(BM_ReadGraphModel)
+    ->ArgNames({"nodes", "texts"})
+    ->ArgsProduct({{300, 1000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_OnDemandWalk(benchmark::State& state) {
+    const simdjson::padded_string json(
+        CompleteDocument(static_cast<std::size_t>(state.range(0)), state.range(1)));
+    for (auto _ : state) {
+        // A parser of its own each time, as each reading has.
+        simdjson::ondemand::parser parser;
+        std::size_t read = 0;
+        auto doc = parser.iterate(json);
+        for (auto row : doc["matrix"].get_array()) {
+            for (auto cell : row.get_array()) {
+                std::int64_t integer = 0;
+                std::string_view text;
+                read += cell.get_int64().get(integer) == simdjson::SUCCESS ||
+                        cell.get_string().get(text) == simdjson::SUCCESS;
+            }
+        }
+        benchmark::DoNotOptimize(read);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * json.size()));
+}
+BENCHMARK(BM_OnDemandWalk)
     ->ArgNames({"nodes", "texts"})
     ->ArgsProduct({{300, 1000}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
