@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # Times graphway, reading included, on complete graphs of 100, 300 and 1000
 # nodes (every link present), once with JSON integer cells and once with the
-# cells written as typed texts, side by side with cat of the same file.
-# Prints the median wall time of each and graphway's time as a multiple of
-# cat's. Run by hand, not by ctest:
+# cells written as typed texts, side by side with cat of the same file and
+# with simdjson_walk, built beside graphway: a process that only walks the
+# cells with simdjson, the floor under graphway's reading.
+# Prints the median wall time of each and the times of the walk and of
+# graphway as multiples of cat's. Run by hand, not by ctest:
 #   bench/cli/time_graphway.sh [path/to/graphway]
 set -euo pipefail
 
 graphway=${1:-build/bin/graphway}
+walk=$(dirname "$graphway")/simdjson_walk
 sizes=(100 300 1000)
 runs=30
 
-if [ ! -x "$graphway" ]; then
-    echo "graphway not found at $graphway; pass its path" >&2
+if [ ! -x "$graphway" ] || [ ! -x "$walk" ]; then
+    echo "graphway or simdjson_walk not found beside $graphway; pass graphway's path" >&2
     exit 2
 fi
 
@@ -43,16 +46,16 @@ make_document() {
     }'
 }
 
-# median_seconds FILE: the medians of `runs` timed runs of cat and of
-# graphway on FILE, in that order, one a line.
+# median_seconds FILE: the medians of `runs` timed runs of cat, of the walk
+# and of graphway on FILE, in that order, one a line.
 median_seconds() {
     if command -v hyperfine > /dev/null; then
         hyperfine -N --style none --warmup 3 --runs "$runs" --export-json "$work/times.json" \
-            "cat $1" "$graphway $1" > /dev/null 2>&1
+            "cat $1" "$walk $1" "$graphway $1" > /dev/null 2>&1
         sed -n 's/.*"median": *\([0-9.e+-]*\).*/\1/p' "$work/times.json"
     else
         local program times start end
-        for program in cat "$graphway"; do
+        for program in cat "$walk" "$graphway"; do
             times=()
             for _ in $(seq "$runs"); do
                 start=$(date +%s%N)
@@ -66,16 +69,20 @@ median_seconds() {
     fi
 }
 
-printf '%-8s %6s %10s %9s %9s %7s  %s\n' cells n bytes "cat ms" "ms" "x cat" answer
+ms() { awk -v s="$1" 'BEGIN { printf "%.2f", s * 1000 }'; }
+times_cat() { awk -v c="$1" -v t="$2" 'BEGIN { printf "%.1f", t / c }'; }
+
+printf '%-8s %6s %10s %8s %8s %6s %8s %6s  %s\n' cells n bytes "cat ms" "walk ms" "x cat" \
+    "ms" "x cat" answer
 for kind in numbers texts; do
     for n in "${sizes[@]}"; do
         document="$work/complete_${kind}_$n.json"
         make_document "$n" "$kind" > "$document"
         answer=$("$graphway" "$document" | tr '\n' ' ')
         mapfile -t seconds < <(median_seconds "$document")
-        printf '%-8s %6d %10d %9.2f %9.2f %7.1f  %s\n' "$kind" "$n" "$(stat -c %s "$document")" \
-            "$(awk -v s="${seconds[0]}" 'BEGIN { print s * 1000 }')" \
-            "$(awk -v s="${seconds[1]}" 'BEGIN { print s * 1000 }')" \
-            "$(awk -v c="${seconds[0]}" -v g="${seconds[1]}" 'BEGIN { print g / c }')" "$answer"
+        printf '%-8s %6d %10d %8s %8s %6s %8s %6s  %s\n' "$kind" "$n" "$(stat -c %s "$document")" \
+            "$(ms "${seconds[0]}")" "$(ms "${seconds[1]}")" \
+            "$(times_cat "${seconds[0]}" "${seconds[1]}")" "$(ms "${seconds[2]}")" \
+            "$(times_cat "${seconds[0]}" "${seconds[2]}")" "$answer"
     done
 done
