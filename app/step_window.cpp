@@ -100,7 +100,7 @@ void StepWindow::FillTable() {
     table_->setRowCount(rows);
     QStringList headers;
     for (int node = 1; node <= n; ++node) headers << QString::number(node);
-    headers << QStringLiteral("Выбран");
+    headers << QString::fromUtf8(graph::kChosenHeader);
     table_->setHorizontalHeaderLabels(headers);
     QStringList steps;
     for (int step = 0; step < rows; ++step) steps << QString::number(step);
@@ -109,7 +109,7 @@ void StepWindow::FillTable() {
         const graph::DijkstraStep& row = steps_.steps[step];
         for (int node = 0; node < n; ++node) {
             auto* cell = new QTableWidgetItem(
-                QString::fromStdString(graph::StepCellText(steps_, step, node)));
+                QString::fromStdString(graph::StepCellText(row.cells[node], row.settled == node)));
             if (row.settled && *row.settled == node) {
                 QFont bold = cell->font();
                 bold.setBold(true);
@@ -118,9 +118,9 @@ void StepWindow::FillTable() {
             }
             table_->setItem(step, node, cell);
         }
-        table_->setItem(
-            step, n,
-            new QTableWidgetItem(QString::fromStdString(graph::SettledText(steps_, step))));
+        table_->setItem(step, n,
+                        new QTableWidgetItem(
+                            QString::fromStdString(graph::ChosenText(row.settled, step == 0))));
     }
     if (steps_.way) {
         answer_->setText(QString::fromStdString(graph::WayText(steps_.way->way) + ", " +

@@ -11,8 +11,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "messages.h"
 #include "table_check.h"
-#include "table_commands.h"
+#include "table_check_texts.h"
 
 namespace app {
 
@@ -24,20 +25,24 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 // A block copied from the step window carries its header row and its step
 // numbers; the cells alone are wanted.
-CellBlock WithoutStepHeaders(CellBlock block, int columns) {
-    if (!block.isEmpty() && !block.front().isEmpty() &&
-        block.front().front().trimmed() == QStringLiteral("Шаг")) {
-        block.removeFirst();
+std::vector<std::vector<std::string>> WithoutStepHeaders(
+    std::vector<std::vector<std::string>> block, std::size_t columns) {
+    const auto trimmed = [](const std::string& text) {
+        return QString::fromStdString(text).trimmed();
+    };
+    if (!block.empty() && trimmed(block.front().front()) == QString::fromUtf8(graph::kStepHeader)) {
+        block.erase(block.begin());
     }
-    bool numbered = !block.isEmpty();
-    for (qsizetype row = 0; row < block.size() && numbered; ++row) {
-        numbered =
-            block[row].size() == columns + 1 && !block[row].isEmpty() &&
-            block[row].front().trimmed().toInt() >= 0 && !block[row].front().trimmed().isEmpty() &&
-            block[row].front().trimmed().toInt() == block.front().front().trimmed().toInt() + row;
+    bool numbered = !block.empty();
+    for (std::size_t row = 0; row < block.size() && numbered; ++row) {
+        bool number = false;
+        numbered = block[row].size() == columns + 1 &&
+                   trimmed(block[row].front()).toLongLong(&number) ==
+                       trimmed(block.front().front()).toLongLong() + static_cast<qlonglong>(row) &&
+                   number;
     }
     if (!numbered) return block;
-    for (QStringList& row : block) row.removeFirst();
+    for (auto& row : block) row.erase(row.begin());
     return block;
 }
 
@@ -55,24 +60,23 @@ TableCheckWindow::TableCheckWindow(graph::AdjacencyMatrix adjacency, int steps, 
     setAttribute(Qt::WA_DeleteOnClose);
     grid_->setObjectName(QStringLiteral("CheckGrid"));
     grid_->setAccessibleName(QStringLiteral("Таблица для проверки"));
-    grid_->setToolTip(QStringLiteral(
-        "Впишите или вставьте таблицу: «10 (2)» — расстояние и предшественники, «∞», «inf», "
-        "«-» или пусто — узел не достигнут, «—» или пусто — узел уже выбран; выбранный узел — "
-        "в последнем столбце или звёздочкой в его ячейке."));
+    grid_->setToolTip(QStringLiteral("Впишите или вставьте таблицу, решённую вручную."));
     QStringList headers;
     for (std::size_t node = 1; node <= adjacency_.size(); ++node) {
         headers << QString::number(node);
     }
-    headers << QStringLiteral("Выбран");
+    headers << QString::fromUtf8(graph::kChosenHeader);
     grid_->setHorizontalHeaderLabels(headers);
-    // Rows are numbered as the step table numbers its steps.
-    QStringList numbers;
-    for (int step = 0; step < steps; ++step) numbers << QString::number(step);
-    grid_->setVerticalHeaderLabels(numbers);
+    // Rows are numbered as the step table numbers its steps, until a check
+    // tells how this table numbers them.
+    NumberRows(0);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     summary_->setObjectName(QStringLiteral("CheckSummary"));
     convention_->setObjectName(QStringLiteral("CheckConvention"));
     way_->setObjectName(QStringLiteral("CheckWay"));
+    auto* notation = new QLabel(QString::fromStdString(graph::NotationText()), this);
+    notation->setObjectName(QStringLiteral("CheckNotation"));
+    notation->setWordWrap(true);
     auto* check = new QPushButton(QStringLiteral("Проверить"), this);
     check->setObjectName(QStringLiteral("CheckButton"));
     check->setAutoDefault(false);
@@ -83,6 +87,7 @@ TableCheckWindow::TableCheckWindow(graph::AdjacencyMatrix adjacency, int steps, 
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_, 1);
+    layout->addWidget(notation);
     layout->addWidget(summary_);
     layout->addWidget(way_);
     layout->addWidget(convention_);
@@ -102,20 +107,37 @@ void TableCheckWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void TableCheckWindow::NumberRows(std::size_t first) {
+    QStringList numbers;
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        numbers << QString::number(first + static_cast<std::size_t>(row));
+    }
+    grid_->setVerticalHeaderLabels(numbers);
+}
+
 void TableCheckWindow::Paste() {
-    const CellBlock block =
-        WithoutStepHeaders(ParseCellBlock(QApplication::clipboard()->text()), grid_->columnCount());
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    if (text.size() > graph::kHandTableLimit) {
+        ShowMessageBox({QMessageBox::Warning, ApplicationTitle(),
+                        QStringLiteral("Таблица не вставлена: её текст больше 1 МиБ.")});
+        return;
+    }
+    const auto block = WithoutStepHeaders(graph::SplitTableText(text),
+                                          static_cast<std::size_t>(grid_->columnCount()));
     const int top = std::max(grid_->currentRow(), 0);
     const int left = std::max(grid_->currentColumn(), 0);
-    if (top + block.size() > grid_->rowCount()) {
-        grid_->setRowCount(static_cast<int>(top + block.size()));
+    const int rows = static_cast<int>(block.size());
+    if (top + rows > grid_->rowCount()) {
+        grid_->setRowCount(top + rows);
+        NumberRows(0);
     }
-    for (qsizetype row = 0; row < block.size(); ++row) {
-        for (qsizetype column = 0; column < block[row].size(); ++column) {
+    for (int row = 0; row < rows; ++row) {
+        const auto& cells = block[static_cast<std::size_t>(row)];
+        for (std::size_t column = 0; column < cells.size(); ++column) {
             const int c = left + static_cast<int>(column);
             if (c >= grid_->columnCount()) break;
-            grid_->setItem(top + static_cast<int>(row), c,
-                           new QTableWidgetItem(block[row][column]));
+            grid_->setItem(top + row, c,
+                           new QTableWidgetItem(QString::fromStdString(cells[column])));
         }
     }
 }
@@ -148,8 +170,9 @@ void TableCheckWindow::Check() {
         }
     }
     const graph::TableCheck check = graph::CheckHandTable(adjacency_, rows);
+    NumberRows(check.firstStep);
     for (const graph::TableFault& fault : check.faults) {
-        const int row = static_cast<int>(fault.step - check.firstStep);
+        const int row = static_cast<int>(fault.step) - static_cast<int>(check.firstStep);
         const int column = fault.node ? *fault.node : n;
         if (row < 0 || row >= grid_->rowCount()) continue;
         QTableWidgetItem* item = grid_->item(row, column);
@@ -161,7 +184,16 @@ void TableCheckWindow::Check() {
         const QString reason = Text(graph::FaultText(fault));
         item->setToolTip(item->toolTip().isEmpty() ? reason : item->toolTip() + u'\n' + reason);
     }
-    summary_->setText(Text(graph::CheckSummary(check)));
+    // A fault of the whole table has no cell of its own: its line goes
+    // under the summary.
+    QStringList summary{Text(graph::CheckSummary(check))};
+    for (const graph::TableFault& fault : check.faults) {
+        if (fault.kind == graph::TableFault::Kind::Truncated ||
+            fault.kind == graph::TableFault::Kind::AfterEnd) {
+            summary << Text(graph::FaultText(fault));
+        }
+    }
+    summary_->setText(summary.join(u'\n'));
     convention_->setText(Text(graph::ConventionText(check.convention)));
     if (!check.way) {
         way_->clear();

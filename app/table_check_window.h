@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstddef>
 
 #include "graph_model.h"
 
@@ -29,6 +30,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Labels the rows from step `first` on.
+    void NumberRows(std::size_t first);
     void Paste();
 
     graph::AdjacencyMatrix adjacency_;

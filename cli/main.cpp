@@ -37,7 +37,8 @@ void OnBusError(int) {
     _exit(kFailed);
 }
 
-// Standard output is written once, at the end, so a failure leaves it empty.
+// Standard output is written once, at the end, so a failure leaves it empty;
+// only --steps writes its rows as they come.
 bool Print(std::FILE* stream, const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
            std::fflush(stream) == 0;
@@ -70,14 +71,20 @@ int Run(const std::vector<std::string>& arguments) {
             break;
         }
         case cli::CommandLine::Task::Steps: {
-            const graph::DijkstraSteps steps = graph::FindDijkstraSteps(adjacency);
-            text = cli::StepsText(steps, line.json);
-            found = steps.way.has_value();
-            break;
+            // A long table is written as it goes, not held whole.
+            bool written = true;
+            cli::WriteStepsText(adjacency, line.json, [&](const std::string& part) {
+                written =
+                    written && std::fwrite(part.data(), 1, part.size(), stdout) == part.size();
+            });
+            if (!Print(stdout, "") || !written) {
+                Print(stderr, cli::ErrorLine("Cannot write the answer to standard output"));
+                return kFailed;
+            }
+            return graph::FindShortestWay(adjacency) ? kSuccess : kNoWay;
         }
         case cli::CommandLine::Task::Check:
-            text = cli::CheckedTableText(std::string(cli::ReadInputText(line.table).Text()),
-                                         adjacency);
+            text = cli::CheckedTableText(cli::ReadInputText(line.table).Text(), adjacency);
             found = text.empty();
             break;
     }

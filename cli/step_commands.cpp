@@ -1,7 +1,12 @@
 // graphway's texts for Dijkstra tables; see step_commands.h.
 #include "step_commands.h"
 
+#include <simdjson.h>
+
+#include "dijkstra_steps.h"
 #include "table_check.h"
+#include "table_check_texts.h"
+#include "way_search.h"
 
 namespace cli {
 
@@ -11,50 +16,66 @@ std::string Json(const std::optional<std::int64_t>& value) {
     return value ? std::to_string(*value) : "null";
 }
 
+// Only integers and booleans go in, so nothing needs escaping.
+std::string JsonRow(const graph::StepRow& row) {
+    std::string text = "{\"step\": " + std::to_string(row.step) +
+                       ", \"chosen\": " + (row.chosen ? std::to_string(*row.chosen + 1) : "null") +
+                       ", \"cells\": [";
+    for (std::size_t v = 0; v < row.cells.size(); ++v) {
+        const graph::StepCell& cell = row.cells[v];
+        if (v > 0) text += ", ";
+        text += "{\"distance\": " + Json(cell.distance) + ", \"predecessors\": [";
+        for (std::size_t p = 0; p < cell.predecessors.size(); ++p) {
+            if (p > 0) text += ", ";
+            text += std::to_string(cell.predecessors[p] + 1);
+        }
+        text += "], \"settled\": " + std::string(cell.settled ? "true" : "false") + "}";
+    }
+    return text + "]}";
+}
+
 }  // namespace
 
-std::string StepsText(const graph::DijkstraSteps& steps, bool json) {
-    if (!json) return graph::DijkstraStepsText(steps);
-    // Only integers and booleans go in, so nothing needs escaping.
-    std::string text = "{\"steps\": [";
-    for (std::size_t k = 0; k < steps.steps.size(); ++k) {
-        const graph::DijkstraStep& step = steps.steps[k];
-        if (k > 0) text += ", ";
-        text += "{\"step\": " + std::to_string(k) +
-                ", \"chosen\": " + (step.settled ? std::to_string(*step.settled + 1) : "null") +
-                ", \"cells\": [";
-        for (std::size_t v = 0; v < step.cells.size(); ++v) {
-            const graph::StepCell& cell = step.cells[v];
-            if (v > 0) text += ", ";
-            text += "{\"distance\": " + Json(cell.distance) + ", \"predecessors\": [";
-            for (std::size_t p = 0; p < cell.predecessors.size(); ++p) {
-                if (p > 0) text += ", ";
-                text += std::to_string(cell.predecessors[p] + 1);
-            }
-            text += "], \"settled\": " + std::string(cell.settled ? "true" : "false") + "}";
-        }
-        text += "]}";
+void WriteStepsText(const graph::AdjacencyMatrix& adjacency, bool json,
+                    const std::function<void(const std::string&)>& write) {
+    if (!json) {
+        write(graph::StepsHeaderText(adjacency.size()));
+        graph::WalkDijkstraTable(
+            adjacency, graph::Convention::AfterChoice,
+            [&](const graph::StepRow& row) { write(graph::StepRowText(row)); });
+        return;
     }
-    text += "], \"way\": ";
-    if (steps.way) {
+    write("{\"steps\": [");
+    graph::WalkDijkstraTable(
+        adjacency, graph::Convention::AfterChoice,
+        [&](const graph::StepRow& row) { write((row.step > 0 ? ", " : "") + JsonRow(row)); });
+    std::string text = "], \"way\": ";
+    if (const auto way = graph::FindShortestWay(adjacency)) {
         text += "[";
-        for (std::size_t k = 0; k < steps.way->way.size(); ++k) {
+        for (std::size_t k = 0; k < way->way.size(); ++k) {
             if (k > 0) text += ", ";
-            text += std::to_string(steps.way->way[k] + 1);
+            text += std::to_string(way->way[k] + 1);
         }
-        text += "], \"length\": " + std::to_string(steps.way->length);
+        text += "], \"length\": " + std::to_string(way->length);
     } else {
         text += "null, \"length\": null";
     }
-    return text + "}\n";
+    write(text + "}\n");
 }
 
-std::string CheckedTableText(const std::string& table, const graph::AdjacencyMatrix& adjacency) {
-    const graph::TableCheck check =
-        graph::CheckHandTable(adjacency, graph::ReadHandTable(table, adjacency.size()));
+std::string CheckedTableText(std::string_view table, const graph::AdjacencyMatrix& adjacency) {
+    if (table.size() > graph::kHandTableLimit) {
+        throw graph::TableTextError("The table is larger than 1 MiB");
+    }
+    if (table.find('\0') != std::string_view::npos ||
+        !simdjson::validate_utf8(table.data(), table.size())) {
+        throw graph::TableTextError("The table is not text: it is not UTF-8");
+    }
+    const graph::TableCheck check = graph::CheckHandTable(
+        adjacency, graph::ReadHandTable(std::string(table), adjacency.size()));
     std::string text;
     for (const graph::TableFault& fault : check.faults) {
-        text += graph::FaultTextEnglish(fault) + '\n';
+        text += graph::FaultText(fault, graph::Language::English) + '\n';
     }
     return text;
 }

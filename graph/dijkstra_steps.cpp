@@ -8,102 +8,79 @@
 
 namespace graph {
 
-namespace {
-
-// Whether `to` is reached from index 0 along links that keep to the exact
-// distances (a shortest way) without passing `avoided`. One answer per
-// avoided node, worked out when first asked.
-class TightReach {
-public:
-    TightReach(const AdjacencyMatrix& adjacency, const Distances& exact)
-        : adjacency_(adjacency), exact_(exact), reached_(adjacency.size()) {}
-
-    bool Reaches(std::size_t to, std::size_t avoided) {
-        std::vector<char>& reached = reached_[avoided];
-        if (reached.empty()) Fill(reached, avoided);
-        return reached[to] != 0;
-    }
-
-private:
-    void Fill(std::vector<char>& reached, std::size_t avoided) const {
-        const std::size_t n = adjacency_.size();
-        reached.assign(n, 0);
-        if (avoided == 0) return;
-        std::vector<std::size_t> stack{0};
-        reached[0] = 1;
-        while (!stack.empty()) {
-            const std::size_t x = stack.back();
-            stack.pop_back();
-            for (std::size_t y = 0; y < n; ++y) {
-                const std::int32_t w = adjacency_[x][y];
-                if (w < 0 || reached[y] || y == avoided || !exact_[y]) continue;
-                if (*exact_[x] + w != *exact_[y]) continue;
-                reached[y] = 1;
-                stack.push_back(y);
-            }
-        }
-    }
-
-    const AdjacencyMatrix& adjacency_;
-    const Distances& exact_;
-    std::vector<std::vector<char>> reached_;
-};
-
-void InsertAscending(std::vector<std::int32_t>& list, std::int32_t value) {
-    list.insert(std::lower_bound(list.begin(), list.end(), value), value);
+DijkstraRun::DijkstraRun(const AdjacencyMatrix& adjacency)
+    : adjacency_(adjacency), cells_(adjacency.size()) {
+    if (!cells_.empty()) cells_[0].distance = 0;
 }
 
-}  // namespace
-
-DijkstraSteps FindDijkstraSteps(const AdjacencyMatrix& adjacency) {
-    const std::size_t n = adjacency.size();
-    DijkstraSteps result;
-    if (n == 0) return result;
-    // A node settled after another at the same distance can only be checked
-    // against the exact distances: those still open are not known yet.
-    const Distances exact = FindDistancesFromStart(adjacency);
-    TightReach tight(adjacency, exact);
-
-    std::vector<StepCell> cells(n);
-    cells[0].distance = 0;
-    result.steps.push_back({std::nullopt, {}, cells});
-    for (;;) {
-        std::size_t u = n;
-        for (std::size_t y = 0; y < n; ++y) {
-            if (cells[y].settled || !cells[y].distance) continue;
-            if (u == n || *cells[y].distance < *cells[u].distance) u = y;
-        }
-        if (u == n) break;
-        cells[u].settled = true;
-        const std::int64_t du = *cells[u].distance;
-        const auto from = static_cast<std::int32_t>(u);
-        DijkstraStep step{from, {}, {}};
-        for (std::size_t v = 1; v < n; ++v) {
-            const std::int32_t w = adjacency[u][v];
-            if (v == u || w < 0) continue;
-            StepCell& cell = cells[v];
-            // A way has fewer than n links, each below 2^31: 64 bits hold it.
-            const std::int64_t through = du + w;
-            if (!cell.settled) {
-                if (!cell.distance || through < *cell.distance) {
-                    cell.distance = through;
-                    cell.predecessors.assign(1, from);
-                } else if (through == *cell.distance) {
-                    InsertAscending(cell.predecessors, from);
-                }
-            } else if (through != *cell.distance || !tight.Reaches(u, v)) {
-                continue;
-            } else {
-                InsertAscending(cell.predecessors, from);
-            }
-            step.relaxed.push_back({from, static_cast<std::int32_t>(v)});
-        }
-        step.cells = cells;
-        result.steps.push_back(std::move(step));
-        // A table worked by hand stops at the goal.
-        if (u == n - 1) break;
+std::vector<std::int32_t> DijkstraRun::Least() const {
+    std::vector<std::int32_t> least;
+    for (std::size_t v = 0; v < cells_.size(); ++v) {
+        const StepCell& cell = cells_[v];
+        if (cell.settled || !cell.distance) continue;
+        if (!least.empty() && *cell.distance > *cells_[least.front()].distance) continue;
+        if (!least.empty() && *cell.distance < *cells_[least.front()].distance) least.clear();
+        least.push_back(static_cast<std::int32_t>(v));
     }
-    if (!cells[n - 1].settled) result.steps.push_back({std::nullopt, {}, cells});
+    return least;
+}
+
+bool DijkstraRun::Finished() const {
+    if (cells_.empty() || cells_.back().settled) return true;
+    return std::none_of(cells_.begin(), cells_.end(),
+                        [](const StepCell& cell) { return !cell.settled && cell.distance; });
+}
+
+std::vector<Link> DijkstraRun::Choose(std::int32_t node) {
+    const auto u = static_cast<std::size_t>(node);
+    cells_[u].settled = true;
+    const std::int64_t du = *cells_[u].distance;
+    std::vector<Link> followed;
+    for (std::size_t v = 0; v < cells_.size(); ++v) {
+        const std::int32_t w = adjacency_[u][v];
+        StepCell& cell = cells_[v];
+        if (v == u || w < 0 || cell.settled) continue;
+        // A way has fewer than n links, each below 2^31: 64 bits hold it.
+        const std::int64_t through = du + w;
+        if (!cell.distance || through < *cell.distance) {
+            cell.distance = through;
+            cell.predecessors.assign(1, node);
+        } else if (through == *cell.distance) {
+            cell.predecessors.insert(
+                std::lower_bound(cell.predecessors.begin(), cell.predecessors.end(), node), node);
+        }
+        followed.push_back({node, static_cast<std::int32_t>(v)});
+    }
+    return followed;
+}
+
+void WalkDijkstraTable(const AdjacencyMatrix& adjacency, Convention convention,
+                       const std::function<void(const StepRow&)>& visit, const TieChoice& tie) {
+    if (adjacency.empty()) return;
+    DijkstraRun run(adjacency);
+    const std::vector<Link> none;
+    const bool after = convention == Convention::AfterChoice;
+    std::size_t step = 0;
+    if (after) visit({step, run.Cells(), std::nullopt, true, none});
+    while (!run.Finished()) {
+        const std::vector<std::int32_t> least = run.Least();
+        const std::int32_t node = tie ? tie(least) : least.front();
+        ++step;
+        if (!after) visit({step, run.Cells(), node, false, none});
+        const std::vector<Link> followed = run.Choose(node);
+        if (after) visit({step, run.Cells(), node, false, followed});
+    }
+    if (!run.Cells().back().settled) visit({step + 1, run.Cells(), std::nullopt, false, none});
+}
+
+DijkstraSteps FindDijkstraSteps(const AdjacencyMatrix& adjacency, const TieChoice& tie) {
+    DijkstraSteps result;
+    WalkDijkstraTable(
+        adjacency, Convention::AfterChoice,
+        [&](const StepRow& row) {
+            result.steps.push_back({row.chosen, row.followed, row.cells});
+        },
+        tie);
     result.way = FindShortestWay(adjacency);
     return result;
 }
@@ -115,42 +92,45 @@ Distances FinalDistances(const DijkstraSteps& steps) {
     return distances;
 }
 
-std::string StepCellText(const DijkstraSteps& steps, std::size_t step, std::size_t node) {
-    const StepCell& cell = steps.steps[step].cells[node];
-    const bool settledHere = steps.steps[step].settled == static_cast<std::int32_t>(node);
-    if (cell.settled && !settledHere) return {};
+std::string StepCellText(const StepCell& cell, bool chosenHere) {
+    if (cell.settled && !chosenHere) return {};
     if (!cell.distance) return "\u221E";
-    // The list a node is settled with can still grow through links of
-    // weight 0; the table shows the one it ends with.
-    const std::vector<std::int32_t>& predecessors =
-        settledHere ? steps.steps.back().cells[node].predecessors : cell.predecessors;
     std::string text = std::to_string(*cell.distance);
-    for (std::size_t k = 0; k < predecessors.size(); ++k) {
+    for (std::size_t k = 0; k < cell.predecessors.size(); ++k) {
         text += k == 0 ? " (" : ", ";
-        text += std::to_string(predecessors[k] + 1);
+        text += std::to_string(cell.predecessors[k] + 1);
     }
-    if (!predecessors.empty()) text += ')';
-    if (settledHere) text += '*';
+    if (!cell.predecessors.empty()) text += ')';
+    if (chosenHere) text += '*';
     return text;
 }
 
-std::string SettledText(const DijkstraSteps& steps, std::size_t step) {
-    if (const std::optional<std::int32_t> settled = steps.steps[step].settled) {
-        return std::to_string(*settled + 1);
+std::string ChosenText(const std::optional<std::int32_t>& chosen, bool start) {
+    if (chosen) return std::to_string(*chosen + 1);
+    return start ? std::string() : std::string(kNoWayText);
+}
+
+std::string StepsHeaderText(std::size_t nodes) {
+    std::string text(kStepHeader);
+    for (std::size_t node = 0; node < nodes; ++node) text += '\t' + std::to_string(node + 1);
+    return text + '\t' + std::string(kChosenHeader) + '\n';
+}
+
+std::string StepRowText(const StepRow& row) {
+    std::string text = std::to_string(row.step);
+    for (std::size_t node = 0; node < row.cells.size(); ++node) {
+        text += '\t';
+        text += StepCellText(row.cells[node], row.chosen == static_cast<std::int32_t>(node));
     }
-    return step == 0 ? std::string() : std::string(kNoWayText);
+    return text + '\t' + ChosenText(row.chosen, row.start) + '\n';
 }
 
 std::string DijkstraStepsText(const DijkstraSteps& steps) {
     if (steps.steps.empty()) return {};
-    const std::size_t n = steps.steps.front().cells.size();
-    std::string text = "Шаг";
-    for (std::size_t node = 0; node < n; ++node) text += '\t' + std::to_string(node + 1);
-    text += "\tВыбран\n";
+    std::string text = StepsHeaderText(steps.steps.front().cells.size());
     for (std::size_t step = 0; step < steps.steps.size(); ++step) {
-        text += std::to_string(step);
-        for (std::size_t node = 0; node < n; ++node) text += '\t' + StepCellText(steps, step, node);
-        text += '\t' + SettledText(steps, step) + '\n';
+        const DijkstraStep& row = steps.steps[step];
+        text += StepRowText({step, row.cells, row.settled, step == 0, row.relaxed});
     }
     return text;
 }

@@ -402,6 +402,8 @@ TEST(GraphwayTest, StepsAndCheckedTablesWithTheirExitStatuses) {
                          "0\t∞\t∞\t∞\t∞\t∞\t\n0*\t5 (1)\t∞\t∞\t∞\t20 (1)\t1\n"
                          "\t5 (1)*\t∞\t∞\t∞\t20 (1)\t2\n");
     const TempFile narrow("narrow.tsv", "0\t∞\n");
+    const TempFile empty("empty.tsv", "");
+    const TempFile binary("binary.tsv", std::string("0\t\xff\0\n", 5));
     const struct {
         std::vector<std::string> arguments;
         int exitStatus;
@@ -410,8 +412,12 @@ TEST(GraphwayTest, StepsAndCheckedTablesWithTheirExitStatuses) {
         {{"--check", right.Path()}, kWayFound, ""},
         {{"--check", wrong.Path()},
          kNoWay,
-         "step 2, node 6: via node 2 the distance 5 + 5 = 10 is less than 20\n"},
+         "step 2, node 6: via node 2 the distance 5 + 5 = 10 is less than 20\n"
+         "the table stops: node 6 is not chosen yet\n"},
+        {{"--check", empty.Path()}, kNoWay, "the table stops: node 6 is not chosen yet\n"},
         {{"--check", narrow.Path()}, kFailed, ""},
+        {{"--check", binary.Path()}, kFailed, ""},
+        {{"--check", narrow.Path() + ".missing"}, kFailed, ""},
         {{"--check"}, kFailed, ""},
     };
     for (const auto& run : runs) {

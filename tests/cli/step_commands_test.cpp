@@ -7,6 +7,8 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
+#include "dijkstra_steps.h"
+
 namespace {
 
 // The sample graph: links 1-2 = 5, 2-6 = 5, 1-6 = 20.
@@ -18,10 +20,15 @@ graph::AdjacencyMatrix Sample() {
     return adjacency;
 }
 
+std::string StepsText(bool json) {
+    std::string text;
+    cli::WriteStepsText(Sample(), json, [&](const std::string& part) { text += part; });
+    return text;
+}
+
 TEST(StepCommands, OwnTableAsTextAndJson) {
-    const graph::DijkstraSteps steps = graph::FindDijkstraSteps(Sample());
-    EXPECT_EQ(cli::StepsText(steps, false), graph::DijkstraStepsText(steps));
-    const nlohmann::json json = nlohmann::json::parse(cli::StepsText(steps, true));
+    EXPECT_EQ(StepsText(false), graph::DijkstraStepsText(graph::FindDijkstraSteps(Sample())));
+    const nlohmann::json json = nlohmann::json::parse(StepsText(true));
     ASSERT_EQ(json["steps"].size(), 4u);
     EXPECT_EQ(json["steps"][2]["chosen"], 2);
     EXPECT_EQ(json["steps"][2]["cells"][5]["distance"], 10);
@@ -40,7 +47,8 @@ TEST(StepCommands, StudentTablesChecked) {
         "0* 5(1) inf inf inf 20(1) 1\n"
         "— 5* inf inf inf 20 2\n";
     EXPECT_EQ(cli::CheckedTableText(slip, Sample()),
-              "step 2, node 6: via node 2 the distance 5 + 5 = 10 is less than 20\n");
+              "step 2, node 6: via node 2 the distance 5 + 5 = 10 is less than 20\n"
+              "the table stops: node 6 is not chosen yet\n");
     EXPECT_THROW(cli::CheckedTableText("0\t1\n", Sample()), std::runtime_error);
 }
 
