@@ -12,6 +12,7 @@
 #include "file_dialogs.h"
 #include "form_controls.h"
 #include "graph_files.h"
+#include "messages.h"
 #include "picture_view.h"
 #include "shown_texts.h"
 #include "tikz_picture.h"
@@ -221,11 +222,24 @@ void AnswerView::SavePicture() {
     const FileChoice choice = ChooseFile({FileRequest::Purpose::SavePicture, DialogFolder(), {}});
     if (choice.path.isEmpty()) return;
     QString path = choice.path;
-    // The name's extension decides, otherwise the filter chosen.
+    // The name's extension decides, otherwise the filter chosen; a name
+    // with an extension of no filter is not given a second one.
     const QStringList suffixes = PictureSuffixes();
-    if (!suffixes.contains(QFileInfo(path).suffix().toLower())) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty()) {
         const qsizetype chosen = PictureFilters().indexOf(choice.filter);
         path += QLatin1Char('.') + suffixes.value(std::max<qsizetype>(chosen, 0));
+    } else if (!suffixes.contains(suffix)) {
+        throw FileError(QStringLiteral("Рисунок «%1» не сохранён: формат «.%2» не поддерживается. "
+                                       "Можно сохранить как PNG, BMP, SVG или PDF")
+                            .arg(QFileInfo(path).fileName(), QFileInfo(path).suffix())
+                            .toStdString());
+    }
+    if (QFileInfo::exists(path) &&
+        AskQuestion(
+            {QStringLiteral("Файл «%1» уже есть. Заменить его?").arg(QFileInfo(path).fileName()),
+             QuestionContent::YesNo}) != QMessageBox::Yes) {
+        return;
     }
     WritePictureFile(path, *surface_);
     RememberFolderOf(path);
