@@ -87,6 +87,7 @@ bool StepWindow::Restart() {
     graph_ = std::move(*read);
     steps_ = graph::FindDijkstraSteps(graph_.adjacency);
     table_->setEnabled(true);
+    answer_->setEnabled(true);
     state_->clear();
     FillTable();
     EnableButtons();
@@ -153,6 +154,15 @@ bool StepWindow::IsGreyed() const { return !table_->isEnabled(); }
 void StepWindow::MarkTablesChanged() {
     if (IsGreyed()) return;
     table_->setEnabled(false);
+    answer_->setEnabled(false);
+    // The settled cells lose their colour, which the greying leaves.
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        for (int column = 0; column < table_->columnCount(); ++column) {
+            if (QTableWidgetItem* cell = table_->item(row, column)) {
+                cell->setData(Qt::ForegroundRole, QVariant());
+            }
+        }
+    }
     EnableButtons();
     state_->setText(QStringLiteral("Таблицы изменились; «В начало» прочитает их заново."));
 }

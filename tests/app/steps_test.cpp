@@ -81,6 +81,7 @@ TEST_F(StepsTest, ExampleRunsToTheAnswerOfTheCalculation) {
     QTest::keyClick(window, Qt::Key_End);
     EXPECT_EQ(window->CurrentStep(), 2);
     EXPECT_FALSE(window->findChild<QPushButton*>("checkTableButton")->isEnabled());
+    EXPECT_FALSE(window->findChild<QLabel*>("StepAnswer")->isEnabled());
     EXPECT_TRUE(Find<app::AnswerLabel>("Label2")->IsStale());
     QTest::keyClick(window, Qt::Key_Home);
     EXPECT_TRUE(table->isEnabled());
