@@ -144,16 +144,16 @@ TEST_F(ExportTest, PrintedPageHoldsTheGraphAndTheAnswerWhileItBelongs) {
     EXPECT_EQ(PrintPreviewTo(pdf), 1);
     QString text = Text(pdf);
     for (const char* shown :
-         {"Без имени", "1-2-6", "Длина: 10", "Узлы", "Матрица смежности", "-60", "20"}) {
+         {"Без имени", "1-2-6", "Длина: 10", "Узлы", "Матрица смежности", "-60", "20", "-100"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << '\n' << text.toStdString();
     }
     // The picture: the way in red, as wide as the page's text.
-    const auto reds = [&] {
-        const QImage page = Render(pdf, QSize(595, 842));
-        const auto* pixels = reinterpret_cast<const QRgb*>(page.constBits());
-        return std::count(pixels, pixels + page.width() * page.height(), kRed);
-    };
-    EXPECT_GT(reds(), 100);
+    const QImage page = Render(pdf, QSize(595, 842));
+    int red = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) red += page.pixel(x, y) == kRed;
+    }
+    EXPECT_GT(red, 100);
 
     // Saved under a name, and changed: the page names the file and leaves
     // out the answer that no longer belongs, and the faded picture with it.
@@ -164,7 +164,7 @@ TEST_F(ExportTest, PrintedPageHoldsTheGraphAndTheAnswerWhileItBelongs) {
     text = Text(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("worksheet.json")));
     EXPECT_FALSE(text.contains(QStringLiteral("Длина")));
-    EXPECT_EQ(reds(), 0);
+    EXPECT_FALSE(text.contains(QStringLiteral("-100")));
     EXPECT_EQ(pages(), 1);
 
     // A hundred nodes: the matrix goes to a page of its own.

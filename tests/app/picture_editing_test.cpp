@@ -155,15 +155,12 @@ TEST_F(PictureEditingTest, DeletingANodeMovesTheLaterOnesUpInOneStep) {
 }
 
 TEST_F(PictureEditingTest, OnlyNodesInTheTablesMoveAndOnlyPastTheDragDistance) {
-    // Node 5 at (-20, -10) stays on the faded picture when the count drops
-    // to 3; node 2 at (40, 20) wobbles by a pixel.
+    // Node 5 stays on the faded picture beyond the count; node 2 wobbles.
     Click("Button2");
     Find<QSpinBox>("UpDown1")->setValue(3);
     const std::vector<QString> before = All();
     EXPECT_EQ(form->findChild<app::PictureEditor*>()->DeleteActionAt(At(-20, -10)), nullptr);
     Drag(At(-20, -10), At(100, 100));
-    Drag(At(-20, -10), At(-60, 40), Qt::ShiftModifier);
-    EXPECT_EQ(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);
     Drag(At(40, 20), At(41, 20));
     EXPECT_EQ(All(), before);
     EXPECT_EQ(Find<QAction>("undoAction")->text(), "Отменить изменение числа узлов");

@@ -66,8 +66,7 @@ TEST_F(PictureTest, SavedPictureIsTheSurfaceAndServesAsABackground) {
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), drawn);
     EXPECT_TRUE(shown.empty());
 
-    // `way` again names way.png, which is asked about; `a.jpg` is refused,
-    // not written as a.jpg.png.
+    // `way` names way.png, asked about; `a.jpg` is refused, not a.jpg.png.
     const QByteArray png = Read(folder.filePath("way.png"));
     choices = {{folder.filePath("way"), app::PngFilter()}, {folder.filePath("a.jpg"), {}}};
     Trigger("savePictureAction");
