@@ -205,9 +205,13 @@ void TForm1::CreateActions() {
         RunHandler([this] {
             FinishEditing();
             const QString name = documents_->FileName();
-            app::ShowPrintPreview({name.isEmpty() ? QStringLiteral("Без имени") : name,
-                                   surface_.Shown(), tables_->Texts(), answer_->CurrentAnswer()},
-                                  this);
+            // A faded picture shows another graph than the tables, perhaps
+            // with its way: the page leaves it out.
+            app::ShowPrintPreview(
+                {name.isEmpty() ? QStringLiteral("Без имени") : name,
+                 Image1->IsFaded() ? plot::DrawingSurface::Scene{} : surface_.Shown(),
+                 tables_->Texts(), answer_->CurrentAnswer()},
+                this);
         });
     });
     // Actions of the window itself, so their keys work wherever the focus is.
@@ -254,6 +258,8 @@ bool TForm1::RunHandler(Handler handler, bool command) {
 }
 
 void TForm1::RunCommand(Drawn what) {
+    const bool faded = Image1->IsFaded();
+    const std::uint64_t before = surface_.Generation();
     answer_->PictureDrawn();
     const bool done = RunHandler(
         [this, what] {
@@ -266,6 +272,9 @@ void TForm1::RunCommand(Drawn what) {
             }
         },
         true);
+    // A background that cannot be loaded leaves the old picture, still not
+    // of the tables' graph if it was faded.
+    if (faded && surface_.Generation() == before) answer_->TablesChanged();
     drawn_ = done ? what : Drawn::Nothing;
 }
 
@@ -291,7 +300,8 @@ void TForm1::DrawMovedNodes() {
             surface_.DrawNodes(NodePoints);
             if (drawn_ == Drawn::Links) surface_.DrawLinks(NodePoints, Adjacency);
         }
-        answer_->PictureDrawn();
+        // Moved nodes do not make a picture of other links or another
+        // answer current: a faded picture stays faded.
         answer_->KeepCommandPicture();
     });
 }

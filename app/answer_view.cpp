@@ -12,6 +12,7 @@
 #include "file_dialogs.h"
 #include "form_controls.h"
 #include "graph_files.h"
+#include "messages.h"
 #include "picture_view.h"
 #include "shown_texts.h"
 #include "tikz_picture.h"
@@ -59,20 +60,22 @@ AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, Answ
 void AnswerView::Calculated(Calculation calculation, const WayShower& showWay) {
     last_ = std::move(calculation);
     current_ = true;
-    copyAnswer_->setEnabled(true);
     DrawAnswer(*last_, distances_->isChecked(), showWay);
-    if (!last_->found) {
-        MarkStale();
-        return;
-    }
-    WriteAnswer(*last_->found);
+    if (last_->found) WriteAnswer(*last_->found);
+    ShowWhetherCurrent();
 }
 
 void AnswerView::WriteAnswer(const graph::ShortestWay& found) {
     length_->setText(QString::fromStdString(graph::LengthText(found.length)));
     shown_ = true;
-    length_->SetStale(false);
-    way_->SetStale(false);
+}
+
+void AnswerView::ShowWhetherCurrent() {
+    // Without a way the labels still hold an earlier one.
+    const bool stale = shown_ && !(current_ && last_ && last_->found);
+    way_->SetStale(stale);
+    length_->SetStale(stale);
+    copyAnswer_->setEnabled(current_ && last_);
 }
 
 void AnswerView::Redraw() {
@@ -90,7 +93,10 @@ void AnswerView::Redraw(const graph::NodePoints& points) {
     Redraw();
 }
 
-void AnswerView::PictureDrawn() { picture_->SetFaded(false); }
+void AnswerView::PictureDrawn() {
+    picture_->SetFaded(false);
+    commandFaded_ = false;
+}
 
 void AnswerView::DrawAnswer(const Calculation& calculation, bool distances,
                             const WayShower& showWay) {
@@ -115,13 +121,17 @@ void AnswerView::ShowStep(const graph::NodePoints& points, const graph::Adjacenc
     if (step + 1 < static_cast<int>(steps.steps.size())) {
         surface_->DrawDijkstraStep(points, steps.steps[step]);
     } else {
-        const Calculation end{points, adjacency, steps.way};
-        DrawAnswer(end, true, [&](const graph::Way& way) {
+        last_ = Calculation{points, adjacency, steps.way};
+        current_ = true;
+        DrawAnswer(*last_, true, [&](const graph::Way& way) {
             surface_->DrawWay(points, way);
             way_->setText(QString::fromStdString(graph::WayText(way)));
         });
         if (steps.way) WriteAnswer(*steps.way);
+        ShowWhetherCurrent();
     }
+    // Only a window that read the tables as they are shows its steps.
+    picture_->SetFaded(false);
     picture_->update();
 }
 
@@ -130,7 +140,9 @@ void AnswerView::KeepCommandPicture() {
     commandWay_ = way_->text();
     commandLength_ = length_->text();
     commandShown_ = shown_;
-    commandStale_ = length_->IsStale();
+    commandLast_ = last_;
+    commandCurrent_ = current_;
+    commandFaded_ = picture_->IsFaded();
 }
 
 void AnswerView::BringBackCommandPicture() {
@@ -138,8 +150,10 @@ void AnswerView::BringBackCommandPicture() {
     way_->setText(commandWay_);
     length_->setText(commandLength_);
     shown_ = commandShown_;
-    way_->SetStale(commandStale_);
-    length_->SetStale(commandStale_);
+    last_ = commandLast_;
+    current_ = commandCurrent_;
+    picture_->SetFaded(commandFaded_);
+    ShowWhetherCurrent();
     picture_->update();
 }
 
@@ -192,40 +206,52 @@ void AnswerView::OpenSteps() {
 
 void AnswerView::TablesChanged() {
     current_ = false;
+    commandCurrent_ = false;
     if (stepWindow_) stepWindow_->MarkTablesChanged();
-    MarkStale();
+    ShowWhetherCurrent();
     // More than the axes: the picture shows a graph the tables no longer
     // hold.
     picture_->SetFaded(surface_->Shown().calls.size() > 1);
+    commandFaded_ = commandPicture_.calls.size() > 1;
 }
 
 void AnswerView::MarkStale() {
-    if (!shown_) return;
-    length_->SetStale(true);
-    way_->SetStale(true);
+    current_ = false;
+    ShowWhetherCurrent();
 }
 
 void AnswerView::Reset() {
     way_->setText(QString());
     length_->setText(kLengthCaption);
-    length_->SetStale(false);
-    way_->SetStale(false);
     shown_ = false;
     current_ = false;
     last_.reset();
     picture_->SetFaded(false);
-    copyAnswer_->setEnabled(false);
+    ShowWhetherCurrent();
 }
 
 void AnswerView::SavePicture() {
     const FileChoice choice = ChooseFile({FileRequest::Purpose::SavePicture, DialogFolder(), {}});
     if (choice.path.isEmpty()) return;
     QString path = choice.path;
-    // The name's extension decides, otherwise the filter chosen.
+    // The name's extension decides, otherwise the filter chosen; a name
+    // with an extension of no filter is not given a second one.
     const QStringList suffixes = PictureSuffixes();
-    if (!suffixes.contains(QFileInfo(path).suffix().toLower())) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty()) {
         const qsizetype chosen = PictureFilters().indexOf(choice.filter);
         path += QLatin1Char('.') + suffixes.value(std::max<qsizetype>(chosen, 0));
+    } else if (!suffixes.contains(suffix)) {
+        throw FileError(QStringLiteral("Рисунок «%1» не сохранён: формат «.%2» не поддерживается. "
+                                       "Можно сохранить как PNG, BMP, SVG или PDF")
+                            .arg(QFileInfo(path).fileName(), QFileInfo(path).suffix())
+                            .toStdString());
+    }
+    if (QFileInfo::exists(path) &&
+        AskQuestion(
+            {QStringLiteral("Файл «%1» уже есть. Заменить его?").arg(QFileInfo(path).fileName()),
+             QuestionContent::YesNo}) != QMessageBox::Yes) {
+        return;
     }
     WritePictureFile(path, *surface_);
     RememberFolderOf(path);
@@ -235,7 +261,7 @@ void AnswerView::CopyTikz() {
     const std::optional<StepWindow::Graph> graph = read_();
     if (!graph) return;
     std::optional<graph::Way> way;
-    if (shown_ && !length_->IsStale() && last_ && last_->found) way = last_->found->way;
+    if (current_ && last_ && last_->found) way = last_->found->way;
     QApplication::clipboard()->setText(
         QString::fromStdString(plot::TikzPicture(graph->points, graph->adjacency, way)));
 }
@@ -251,7 +277,7 @@ QStringList AnswerView::AnswerTexts() const {
 QStringList AnswerView::CurrentAnswer() const { return current_ ? AnswerTexts() : QStringList(); }
 
 void AnswerView::CopyAnswer() {
-    if (last_) QApplication::clipboard()->setText(AnswerTexts().join(QLatin1Char('\n')));
+    if (current_) QApplication::clipboard()->setText(AnswerTexts().join(QLatin1Char('\n')));
 }
 
 }  // namespace app

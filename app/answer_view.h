@@ -74,12 +74,12 @@ public:
     void Redraw();
     // The same with its nodes at `points`.
     void Redraw(const graph::NodePoints& points);
-    // The picture was drawn from the tables as they are.
+    // The last command drew the picture from the tables as they are.
     void PictureDrawn();
     // The answer no longer belongs to the tables.
     void MarkStale();
-    // The tables changed: the answer and the steps shown no longer belong
-    // to them.
+    // The tables changed: the answer, the picture and the steps shown no
+    // longer belong to them, nor what the last command left.
     void TablesChanged();
     // Back to the state before any calculation.
     void Reset();
@@ -91,17 +91,22 @@ public:
     // Asks for a file and writes the picture to it; throws FileError.
     void SavePicture();
 
-    // Step `step` of a Dijkstra run of the graph `points` and `adjacency`
-    // on the picture, over the links; the last one as a calculation with the
-    // distances on shows it, its answer written out.
+    // Step `step` of a Dijkstra run of the graph `points` and `adjacency`,
+    // read from the tables as they are, on the picture, over the links; the
+    // last one as a calculation with the distances on shows it, and its
+    // answer becomes the answer of the tables.
     void ShowStep(const graph::NodePoints& points, const graph::AdjacencyMatrix& adjacency,
                   const graph::DijkstraSteps& steps, int step);
     // Keeps the picture and the answer as a command left them, so that
-    // they come back when the step window closes.
+    // they come back when the step window closes, greyed and faded if the
+    // tables have changed since.
     void KeepCommandPicture();
 
 private:
     void BringBackCommandPicture();
+    // Greys the labels unless they hold the answer of the tables as they
+    // are, and offers the answer for copying only while there is one.
+    void ShowWhetherCurrent();
     void DrawAnswer(const Calculation& calculation, bool distances, const WayShower& showWay);
     void WriteAnswer(const graph::ShortestWay& found);
     // The last calculation's answer, one text a line of the labels.
@@ -116,6 +121,8 @@ private:
     AnswerLabel* way_;
     AnswerLabel* length_;
     std::optional<Calculation> last_;
+    // The labels hold a way and its length, of the last calculation or of
+    // one before it.
     bool shown_ = false;
     // The last calculation's answer still belongs to the tables.
     bool current_ = false;
@@ -124,7 +131,9 @@ private:
     QString commandWay_;
     QString commandLength_;
     bool commandShown_ = false;
-    bool commandStale_ = false;
+    std::optional<Calculation> commandLast_;
+    bool commandCurrent_ = false;
+    bool commandFaded_ = false;
     QAction* savePicture_;
     QAction* copyPicture_;
     QAction* copyAnswer_;

@@ -36,6 +36,15 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
             dialog.setWindowTitle(QStringLiteral("Сохранить рисунок"));
             dialog.setAcceptMode(QFileDialog::AcceptSave);
             dialog.setNameFilters(PictureFilters());
+            // A name typed without an extension gets the chosen filter's,
+            // and the caller asks before replacing the file it then names.
+            dialog.setDefaultSuffix(PictureSuffixes().front());
+            QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                             [&dialog](const QString& filter) {
+                                 const qsizetype at = PictureFilters().indexOf(filter);
+                                 dialog.setDefaultSuffix(PictureSuffixes().value(at));
+                             });
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
             break;
     }
     dialog.setDirectory(request.folder);

@@ -121,7 +121,14 @@ void GraphTables::Written(TableId table, int column, int row, const std::string&
     if (table == TableId::Matrix && column == row && done > 0) {
         auto* last =
             const_cast<TableStep*>(static_cast<const TableStep*>(history_->command(done - 1)));
-        last->Amend(table, column, row, before, after);
+        if (last->Amend(table, column, row, before, after)) return;
+        // The step only wrote the text the command emptied: it goes, as
+        // undone, without writing anything, and the tables are as clean as
+        // they were before the command.
+        const bool clean = history_->isClean();
+        last->setObsolete(true);
+        history_->undo();
+        if (clean) history_->setClean();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "picture_editor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -72,8 +73,11 @@ std::optional<int> PictureEditor::NodeAt(QPoint at) const {
     if (points == nullptr) return std::nullopt;
     std::optional<int> nearest;
     int best = kReach * kReach;
+    // A faded picture may show nodes beyond the count, which the tables
+    // no longer hold.
+    const int inTables = std::min(static_cast<int>(points->size()), tables_->Count());
     // Later nodes are drawn over earlier ones, so they win a tie.
-    for (int i = static_cast<int>(points->size()) - 1; i >= 0; --i) {
+    for (int i = inTables - 1; i >= 0; --i) {
         const QPoint offset = picture_->WidgetPoint((*points)[i]) - at;
         const int distance = offset.x() * offset.x() + offset.y() * offset.y();
         if (distance <= best && (!nearest || distance < best)) {
@@ -225,12 +229,19 @@ void PictureEditor::Press(QMouseEvent* event) {
         return;
     }
     dragged_ = node;
+    pressedAt_ = event->position().toPoint();
     picture_->setCursor(Qt::ClosedHandCursor);
 }
 
 void PictureEditor::Drag(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (dragged_ && (event->buttons() & Qt::LeftButton)) {
+        // A press is a click until the pointer leaves the platform's drag
+        // distance: a hand's wobble moves nothing.
+        if (pressedAt_) {
+            if ((at - *pressedAt_).manhattanLength() < QApplication::startDragDistance()) return;
+            pressedAt_.reset();
+        }
         tables_->BeginSession(GraphTables::Kind::MoveNode);
         running_ = true;
         PlaceNode(*dragged_, Clamped(picture_->PlotAt(at)));

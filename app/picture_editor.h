@@ -44,8 +44,8 @@ public:
     PictureEditor(GraphTables* tables, PictureView* picture, CellGrid* matrix, Window window,
                   QObject* parent = nullptr);
 
-    // The index of the drawn node whose dot is within 6 pixels of widget
-    // pixel `at`, the nearest one, or none.
+    // The index of the drawn node within the count whose dot is within 6
+    // pixels of widget pixel `at`, the nearest one, or none.
     std::optional<int> NodeAt(QPoint at) const;
     // «Удалить узел k» for the node under `at`, or nullptr when there is
     // none there.
@@ -77,6 +77,9 @@ private:
     Window window_;
     QAction* delete_;
     std::optional<int> dragged_;
+    // Where the pressed node was taken, until the pointer leaves the drag
+    // distance.
+    std::optional<QPoint> pressedAt_;
     std::optional<int> linkFrom_;
     std::optional<int> selected_;
     // A run of moves is open in the tables.

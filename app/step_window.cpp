@@ -87,8 +87,10 @@ bool StepWindow::Restart() {
     graph_ = std::move(*read);
     steps_ = graph::FindDijkstraSteps(graph_.adjacency);
     table_->setEnabled(true);
+    answer_->setEnabled(true);
     state_->clear();
     FillTable();
+    EnableButtons();
     return true;
 }
 
@@ -131,24 +133,43 @@ void StepWindow::FillTable() {
 }
 
 void StepWindow::ShowStep(int step) {
-    if (steps_.steps.empty()) return;
+    if (steps_.steps.empty() || IsGreyed()) return;
     current_ = std::clamp(step, 0, LastStep());
     table_->selectRow(current_);
     table_->scrollToItem(table_->item(current_, 0));
-    back_->setEnabled(current_ > 0);
-    next_->setEnabled(current_ < LastStep());
-    last_->setEnabled(current_ < LastStep());
+    EnableButtons();
     emit StepShown(current_);
 }
 
+void StepWindow::EnableButtons() {
+    const bool read = !IsGreyed();
+    back_->setEnabled(read && current_ > 0);
+    next_->setEnabled(read && current_ < LastStep());
+    last_->setEnabled(read && current_ < LastStep());
+    check_->setEnabled(read);
+}
+
+bool StepWindow::IsGreyed() const { return !table_->isEnabled(); }
+
 void StepWindow::MarkTablesChanged() {
-    if (!table_->isEnabled()) return;
+    if (IsGreyed()) return;
     table_->setEnabled(false);
+    answer_->setEnabled(false);
+    // The settled cells lose their colour, which the greying leaves.
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        for (int column = 0; column < table_->columnCount(); ++column) {
+            if (QTableWidgetItem* cell = table_->item(row, column)) {
+                cell->setData(Qt::ForegroundRole, QVariant());
+            }
+        }
+    }
+    EnableButtons();
     state_->setText(QStringLiteral("Таблицы изменились; «В начало» прочитает их заново."));
 }
 
 void StepWindow::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
+        if (IsGreyed()) return;
         QApplication::clipboard()->setText(
             QString::fromStdString(graph::DijkstraStepsText(steps_)));
         return;

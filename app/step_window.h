@@ -2,9 +2,10 @@
 // a student works by hand, one row per step of Dijkstra's search from node
 // 1, and the buttons and keys that move through it. It keeps the graph it
 // read; the main window draws the current step on its picture. Once the
-// tables change, its table is greyed until «В начало» reads them again.
-// «Проверить мою таблицу» opens a grid of the same shape for a table worked
-// by hand, checked against the graph the window read.
+// tables change, its table is greyed and only «В начало», which reads them
+// again, and closing are offered: no step of the old graph is shown or
+// checked any more. «Проверить мою таблицу» opens a grid of the same shape
+// for a table worked by hand, checked against the graph the window read.
 #pragma once
 
 #include <QWidget>
@@ -38,7 +39,7 @@ public:
     // Reads the tables again and shows step 0; false when they could not be
     // read, and the window shows what it showed.
     bool Restart();
-    // Shows step `step`, within the table.
+    // Shows step `step`, within the table; nothing while greyed.
     void ShowStep(int step);
     int CurrentStep() const { return current_; }
     int LastStep() const { return static_cast<int>(steps_.steps.size()) - 1; }
@@ -46,6 +47,8 @@ public:
     const graph::DijkstraSteps& Steps() const { return steps_; }
     // The tables no longer hold the graph the table was worked on.
     void MarkTablesChanged();
+    // Marked so, until the tables are read again.
+    bool IsGreyed() const;
 
 signals:
     // The main picture must show step `step`.
@@ -58,6 +61,9 @@ protected:
 
 private:
     void FillTable();
+    // The moving and checking buttons as the step shown and the tables
+    // allow.
+    void EnableButtons();
 
     Reader read_;
     Graph graph_;

@@ -156,11 +156,11 @@ void TableStep::Cancel() {
     countAfter_ = countBefore_;
 }
 
-void TableStep::Amend(TableId table, int column, int row, const std::string& before,
+bool TableStep::Amend(TableId table, int column, int row, const std::string& before,
                       const std::string& after) {
     Reopen();
     Record(table, column, row, before, after);
-    Settle();
+    return Settle();
 }
 
 std::size_t TableStep::Bytes() const { return sizeof *this + packed_.capacity(); }

@@ -43,8 +43,8 @@ public:
     void Cancel();
     // A write after the step was done, by a command emptying the diagonal,
     // becomes part of it, so that doing the step again gives the texts as
-    // they stand now.
-    void Amend(TableId table, int column, int row, const std::string& before,
+    // they stand now. False when the step then changes nothing.
+    bool Amend(TableId table, int column, int row, const std::string& before,
                const std::string& after);
     // Ends the recording: forgets the cells whose text came back to what it
     // was and packs the rest. True when the step changes anything.

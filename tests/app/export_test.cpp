@@ -144,7 +144,7 @@ TEST_F(ExportTest, PrintedPageHoldsTheGraphAndTheAnswerWhileItBelongs) {
     EXPECT_EQ(PrintPreviewTo(pdf), 1);
     QString text = Text(pdf);
     for (const char* shown :
-         {"Без имени", "1-2-6", "Длина: 10", "Узлы", "Матрица смежности", "-60", "20"}) {
+         {"Без имени", "1-2-6", "Длина: 10", "Узлы", "Матрица смежности", "-60", "20", "-100"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << '\n' << text.toStdString();
     }
     // The picture: the way in red, as wide as the page's text.
@@ -156,7 +156,7 @@ TEST_F(ExportTest, PrintedPageHoldsTheGraphAndTheAnswerWhileItBelongs) {
     EXPECT_GT(red, 100);
 
     // Saved under a name, and changed: the page names the file and leaves
-    // out the answer that no longer belongs.
+    // out the answer that no longer belongs, and the faded picture with it.
     choices = {{folder.filePath("worksheet.json"), app::GraphFilter()}};
     Find<QAction>("saveAsAction")->trigger();
     TypeLink(3, 4, "7");
@@ -164,6 +164,7 @@ TEST_F(ExportTest, PrintedPageHoldsTheGraphAndTheAnswerWhileItBelongs) {
     text = Text(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("worksheet.json")));
     EXPECT_FALSE(text.contains(QStringLiteral("Длина")));
+    EXPECT_FALSE(text.contains(QStringLiteral("-100")));
     EXPECT_EQ(pages(), 1);
 
     // A hundred nodes: the matrix goes to a page of its own.

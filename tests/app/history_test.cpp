@@ -155,6 +155,11 @@ TEST_F(HistoryTest, DiagonalTextsComeBackAndCommandsEmptyingThemChangeNothing) {
     EXPECT_EQ(Cell("StringGrid2", 2, 2), "");
     EXPECT_FALSE(form->isWindowModified());
     EXPECT_FALSE(Find<QAction>("undoAction")->isEnabled());
+    // Nor when the text was typed after the opening.
+    TypeIntoCell("StringGrid2", 2, 2, "5");
+    Click("Button1");
+    EXPECT_FALSE(form->isWindowModified());
+    EXPECT_FALSE(Find<QAction>("undoAction")->isEnabled());
     asked.clear();
     form->close();
     EXPECT_TRUE(asked.empty());

@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "answer_label.h"
+#include "picture_editor.h"
 #include "window_fixture.h"
 
 class PictureEditingTest : public WindowTest {
@@ -151,6 +152,20 @@ TEST_F(PictureEditingTest, DeletingANodeMovesTheLaterOnesUpInOneStep) {
     EXPECT_TRUE(ColourNear(160, 180, kGreen, 1));
     Undo();
     EXPECT_EQ(All(), before);
+}
+
+TEST_F(PictureEditingTest, OnlyNodesInTheTablesMoveAndOnlyPastTheDragDistance) {
+    // Node 5 stays on the faded picture beyond the count; node 2 wobbles.
+    Click("Button2");
+    Find<QSpinBox>("UpDown1")->setValue(3);
+    const std::vector<QString> before = All();
+    EXPECT_EQ(form->findChild<app::PictureEditor*>()->DeleteActionAt(At(-20, -10)), nullptr);
+    Drag(At(-20, -10), At(100, 100));
+    Drag(At(40, 20), At(41, 20));
+    EXPECT_EQ(All(), before);
+    EXPECT_EQ(Find<QAction>("undoAction")->text(), "Отменить изменение числа узлов");
+    Drag(At(40, 20), At(40, 20) + QPoint(QApplication::startDragDistance(), 0));
+    EXPECT_NE(All(), before);
 }
 
 TEST_F(PictureEditingTest, StalePictureIsFadedUntilTheNextCommand) {

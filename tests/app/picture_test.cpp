@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QSpinBox>
@@ -64,6 +65,18 @@ TEST_F(PictureTest, SavedPictureIsTheSurfaceAndServesAsABackground) {
     Trigger("copyPictureAction");
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), drawn);
     EXPECT_TRUE(shown.empty());
+
+    // `way` names way.png, asked about; `a.jpg` is refused, not a.jpg.png.
+    const QByteArray png = Read(folder.filePath("way.png"));
+    choices = {{folder.filePath("way"), app::PngFilter()}, {folder.filePath("a.jpg"), {}}};
+    Trigger("savePictureAction");
+    Trigger("savePictureAction");
+    EXPECT_EQ(asked.at(0).text, "Файл «way.png» уже есть. Заменить его?");
+    EXPECT_EQ(Read(folder.filePath("way.png")), png);
+    EXPECT_EQ(shown.at(0).text,
+              "Рисунок «a.jpg» не сохранён: формат «.jpg» не поддерживается. "
+              "Можно сохранить как PNG, BMP, SVG или PDF.");
+    EXPECT_EQ(QDir(folder.path()).entryList({"a.*"}), QStringList());
 }
 
 TEST_F(PictureTest, DistancesAndTiesShowOnlyWhileAskedFor) {

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "answer_label.h"
 #include "step_window.h"
 #include "window_fixture.h"
 
@@ -76,14 +77,26 @@ TEST_F(StepsTest, ExampleRunsToTheAnswerOfTheCalculation) {
     // A change of the tables greys the table until «В начало» reads them.
     TypeLink(1, 6, "7");
     EXPECT_FALSE(table->isEnabled());
+    QTest::keyClick(window, Qt::Key_End);
+    EXPECT_EQ(window->CurrentStep(), 2);
+    EXPECT_FALSE(window->findChild<QPushButton*>("checkTableButton")->isEnabled());
+    EXPECT_FALSE(window->findChild<QLabel*>("StepAnswer")->isEnabled());
+    EXPECT_TRUE(Find<app::AnswerLabel>("Label2")->IsStale());
     QTest::keyClick(window, Qt::Key_Home);
     EXPECT_TRUE(table->isEnabled());
     EXPECT_EQ(table->rowCount(), 4);
     EXPECT_EQ(Row(table, 1), "0*|5 (1)|∞|∞|∞|7 (1)|1");
+    QTest::keyClick(window, Qt::Key_End);
+    EXPECT_EQ(LabelText("Label2"), "1-6");
 
     // Closing brings back the picture of the last command.
     window->close();
     EXPECT_EQ(Picture(), links);
+    EXPECT_TRUE(Find<app::AnswerLabel>("Label2")->IsStale());
+    EXPECT_TRUE(Find<app::PictureView>("Image1")->IsFaded());
+    EXPECT_FALSE(Find<QAction>("copyAnswerAction")->isEnabled());
+    Find<QAction>("tikzAction")->trigger();
+    EXPECT_FALSE(QApplication::clipboard()->text().contains("[red"));
     EXPECT_TRUE(shown.empty());
 }
 
