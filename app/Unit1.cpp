@@ -83,6 +83,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     connect(tables_, &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
     connect(tables_, &app::GraphTables::Edited, answer_, &app::AnswerView::TablesChanged);
+    connect(answer_, &app::AnswerView::Failed, this, &TForm1::ReportError);
     connect(documents_, &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(documents_, &app::DocumentActions::Opened, this, [this] {
         answer_->Reset();

@@ -193,7 +193,13 @@ void AnswerView::OpenSteps() {
     }
     stepWindow_ = window;
     connect(window, &StepWindow::StepShown, this, [this, window](int step) {
-        ShowStep(window->ReadGraph().points, window->ReadGraph().adjacency, window->Steps(), step);
+        // A background gone meanwhile is reported, never thrown into Qt.
+        try {
+            ShowStep(window->ReadGraph().points, window->ReadGraph().adjacency, window->Steps(),
+                     step);
+        } catch (const std::exception& error) {
+            emit Failed(error);
+        }
     });
     connect(window, &StepWindow::Closed, this, &AnswerView::BringBackCommandPicture);
     const QRect main = picture_->window()->frameGeometry();

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <exception>
 #include <functional>
 #include <optional>
 
@@ -101,6 +102,10 @@ public:
     // they come back when the step window closes, greyed and faded if the
     // tables have changed since.
     void KeepCommandPicture();
+
+signals:
+    // Drawing a step failed; the picture shows what was drawn.
+    void Failed(const std::exception& error);
 
 private:
     void BringBackCommandPicture();

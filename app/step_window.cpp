@@ -73,10 +73,13 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
     connect(next_, &QPushButton::clicked, this, [this] { ShowStep(current_ + 1); });
     connect(last_, &QPushButton::clicked, this, [this] { ShowStep(LastStep()); });
     connect(check_, &QPushButton::clicked, this, [this] {
-        auto* window = new TableCheckWindow(graph_.adjacency, LastStep() + 1, this);
-        window->move(frameGeometry().left(), frameGeometry().bottom() + 8);
-        window->show();
-        window->activateWindow();
+        if (!checkWindow_) {
+            checkWindow_ = new TableCheckWindow(graph_.adjacency, LastStep() + 1, this);
+            checkWindow_->move(frameGeometry().left(), frameGeometry().bottom() + 8);
+        }
+        checkWindow_->show();
+        checkWindow_->raise();
+        checkWindow_->activateWindow();
     });
     resize(560, 320);
 }
@@ -91,6 +94,7 @@ bool StepWindow::Restart() {
     state_->clear();
     FillTable();
     EnableButtons();
+    if (checkWindow_) checkWindow_->SetGraph(graph_.adjacency, LastStep() + 1);
     return true;
 }
 
@@ -165,6 +169,7 @@ void StepWindow::MarkTablesChanged() {
     }
     EnableButtons();
     state_->setText(QStringLiteral("Таблицы изменились; «В начало» прочитает их заново."));
+    if (checkWindow_) checkWindow_->MarkGraphChanged();
 }
 
 void StepWindow::keyPressEvent(QKeyEvent* event) {

@@ -8,6 +8,7 @@
 // for a table worked by hand, checked against the graph the window read.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -20,6 +21,8 @@ class QPushButton;
 class QTableWidget;
 
 namespace app {
+
+class TableCheckWindow;
 
 class StepWindow : public QWidget {
     Q_OBJECT
@@ -77,6 +80,7 @@ private:
     QPushButton* next_;
     QPushButton* last_;
     QPushButton* check_;
+    QPointer<TableCheckWindow> checkWindow_;
 };
 
 }  // namespace app

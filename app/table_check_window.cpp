@@ -61,12 +61,7 @@ TableCheckWindow::TableCheckWindow(graph::AdjacencyMatrix adjacency, int steps, 
     grid_->setObjectName(QStringLiteral("CheckGrid"));
     grid_->setAccessibleName(QStringLiteral("Таблица для проверки"));
     grid_->setToolTip(QStringLiteral("Впишите или вставьте таблицу, решённую вручную."));
-    QStringList headers;
-    for (std::size_t node = 1; node <= adjacency_.size(); ++node) {
-        headers << QString::number(node);
-    }
-    headers << QString::fromUtf8(graph::kChosenHeader);
-    grid_->setHorizontalHeaderLabels(headers);
+    LabelColumns();
     // Rows are numbered as the step table numbers its steps, until a check
     // tells how this table numbers them.
     NumberRows(0);
@@ -77,13 +72,13 @@ TableCheckWindow::TableCheckWindow(graph::AdjacencyMatrix adjacency, int steps, 
     auto* notation = new QLabel(QString::fromStdString(graph::NotationText()), this);
     notation->setObjectName(QStringLiteral("CheckNotation"));
     notation->setWordWrap(true);
-    auto* check = new QPushButton(QStringLiteral("Проверить"), this);
-    check->setObjectName(QStringLiteral("CheckButton"));
-    check->setAutoDefault(false);
-    connect(check, &QPushButton::clicked, this, &TableCheckWindow::Check);
+    check_ = new QPushButton(QStringLiteral("Проверить"), this);
+    check_->setObjectName(QStringLiteral("CheckButton"));
+    check_->setAutoDefault(false);
+    connect(check_, &QPushButton::clicked, this, &TableCheckWindow::Check);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(check);
+    buttons->addWidget(check_);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_, 1);
@@ -105,6 +100,45 @@ void TableCheckWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void TableCheckWindow::SetGraph(graph::AdjacencyMatrix adjacency, int steps) {
+    const int before = grid_->columnCount() - 1;
+    const int after = static_cast<int>(adjacency.size());
+    adjacency_ = std::move(adjacency);
+    // What was typed stays: the nodes' columns that both graphs have, and
+    // the chosen column moved to the new end.
+    std::vector<QTableWidgetItem*> chosen;
+    for (int row = 0; row < grid_->rowCount(); ++row)
+        chosen.push_back(grid_->takeItem(row, before));
+    grid_->setColumnCount(after + 1);
+    grid_->setRowCount(std::max(grid_->rowCount(), steps));
+    for (int row = 0; row < static_cast<int>(chosen.size()); ++row) {
+        grid_->setItem(row, after, chosen[static_cast<std::size_t>(row)]);
+    }
+    LabelColumns();
+    NumberRows(0);
+    check_->setEnabled(true);
+    summary_->clear();
+    way_->clear();
+    convention_->clear();
+}
+
+void TableCheckWindow::MarkGraphChanged() {
+    check_->setEnabled(false);
+    way_->clear();
+    convention_->clear();
+    summary_->setText(
+        QStringLiteral("Таблицы изменились; «В начало» в окне шагов прочитает их заново."));
+}
+
+void TableCheckWindow::LabelColumns() {
+    QStringList headers;
+    for (std::size_t node = 1; node <= adjacency_.size(); ++node) {
+        headers << QString::number(node);
+    }
+    headers << QString::fromUtf8(graph::kChosenHeader);
+    grid_->setHorizontalHeaderLabels(headers);
 }
 
 void TableCheckWindow::NumberRows(std::size_t first) {

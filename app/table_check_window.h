@@ -11,6 +11,7 @@
 #include "graph_model.h"
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace app {
@@ -25,11 +26,16 @@ public:
 
     // Checks the table as it stands and marks it.
     void Check();
+    // The graph read again, with as many rows at least.
+    void SetGraph(graph::AdjacencyMatrix adjacency, int steps);
+    // The tables no longer hold the graph: no check until SetGraph.
+    void MarkGraphChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void LabelColumns();
     // Labels the rows from step `first` on.
     void NumberRows(std::size_t first);
     void Paste();
@@ -39,6 +45,7 @@ private:
     QLabel* summary_;
     QLabel* convention_;
     QLabel* way_;
+    QPushButton* check_;
 };
 
 }  // namespace app

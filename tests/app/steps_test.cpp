@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
@@ -154,4 +155,16 @@ TEST_F(StepsTest, HandWorkedTableIsCheckedCellByCell) {
     check->findChild<QPushButton*>("CheckButton")->click();
     EXPECT_EQ(check->findChild<QLabel*>("CheckSummary")->text(),
               "Ошибок: 1 (шаг 1)\nТаблица обрывается: узел 6 ещё не выбран");
+
+    // Another graph in the tables: no check until the step window reads it,
+    // then a grid of its size with what was typed kept.
+    grid->setItem(0, 6, new QTableWidgetItem("1"));
+    Find<QSpinBox>("UpDown1")->setValue(7);
+    TypeIntoCell("StringGrid1", 1, 7, "0");
+    TypeIntoCell("StringGrid1", 2, 7, "0");
+    EXPECT_FALSE(check->findChild<QPushButton*>("CheckButton")->isEnabled());
+    window->findChild<QPushButton*>("firstStepButton")->click();
+    EXPECT_TRUE(check->findChild<QPushButton*>("CheckButton")->isEnabled());
+    EXPECT_EQ(grid->columnCount(), 8);
+    EXPECT_EQ(grid->item(0, 7)->text(), "1");
 }
