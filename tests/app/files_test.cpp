@@ -87,7 +87,7 @@ TEST_F(FilesTest, FileThatCannotBeTakenChangesNothing) {
     const struct {
         const char* name;
         QByteArray bytes;
-        const char* message;
+        QByteArray message;
     } cases[] = {
         {"broken.json", R"({"matrix": [[0, 1], [1, 0])",
          "Файл «broken.json» не открыт: это не JSON: ошибка в строке 1, столбце 27 ("},
@@ -102,6 +102,16 @@ TEST_F(FilesTest, FileThatCannotBeTakenChangesNothing) {
          "графы читает graphway."},
         {"missing.json", {}, "Файл «missing.json» не открыт: такого файла нет."},
         {"folder.json", {}, "Файл «folder.json» не открыт: это папка, а не файл."},
+        // Refused before the window spends seconds measuring what it cannot
+        // use, and quoted no longer than a message can show.
+        {"big.json", R"({"matrix": [["", ")" + QByteArray(5 << 20, '7') + R"("], ["", ""]]})",
+         "Файл «big.json» не открыт: он больше 4 МБ, а окно открывает файлы графов до 4 МБ. "
+         "Большие графы читает graphway."},
+        {"long.json", R"({"matrix": [["", ")" + QByteArray(101, '7') + R"("], ["", ""]]})",
+         "Файл «long.json» не открыт: в matrix[0][1] текст из 101 символов, а ячейка окна "
+         "вмещает не больше 100."},
+        {"key.json", "{\"" + QByteArray(300, 'k') + "\": 1}",
+         "Файл «key.json» не открыт: в нём неизвестный ключ \"" + QByteArray(200, 'k') + "…\""},
     };
     TypeLink(1, 2, "5");
     const std::vector<QString> before = All();
