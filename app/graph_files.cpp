@@ -3,9 +3,11 @@
 #include "graph_files.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <variant>
 
 #include "graph_model.h"
@@ -122,16 +124,65 @@ QByteArray ReadGraphBytes(const QString& path) {
     return bytes;
 }
 
+// Why `path` was not written, from the system's error number `error`.
+QString WriteReason(const QString& path, int error) {
+    const QString folder = QFileInfo(path).absoluteDir().dirName();
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+            return QStringLiteral("на диске нет места");
+        case EFBIG:
+            return QStringLiteral("он больше, чем программе разрешено записывать в один файл");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("нет права записывать в папку «%1»").arg(folder);
+        case ENOENT:
+        case ENOTDIR:
+            return QStringLiteral("папки «%1» нет").arg(folder);
+        case EISDIR:
+            return QStringLiteral("это папка, а не файл");
+        case EROFS:
+            return QStringLiteral("диск открыт только для чтения");
+        case EIO:
+            return QStringLiteral("диск не ответил на запись");
+        case 0:
+            return QStringLiteral("запись не удалась");
+        default:
+            return QStringLiteral("система отказала в записи (ошибка %1)").arg(error);
+    }
+}
+
 // Writes `bytes` through a temporary file that replaces `path` only once it
 // is whole and synced. Unbuffered, so that a write cut short by a full disk
 // shows in write()'s count: a buffered QSaveFile loses that failure while
-// flushing and commits the cut file.
+// flushing and commits the cut file. The reason comes from the system's
+// error number, taken at once after the call that failed, since QSaveFile
+// words it in English or, for a write cut short, not at all.
 void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    const QFileInfo existing(path);
+    QString reason;
+    if (existing.isDir()) {
+        reason = WriteReason(path, EISDIR);
+    } else if (existing.exists() && !existing.isWritable()) {
+        reason = QStringLiteral("нет права его изменять");
+    } else {
+        QSaveFile file(path);
+        errno = 0;
+        bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        if (written) {
+            errno = 0;
+            written = file.write(bytes) == bytes.size();
+        }
+        if (written) {
+            errno = 0;
+            written = file.commit();
+        }
+        if (!written) {
+            reason = WriteReason(path, errno);
+            file.cancelWriting();
+        }
+    }
+    if (!reason.isEmpty()) {
         throw FileError(
             QStringLiteral("Файл «%1» не сохранён: %2.").arg(Name(path), reason).toStdString());
     }
