@@ -3,11 +3,15 @@
 // once the window has started.
 #include <QApplication>
 #include <QStringList>
+#include <csignal>
 
 #include "Unit1.h"
 #include "messages.h"
 
 int main(int argc, char* argv[]) {
+    // A file growing past the process's size limit is refused (EFBIG) and
+    // the save reported, instead of the signal ending the window unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     app::LoadQtTranslations();
     TForm1 form;

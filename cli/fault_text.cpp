@@ -79,6 +79,12 @@ std::string FaultMessage(const Fault& fault) {
             return CellMessage(fault, "is out of the signed 32-bit range");
         case Fault::Kind::NotConvertible:
             return graph::ConversionError(fault.text).Message();
+        // The window's limits, which graphway does not have.
+        case Fault::Kind::TooManyNodes:
+            return "The graph has " + Counted(fault.count, "node") + ", more than the window holds";
+        case Fault::Kind::TextTooLong:
+            return RowName(fault) + "[" + std::to_string(fault.column) + "] holds a text of " +
+                   Counted(fault.count, "character") + ", longer than the window takes";
     }
     return {};
 }

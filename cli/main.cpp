@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string>
 #include <variant>
 #include <vector>
@@ -100,6 +101,9 @@ int Run(const std::vector<std::string>& arguments) {
 int main(int argc, char** argv) {
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        Print(stderr, cli::ErrorLine("Out of memory: the input is too large for this computer"));
+        return kFailed;
     } catch (const std::exception& error) {
         Print(stderr, cli::ErrorLine(graph::ErrorMessage(error)));
         return kFailed;

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <new>
 
 namespace {
@@ -31,9 +32,16 @@ void* Take(std::size_t size, std::size_t alignment) noexcept {
     alignment = std::max(alignment, std::size_t{__STDCPP_DEFAULT_NEW_ALIGNMENT__});
     std::uintptr_t at = AlignUp(next, alignment);
     if (next == 0 || at > end || size > end - at) {
-        const std::size_t length = std::max(kReservation, size + alignment + kHugePage);
-        void* area = mmap(nullptr, length, PROT_READ | PROT_WRITE,
-                          MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+        // Just what is asked for when the address space is limited.
+        const std::size_t least = size + alignment + kHugePage;
+        std::size_t length = std::max(kReservation, least);
+        void* area = MAP_FAILED;
+        for (const std::size_t tried : {length, least}) {
+            length = tried;
+            area = mmap(nullptr, length, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+            if (area != MAP_FAILED) break;
+        }
         if (area == MAP_FAILED) return nullptr;
         const auto start = reinterpret_cast<std::uintptr_t>(area);
         next = AlignUp(start, kHugePage);

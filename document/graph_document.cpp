@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <new>
 #include <optional>
 
 #include <simdjson.h>
@@ -86,20 +87,30 @@ protected:
     std::vector<Kept>* row_ = nullptr;
 };
 
-// The cells of a document as texts.
+// The characters of UTF-8 `text`, which simdjson has checked.
+std::size_t Characters(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// The cells of a document as texts, as many as the window holds.
 class TextCells : public Rows<std::string> {
 public:
+    static constexpr std::size_t kMostNodes = graph::kMostNodes;
+
     void Cell(Table table, std::size_t row, std::size_t column, const CellValue& cell,
               std::optional<Fault>& fault) {
         switch (cell.kind) {
             case ValueKind::String:
-                row_->emplace_back(cell.text);
+                Keep(cell.text, cell.kind, fault);
                 return;
             case ValueKind::Null:
                 row_->emplace_back();
                 return;
             case ValueKind::Integer:
-                row_->push_back(CellFault(Fault::Kind::NotInteger, cell).text);
+                Keep(cell.wide ? std::string(cell.text) : std::to_string(cell.integer), cell.kind,
+                     fault);
                 return;
             default:
                 if (table == Table::Matrix && !graph::IsLinkCell(row, column)) {
@@ -117,11 +128,25 @@ public:
         for (auto& pair : nodes_) texts.nodes.push_back({std::move(pair[0]), std::move(pair[1])});
         return texts;
     }
+
+private:
+    void Keep(std::string_view text, ValueKind kind, std::optional<Fault>& fault) {
+        if (text.size() > kLongestText && Characters(text) > kLongestText) {
+            fault = Fault{};
+            fault->kind = Fault::Kind::TextTooLong;
+            fault->value = kind;
+            fault->count = Characters(text);
+            return;
+        }
+        row_->emplace_back(text);
+    }
 };
 
 // The cells of a document as weights and coordinates, by the window's rules.
 class ModelCells : public Rows<std::int32_t> {
 public:
+    static constexpr std::size_t kMostNodes = std::numeric_limits<std::size_t>::max();
+
     void Cell(Table table, std::size_t row, std::size_t column, const CellValue& cell,
               std::optional<Fault>& fault) {
         const bool isMatrix = table == Table::Matrix;
@@ -206,10 +231,23 @@ public:
     std::optional<Fault> Finish() const;
 
 private:
+    // A table's shape as far as it has been read: its rows, how many cells
+    // each should have (the first row's count in "matrix", 2 in "nodes"),
+    // and the first row that has another count.
     struct TableReading {
         bool present = false;
-        std::vector<std::size_t> rowLengths;
+        std::size_t rows = 0;
+        std::size_t cells = std::numeric_limits<std::size_t>::max();
+        std::optional<std::pair<std::size_t, std::size_t>> firstOddRow;
         std::optional<Fault> firstCellFault;
+
+        void NoteRow(std::size_t row, std::size_t length) {
+            if (row == 0 && cells == std::numeric_limits<std::size_t>::max()) {
+                cells = length;
+            } else if (length != cells && !firstOddRow) {
+                firstOddRow.emplace(row, length);
+            }
+        }
     };
 
     TableReading& Reading(Table table) { return table == Table::Matrix ? matrix_ : nodes_; }
@@ -237,16 +275,25 @@ private:
             ShapeFault(Fault::Kind::TableNotArray, table);
             return Skip(value);
         }
+        if (table == Table::Nodes) nodes_.cells = 2;
         return EachElement(value, [&](od::value& row) { return Row(table, row); });
     }
 
     error_code Row(Table table, od::value& value) {
         TableReading& reading = Reading(table);
-        // In a sound document every row is as long as the first.
-        cells_.StartRow(table, reading.rowLengths.empty() ? 0 : reading.rowLengths.front());
-        const std::size_t row = reading.rowLengths.size();
-        reading.rowLengths.push_back(0);
+        const std::size_t row = reading.rows++;
+        // A sound document has as many rows in either table as cells in the
+        // first row of "matrix", and as many cells in each row as its table
+        // wants: rows and cells beyond, and beyond what the Cells hold, are
+        // read but not kept.
+        const std::size_t kept = std::min(reading.cells, Cells::kMostNodes);
+        const std::size_t rows =
+            std::min(matrix_.present && table == Table::Nodes ? matrix_.rows : matrix_.cells,
+                     Cells::kMostNodes);
+        const bool keepRow = row < rows;
+        if (keepRow) cells_.StartRow(table, row == 0 && table == Table::Matrix ? 0 : kept);
         if (!IsArray(value)) {
+            reading.NoteRow(row, 0);
             ShapeFault(Fault::Kind::RowNotArray, table, row);
             return Skip(value);
         }
@@ -262,7 +309,7 @@ private:
                 return error;
             }
             // Only the first bad cell of a table is reported.
-            if (!reading.firstCellFault) {
+            if (keepRow && column < kept && !reading.firstCellFault) {
                 cells_.Cell(table, row, column, cell, reading.firstCellFault);
                 if (reading.firstCellFault) {
                     reading.firstCellFault->table = table;
@@ -273,7 +320,7 @@ private:
             ++column;
             return simdjson::SUCCESS;
         });
-        reading.rowLengths.back() = column;
+        reading.NoteRow(row, column);
         return error;
     }
 
@@ -390,19 +437,21 @@ std::optional<Fault> DocumentWalk<Cells>::Finish() const {
     using Kind = Fault::Kind;
     if (shapeFault_) return shapeFault_;
     if (!matrix_.present) return ShapeFaultOf(Kind::MissingMatrix);
-    const std::size_t n = matrix_.rowLengths.size();
+    const std::size_t n = matrix_.rows;
     if (n < 2) return ShapeFaultOf(Kind::TooFewNodes, Table::Matrix, 0, n);
-    for (std::size_t row = 0; row < n; ++row) {
-        const std::size_t length = matrix_.rowLengths[row];
-        if (length != n) return ShapeFaultOf(Kind::RowLength, Table::Matrix, row, length, n);
+    if (matrix_.cells != n) {
+        return ShapeFaultOf(Kind::RowLength, Table::Matrix, 0, matrix_.cells, n);
     }
-    if (nodes_.present && nodes_.rowLengths.size() != n) {
-        return ShapeFaultOf(Kind::PairCount, Table::Nodes, 0, nodes_.rowLengths.size(), n);
+    if (const auto& odd = matrix_.firstOddRow) {
+        return ShapeFaultOf(Kind::RowLength, Table::Matrix, odd->first, odd->second, n);
     }
-    for (std::size_t row = 0; nodes_.present && row < n; ++row) {
-        const std::size_t length = nodes_.rowLengths[row];
-        if (length != 2) return ShapeFaultOf(Kind::PairLength, Table::Nodes, row, length);
+    if (nodes_.present && nodes_.rows != n) {
+        return ShapeFaultOf(Kind::PairCount, Table::Nodes, 0, nodes_.rows, n);
     }
+    if (const auto& odd = nodes_.firstOddRow) {
+        return ShapeFaultOf(Kind::PairLength, Table::Nodes, odd->first, odd->second);
+    }
+    if (n > Cells::kMostNodes) return ShapeFaultOf(Kind::TooManyNodes, Table::Matrix, 0, n);
     // The window reads every node before any link.
     if (nodes_.firstCellFault) return nodes_.firstCellFault;
     return matrix_.firstCellFault;
@@ -455,6 +504,7 @@ std::variant<Cells, Fault> ReadCells(std::string_view json, bool readAhead = fal
     Cells cells;
     DocumentWalk<Cells> walk(cells);
     const error_code error = walk.Walk(WithoutByteOrderMark(json), readAhead);
+    if (error == simdjson::MEMALLOC) throw std::bad_alloc();
     if (error || walk.LeftUnread()) {
         // nlohmann-json skips the mark itself and counts it in its columns.
         if (auto malformed = SyntaxFault(json)) return std::move(*malformed);

@@ -4,7 +4,10 @@
 // window, the cell in column i + 1, row j + 1). The window reads a file as
 // the texts of its two tables; graphway reads it straight into the model the
 // way search works on. Both meet the same faults, returned as values, and
-// each words them in its own language.
+// each words them in its own language. Neither keeps a row or a cell that
+// only makes the document faulty (one beyond the first row of "matrix"), so
+// that a bad document costs no more memory than a sound one of its size;
+// running out of memory throws std::bad_alloc.
 #pragma once
 
 #include <array>
@@ -51,6 +54,10 @@ struct Fault {
                          // (graphway only)
         NotConvertible,  // table, row, column; text = the string, which
                          // graph::CellToInt rejects (graphway only)
+        TooManyNodes,    // count = rows of "matrix", more than graph::kMostNodes
+                         // (the window only)
+        TextTooLong,     // table, row, column, count = the text's characters,
+                         // more than kLongestText (the window only)
     };
 
     Kind kind = Kind::Malformed;
@@ -80,12 +87,19 @@ struct GraphTexts {
     friend bool operator==(const GraphTexts&, const GraphTexts&) = default;
 };
 
+// The longest text, in characters, that the window takes into a cell from a
+// file: a number a person types is a dozen characters, and a text much
+// longer takes the window seconds to measure for its column.
+constexpr std::size_t kLongestText = 100;
+
 // Reads a document as texts. A string cell is kept as it is, a JSON integer
 // becomes its decimal literal, null becomes "". Any other value is a
 // NotInteger fault, except on the diagonal, which carries no weight: a value
 // there that is not a text becomes "". Texts that do not convert are kept;
 // they fail when the window next reads them. A UTF-8 byte-order mark is
-// skipped.
+// skipped. A sound graph of more than graph::kMostNodes nodes is a
+// TooManyNodes fault, a text longer than kLongestText a TextTooLong fault,
+// both known without keeping what the window cannot hold.
 std::variant<GraphTexts, Fault> ReadGraphTexts(std::string_view json);
 
 // The node count the first row of "matrix" shows, read from `start`, the
@@ -114,7 +128,8 @@ constexpr std::size_t kReadAhead = 64;
 // Reads a document into the model. A cell is a string converted by the
 // window's reading rules, a JSON integer in the signed 32-bit range, or (in
 // "matrix" only) null; the diagonal is not looked at. Faults as above,
-// OutOfRange and NotConvertible included. With `readAhead`, the kReadAhead
+// OutOfRange and NotConvertible included, the window's own limits aside.
+// With `readAhead`, the kReadAhead
 // bytes after `json` must be readable, and `json` is read where it stands
 // instead of from a copy.
 std::variant<GraphModel, Fault> ReadGraphModel(std::string_view json, bool readAhead = false);

@@ -1,8 +1,9 @@
-// Opening a graph file far too large for the window: the window refuses it
-// once the first row of its matrix is read. Reports the time of a refusal
-// and how far it raised the resident memory at its peak. The file is named
-// by GRAPHWAY_LARGE_FILE; bench/app/refuse_large_file.sh makes one of 300 MB
-// and 3,000 nodes and runs this.
+// Opening a graph file the window cannot use: a graph of far too many nodes,
+// or a couple of nodes with one enormous cell. Reports the time from the
+// opening to the window's message and how far it raised the resident memory
+// at its peak; a file the window takes instead is timed all the same and
+// reported as opened. The file is named by GRAPHWAY_LARGE_FILE;
+// bench/app/refuse_large_file.sh makes each kind and runs this.
 #include <benchmark/benchmark.h>
 
 #include <QString>
@@ -10,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "graph_files.h"
+#include "bench_window.h"
 
 namespace {
 
@@ -24,29 +25,33 @@ double StatusKb(const std::string& field) {
     return 0;
 }
 
-void BM_RefuseLargeFile(benchmark::State& state) {
+// Lowers the peak resident memory to the present one, so that the window's
+// start-up does not hide the opening's peak.
+void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+void BM_OpenInWindow(benchmark::State& state) {
     const char* path = std::getenv("GRAPHWAY_LARGE_FILE");
     if (path == nullptr) {
         state.SkipWithError("GRAPHWAY_LARGE_FILE names no file");
         return;
     }
+    BenchWindow window;
+    ResetPeak();
     const double before = StatusKb("VmRSS:");
-    bool refused = true;
+    int opened = 0;
     for (auto _ : state) {
-        try {
-            app::ReadGraphFile(QString::fromLocal8Bit(path));
-            refused = false;
-        } catch (const app::FileError&) {
-        }
+        const int messages = window.Messages();
+        window.Form().OpenFile(QString::fromLocal8Bit(path));
+        opened += window.Messages() == messages;
     }
-    if (!refused) state.SkipWithError("the file was opened, not refused");
     state.counters["peak_rise_MB"] = (StatusKb("VmHWM:") - before) / 1024;
+    state.SetLabel(opened == 0 ? "refused" : "opened");
 }
 // Once first, on the file as it comes from the disk; then repeated.
-BENCHMARK(BM_RefuseLargeFile)
-    ->Name("BM_RefuseLargeFile/first")
+BENCHMARK(BM_OpenInWindow)
+    ->Name("BM_OpenInWindow/first")
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RefuseLargeFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenInWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -2,6 +2,7 @@
 // file, saved and saved again, read by graphway, refused when they cannot be
 // taken, and never lost when a save fails or the window closes.
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -87,7 +88,7 @@ TEST_F(FilesTest, FileThatCannotBeTakenChangesNothing) {
     const struct {
         const char* name;
         QByteArray bytes;
-        const char* message;
+        QByteArray message;
     } cases[] = {
         {"broken.json", R"({"matrix": [[0, 1], [1, 0])",
          "Файл «broken.json» не открыт: это не JSON: ошибка в строке 1, столбце 27 ("},
@@ -102,6 +103,16 @@ TEST_F(FilesTest, FileThatCannotBeTakenChangesNothing) {
          "графы читает graphway."},
         {"missing.json", {}, "Файл «missing.json» не открыт: такого файла нет."},
         {"folder.json", {}, "Файл «folder.json» не открыт: это папка, а не файл."},
+        // Refused before the window spends seconds measuring what it cannot
+        // use, and quoted no longer than a message can show.
+        {"big.json", R"({"matrix": [["", ")" + QByteArray(5 << 20, '7') + R"("], ["", ""]]})",
+         "Файл «big.json» не открыт: он больше 4 МБ, а окно открывает файлы графов до 4 МБ. "
+         "Большие графы читает graphway."},
+        {"long.json", R"({"matrix": [["", ")" + QByteArray(101, '7') + R"("], ["", ""]]})",
+         "Файл «long.json» не открыт: в matrix[0][1] текст из 101 символов, а ячейка окна "
+         "вмещает не больше 100."},
+        {"key.json", "{\"" + QByteArray(300, 'k') + "\": 1}",
+         "Файл «key.json» не открыт: в нём неизвестный ключ \"" + QByteArray(200, 'k') + "…\""},
     };
     TypeLink(1, 2, "5");
     const std::vector<QString> before = All();
@@ -119,31 +130,62 @@ TEST_F(FilesTest, FileThatCannotBeTakenChangesNothing) {
     }
 }
 
-TEST_F(FilesTest, FailedSaveKeepsTheOldFileAndTheChanges) {
-    const QString path = folder.filePath("kept.json");
-    choices = {{path, app::GraphFilter()}};
+TEST_F(FilesTest, FailedSaveSaysWhyAndKeepsEveryFileAndTheChanges) {
+    const QString kept = folder.filePath("kept.json");
+    choices = {{kept, app::GraphFilter()}};
     Keys(Qt::Key_S, Qt::ControlModifier);
-    const QByteArray saved = Read(path);
-    ASSERT_FALSE(saved.isEmpty());
-
     TypeLink(1, 2, "5");
-    // A full disk: no file of this process may grow past a few bytes.
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit small{16, limit.rlim_max};
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    Keys(Qt::Key_S, Qt::ControlModifier);
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, previous);
-
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown[0].text.startsWith("Файл «kept.json» не сохранён: "))
-        << shown[0].text.toStdString();
-    EXPECT_EQ(Read(path), saved);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"1.bmp", "kept.json"}));
-    EXPECT_TRUE(form->isWindowModified());
-    EXPECT_EQ(Cell("StringGrid2", 2, 1), "5");
+    QDir dir(folder.path());
+    dir.mkdir("folder.json");
+    dir.mkdir("locked");
+    QFile::setPermissions(folder.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
+    QFile::copy(kept, folder.filePath("fixed.json"));
+    QFile::setPermissions(folder.filePath("fixed.json"), QFile::ReadOwner);
+    const auto files = [&] {
+        std::vector<std::pair<QString, QByteArray>> all;
+        for (const QString& name : dir.entryList(QDir::Files)) {
+            all.emplace_back(name, Read(dir.filePath(name)));
+        }
+        return all;
+    };
+    const auto before = files();
+    // A limit on the size of the process's files, or none; permissions bind
+    // every user but root.
+    const struct {
+        const char* path;
+        rlim_t sizeLimit;
+        bool permissions;
+        const char* message;
+    } cases[] = {
+        {"kept.json", 16, false,
+         "Файл «kept.json» не сохранён: он больше, чем программе разрешено записывать в один "
+         "файл."},
+        {"missing/g.json", 0, false, "Файл «g.json» не сохранён: папки «missing» нет."},
+        {"folder.json", 0, false, "Файл «folder.json» не сохранён: это папка, а не файл."},
+        {"locked/g.json", 0, true,
+         "Файл «g.json» не сохранён: нет права записывать в папку «locked»."},
+        {"fixed.json", 0, true, "Файл «fixed.json» не сохранён: нет права его изменять."},
+    };
+    for (const auto& c : cases) {
+        if (c.permissions && geteuid() == 0) continue;
+        shown.clear();
+        choices = {{folder.filePath(c.path), app::GraphFilter()}};
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{c.sizeLimit > 0 ? c.sizeLimit : limit.rlim_cur, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        Keys(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, previous);
+        ASSERT_EQ(shown.size(), 1u) << c.path;
+        EXPECT_EQ(shown[0].text, QString::fromUtf8(c.message));
+        EXPECT_EQ(files(), before) << c.path;
+        EXPECT_TRUE(form->isWindowModified());
+        EXPECT_EQ(Cell("StringGrid2", 2, 1), "5");
+    }
+    QFile::setPermissions(folder.filePath("locked"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(FilesTest, ClosingAsksAboutUnsavedChanges) {

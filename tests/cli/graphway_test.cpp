@@ -100,6 +100,16 @@ TEST(GraphwayTest, LargeFileAndLargeStandardInput) {
     ExpectAnswer(RunGraphway({}, document), kWayFound, answer);
 }
 
+// More than graphway reads is refused before it is read.
+TEST(GraphwayTest, FileOverOneGibibyte) {
+    const TempFile file("huge.json", "");
+    std::filesystem::resize_file(file.Path(), (std::uintmax_t{1} << 30) + 1);
+    const RunResult result = RunGraphway({file.Path()});
+    EXPECT_EQ(result.exitStatus, kFailed);
+    EXPECT_EQ(result.err, "Cannot read file " + file.Path() +
+                              ": it is larger than 1 GiB, the most graphway reads.\n");
+}
+
 TEST(GraphwayTest, FileNamedLikeAnOptionAfterDoubleDash) {
     const TempFile file("--json", kSample);
     ExpectAnswer(RunGraphway({"--", "--json"}, "", file.Directory()), kWayFound,

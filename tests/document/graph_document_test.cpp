@@ -81,8 +81,15 @@ const FaultCase kSharedFaults[] = {
      Shape(Kind::PairCount, Table::Nodes, 0, 1, 2)},
     {R"({"matrix": )" + kSquare + R"(, "nodes": [[0, 0], [1, 2, 3]]})",
      Shape(Kind::PairLength, Table::Nodes, 1, 3)},
-    // A wrong shape comes before any cell, nodes before links.
+    // A wrong shape comes before any cell, nodes before links; the bad cells
+    // of rows too many or too long are not reported.
     {R"({"matrix": [[0, 1.5], [true]]})", Shape(Kind::RowLength, Table::Matrix, 1, 1, 2)},
+    {R"({"matrix": [[0, 1], [1, 0, true]]})", Shape(Kind::RowLength, Table::Matrix, 1, 3, 2)},
+    {R"({"matrix": [[0, 1], [1, 0], [true, 1]]})", Shape(Kind::RowLength, Table::Matrix, 0, 2, 3)},
+    {R"({"nodes": [[0, 0], [1, 1], [true, 2]], "matrix": )" + kSquare + "}",
+     Shape(Kind::PairCount, Table::Nodes, 0, 3, 2)},
+    {R"({"matrix": )" + kSquare + R"(, "nodes": [[0, 0], [1, 1], [true, 2]]})",
+     Shape(Kind::PairCount, Table::Nodes, 0, 3, 2)},
     {R"({"matrix": [[0, 1.5], [1, 0]], "nodes": [[0, 0], [[], 0]]})",
      Cell(Kind::NotInteger, Table::Nodes, 1, 0, ValueKind::Array)},
     {R"({"matrix": [[0, 1, 2.50], [false, 0, 1], [1, 1, 0]]})",
@@ -181,6 +188,39 @@ TEST(ReadGraphTexts, CellsBecomeTheirTexts) {
         const auto texts = document::ReadGraphTexts(c.json);
         ASSERT_TRUE(std::holds_alternative<GraphTexts>(texts));
         EXPECT_EQ(std::get<GraphTexts>(texts), c.expected);
+    }
+}
+
+// What the window cannot hold is refused by its reading, and read by
+// graphway's.
+TEST(ReadGraphTexts, WindowLimits) {
+    std::string row = "[1";
+    std::string text;
+    for (int k = 0; k < 100; ++k) row += ", 1", text += "я";
+    std::string square = R"({"matrix": [)" + row + "]";
+    for (int k = 0; k < 100; ++k) square += ", " + row + "]";
+    const auto tooLong = [](Table table, std::size_t row, std::size_t column, ValueKind value) {
+        Fault fault = Cell(Kind::TextTooLong, table, row, column, value);
+        fault.count = 101;
+        return fault;
+    };
+    const std::pair<std::string, std::optional<Fault>> cases[] = {
+        {square + "]}", Shape(Kind::TooManyNodes, Table::Matrix, 0, 101)},
+        {R"({"matrix": [["", ")" + text + R"("], ["", ""]]})", std::nullopt},
+        {R"({"matrix": [["", ")" + text + R"(я"], ["", ""]]})",
+         tooLong(Table::Matrix, 0, 1, ValueKind::String)},
+        {R"({"matrix": [["", 1], [")" + std::string(100, ' ') + R"(1", ""]]})",
+         tooLong(Table::Matrix, 1, 0, ValueKind::String)},
+        {R"({"nodes": [[1, )" + std::string(101, '9') + R"(], [1, 1]], "matrix": )" + kSquare + "}",
+         tooLong(Table::Nodes, 0, 1, ValueKind::Integer)},
+    };
+    for (const auto& [json, expected] : cases) {
+        const auto texts = document::ReadGraphTexts(json);
+        EXPECT_EQ(expected ? std::get<Fault>(texts) : Fault{}, expected.value_or(Fault{}));
+        const auto model = document::ReadGraphModel(json);
+        const auto* fault = std::get_if<Fault>(&model);
+        EXPECT_TRUE(!fault || fault->kind == Kind::OutOfRange ||
+                    fault->kind == Kind::NotConvertible);
     }
 }
 
