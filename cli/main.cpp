@@ -17,6 +17,7 @@
 #include "fault_text.h"
 #include "graph_document.h"
 #include "input_text.h"
+#include "process_memory.h"
 #include "step_commands.h"
 #include "way_search.h"
 
@@ -62,6 +63,7 @@ int Run(const std::vector<std::string>& arguments) {
         return kFailed;
     }
     const graph::AdjacencyMatrix& adjacency = std::get<document::GraphModel>(read).adjacency;
+    cli::CloseReadingArena();
     std::string text;
     bool found = false;
     switch (line.task) {

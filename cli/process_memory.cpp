@@ -1,17 +1,23 @@
-// graphway's memory: every allocation of C++ code, the JSON parser's
-// included, is taken from address space backed by huge pages and given back
-// only when the process ends. Reading a large graph fills tens of megabytes
-// at once (the parser's index, the matrix); faulted in 4 KB at a time they
-// cost more than the reading itself, a few hundred faults in huge pages do
-// not. graphway reads one document and exits, so nothing needs to be freed
-// early. Left out of sanitized builds, which keep their own allocator.
+// graphway's memory: while the document is read, every allocation of C++
+// code, the JSON parser's included, is taken from address space backed by
+// huge pages and given back only when the process ends. Reading a large
+// graph fills tens of megabytes at once (the parser's index, the matrix);
+// faulted in 4 KB at a time they cost more than the reading itself, a few
+// hundred faults in huge pages do not. Once the reading is done the arena
+// closes: later allocations come from malloc and are freed, and freeing
+// what the arena gave does nothing. Left out of sanitized builds, which keep
+// their own allocator.
+#include "process_memory.h"
+
 #if !defined(__SANITIZE_ADDRESS__)
 
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <new>
 
@@ -23,6 +29,23 @@ constexpr std::size_t kReservation = std::size_t{1} << 30;
 
 std::uintptr_t next = 0;
 std::uintptr_t end = 0;
+bool arenaOpen = true;
+
+// The areas the arena reserved, so that freeing knows its own pointers.
+struct Area {
+    std::uintptr_t start = 0;
+    std::uintptr_t end = 0;
+};
+std::array<Area, 64> areas;
+std::size_t areaCount = 0;
+
+bool InArena(const void* pointer) {
+    const auto address = reinterpret_cast<std::uintptr_t>(pointer);
+    for (std::size_t k = 0; k < areaCount; ++k) {
+        if (address >= areas[k].start && address < areas[k].end) return true;
+    }
+    return false;
+}
 
 std::uintptr_t AlignUp(std::uintptr_t address, std::size_t alignment) {
     return (address + alignment - 1) & ~(alignment - 1);
@@ -44,6 +67,11 @@ void* Take(std::size_t size, std::size_t alignment) noexcept {
         }
         if (area == MAP_FAILED) return nullptr;
         const auto start = reinterpret_cast<std::uintptr_t>(area);
+        if (areaCount == areas.size()) {
+            munmap(area, length);
+            return nullptr;
+        }
+        areas[areaCount++] = {start, start + length};
         next = AlignUp(start, kHugePage);
         end = start + length;
         madvise(reinterpret_cast<void*>(next), end - next, MADV_HUGEPAGE);
@@ -53,8 +81,21 @@ void* Take(std::size_t size, std::size_t alignment) noexcept {
     return reinterpret_cast<void*>(at);
 }
 
+// From the arena while it is open, else from malloc.
+void* Allocate(std::size_t size, std::size_t alignment) noexcept {
+    if (arenaOpen) return Take(size, alignment);
+    size = std::max(size, std::size_t{1});
+    if (alignment <= __STDCPP_DEFAULT_NEW_ALIGNMENT__) return std::malloc(size);
+    void* pointer = nullptr;
+    return posix_memalign(&pointer, alignment, size) == 0 ? pointer : nullptr;
+}
+
+void Free(void* pointer) noexcept {
+    if (pointer != nullptr && !InArena(pointer)) std::free(pointer);
+}
+
 void* TakeOrThrow(std::size_t size, std::size_t alignment) {
-    if (void* taken = Take(size, alignment)) return taken;
+    if (void* taken = Allocate(size, alignment)) return taken;
     throw std::bad_alloc();
 }
 
@@ -68,26 +109,32 @@ void* operator new(std::size_t size, std::align_val_t alignment) {
 void* operator new[](std::size_t size, std::align_val_t alignment) {
     return TakeOrThrow(size, static_cast<std::size_t>(alignment));
 }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Take(size, 0); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Take(size, 0); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size, 0); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size, 0); }
 void* operator new(std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
-    return Take(size, static_cast<std::size_t>(alignment));
+    return Allocate(size, static_cast<std::size_t>(alignment));
 }
 void* operator new[](std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
-    return Take(size, static_cast<std::size_t>(alignment));
+    return Allocate(size, static_cast<std::size_t>(alignment));
 }
 
-void operator delete(void*) noexcept {}
-void operator delete[](void*) noexcept {}
-void operator delete(void*, std::size_t) noexcept {}
-void operator delete[](void*, std::size_t) noexcept {}
-void operator delete(void*, std::align_val_t) noexcept {}
-void operator delete[](void*, std::align_val_t) noexcept {}
-void operator delete(void*, std::size_t, std::align_val_t) noexcept {}
-void operator delete[](void*, std::size_t, std::align_val_t) noexcept {}
-void operator delete(void*, const std::nothrow_t&) noexcept {}
-void operator delete[](void*, const std::nothrow_t&) noexcept {}
-void operator delete(void*, std::align_val_t, const std::nothrow_t&) noexcept {}
-void operator delete[](void*, std::align_val_t, const std::nothrow_t&) noexcept {}
+void operator delete(void* pointer) noexcept { Free(pointer); }
+void operator delete[](void* pointer) noexcept { Free(pointer); }
+void operator delete(void* pointer, std::size_t) noexcept { Free(pointer); }
+void operator delete[](void* pointer, std::size_t) noexcept { Free(pointer); }
+void operator delete(void* pointer, std::align_val_t) noexcept { Free(pointer); }
+void operator delete[](void* pointer, std::align_val_t) noexcept { Free(pointer); }
+void operator delete(void* pointer, std::size_t, std::align_val_t) noexcept { Free(pointer); }
+void operator delete[](void* pointer, std::size_t, std::align_val_t) noexcept { Free(pointer); }
+void operator delete(void* pointer, const std::nothrow_t&) noexcept { Free(pointer); }
+void operator delete[](void* pointer, const std::nothrow_t&) noexcept { Free(pointer); }
+void operator delete(void* pointer, std::align_val_t, const std::nothrow_t&) noexcept { Free(pointer); }
+void operator delete[](void* pointer, std::align_val_t, const std::nothrow_t&) noexcept { Free(pointer); }
+
+void cli::CloseReadingArena() noexcept { arenaOpen = false; }
+
+#else
+
+void cli::CloseReadingArena() noexcept {}
 
 #endif
