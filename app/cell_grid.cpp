@@ -16,6 +16,7 @@
 #include <optional>
 #include <utility>
 
+#include "graph_document.h"
 #include "history_keys.h"
 
 namespace app {
@@ -36,6 +37,8 @@ public:
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (editor != nullptr) created_(editor);
         if (auto* lineEdit = qobject_cast<QLineEdit*>(editor)) {
+            // No cell holds more than a graph file of the window may.
+            lineEdit->setMaxLength(static_cast<int>(document::kLongestText));
             // Qt creates editors through a const delegate; committing is
             // still a signal of this very delegate.
             auto* self = const_cast<LiveEditDelegate*>(this);

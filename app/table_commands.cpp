@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "cell_text.h"
+#include "graph_document.h"
 #include "graph_model.h"
 #include "node_layout.h"
 
@@ -206,6 +207,17 @@ void PasteCells(GraphTables& tables, TableId table, int column, int row, const C
                                      .toStdString());
     }
     if (matrix) CheckMirrorsAgree(block, column, row);
+    // A longer text would make a graph file the window cannot open again.
+    for (const QStringList& cells : block) {
+        for (const QString& cell : cells) {
+            if (cell.size() <= static_cast<qsizetype>(document::kLongestText)) continue;
+            throw std::runtime_error(
+                QStringLiteral("Блок не вставлен: в нём есть ячейка длиннее %1 знаков, а в окне "
+                               "их может быть не больше %1.")
+                    .arg(document::kLongestText)
+                    .toStdString());
+        }
+    }
 
     CellTableModel* model = tables.Table(table);
     const GraphTables::Step step(tables, GraphTables::Kind::Paste);

@@ -72,6 +72,9 @@ TEST_F(EditingTest, RefusedBlocksLeaveTheTablesAlone) {
         {"StringGrid2", 1, 1, "\t3\n4\t",
          "Блок не вставлен: он несимметричен. В столбце 2, строке 1 стоит «3», а в столбце 1, "
          "строке 2 — «4»; при вставке одно из значений заменило бы другое."},
+        {"StringGrid1", 1, 1, QString(101, u'1'),
+         "Блок не вставлен: в нём есть ячейка длиннее 100 знаков, а в окне их может быть не "
+         "больше 100."},
     };
     form->findChild<QSpinBox*>("UpDown1")->setValue(100);
     const std::vector<QString> before = All();
