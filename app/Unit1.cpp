@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <new>
 #include <string>
 
 #include "answer_label.h"
@@ -365,8 +366,12 @@ void TForm1::ShowWay(const graph::Way& way) {
 }
 
 void TForm1::ReportError(const std::exception& error) {
-    app::ShowMessageBox({QMessageBox::Critical, app::ApplicationTitle(),
-                         app::WithFullStop(QString::fromStdString(graph::ErrorMessage(error)))});
+    // Out of memory is said in words, as every other failure.
+    const QString message = dynamic_cast<const std::bad_alloc*>(&error) != nullptr
+                                ? QStringLiteral("Не хватило памяти: команда прервана")
+                                : QString::fromStdString(graph::ErrorMessage(error));
+    app::ShowMessageBox(
+        {QMessageBox::Critical, app::ApplicationTitle(), app::WithFullStop(message)});
 }
 
 std::optional<app::StepWindow::Graph> TForm1::ReadGraph() {

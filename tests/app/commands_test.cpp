@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <new>
 #include <utility>
 
 #include "cell_table_model.h"
@@ -198,6 +199,10 @@ TEST_F(CommandsTest, ReportErrorAddsAFullStopOnlyAfterCodesAboveThePoint) {
         EXPECT_EQ(shown[0].icon, QMessageBox::Critical);
         EXPECT_EQ(shown[0].caption, app::ApplicationTitle());
     }
+    shown.clear();
+    form->ReportError(std::bad_alloc());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Не хватило памяти: команда прервана.");
 }
 
 TEST_F(CommandsTest, RealMessageBoxHasOneOkButtonForEnterAndEscape) {
