@@ -92,19 +92,18 @@ void AnswerView::Redraw(const graph::NodePoints& points) {
 
 void AnswerView::PictureDrawn() { picture_->SetFaded(false); }
 
-void AnswerView::DrawAnswer(const Calculation& calculation, bool distances,
-                            const WayShower& showWay) {
+void AnswerView::DrawAnswer(Calculation& calculation, bool distances, const WayShower& showWay) {
+    if (distances && !calculation.distances) {
+        const graph::AdjacencyMatrix& adjacency = calculation.adjacency;
+        calculation.distances = {
+            graph::FindDistancesFromStart(adjacency),
+            graph::LinksOnShortestWays(adjacency, graph::FindWayDistances(adjacency))};
+    }
     if (distances && calculation.found) {
-        surface_->DrawShortestWayLinks(
-            calculation.points,
-            graph::LinksOnShortestWays(calculation.adjacency,
-                                       graph::FindWayDistances(calculation.adjacency)));
+        surface_->DrawShortestWayLinks(calculation.points, calculation.distances->onShortestWays);
     }
     if (calculation.found) showWay(calculation.found->way);
-    if (distances) {
-        surface_->DrawDistances(calculation.points,
-                                graph::FindDistancesFromStart(calculation.adjacency));
-    }
+    if (distances) surface_->DrawDistances(calculation.points, calculation.distances->fromStart);
 }
 
 void AnswerView::ShowStep(const graph::NodePoints& points, const graph::AdjacencyMatrix& adjacency,
@@ -115,7 +114,7 @@ void AnswerView::ShowStep(const graph::NodePoints& points, const graph::Adjacenc
     if (step + 1 < static_cast<int>(steps.steps.size())) {
         surface_->DrawDijkstraStep(points, steps.steps[step]);
     } else {
-        const Calculation end{points, adjacency, steps.way};
+        Calculation end{points, adjacency, steps.way};
         DrawAnswer(end, true, [&](const graph::Way& way) {
             surface_->DrawWay(points, way);
             way_->setText(QString::fromStdString(graph::WayText(way)));
