@@ -98,19 +98,18 @@ void AnswerView::PictureDrawn() {
     commandFaded_ = false;
 }
 
-void AnswerView::DrawAnswer(const Calculation& calculation, bool distances,
-                            const WayShower& showWay) {
+void AnswerView::DrawAnswer(Calculation& calculation, bool distances, const WayShower& showWay) {
+    if (distances && !calculation.distances) {
+        const graph::AdjacencyMatrix& adjacency = calculation.adjacency;
+        calculation.distances = {
+            graph::FindDistancesFromStart(adjacency),
+            graph::LinksOnShortestWays(adjacency, graph::FindWayDistances(adjacency))};
+    }
     if (distances && calculation.found) {
-        surface_->DrawShortestWayLinks(
-            calculation.points,
-            graph::LinksOnShortestWays(calculation.adjacency,
-                                       graph::FindWayDistances(calculation.adjacency)));
+        surface_->DrawShortestWayLinks(calculation.points, calculation.distances->onShortestWays);
     }
     if (calculation.found) showWay(calculation.found->way);
-    if (distances) {
-        surface_->DrawDistances(calculation.points,
-                                graph::FindDistancesFromStart(calculation.adjacency));
-    }
+    if (distances) surface_->DrawDistances(calculation.points, calculation.distances->fromStart);
 }
 
 void AnswerView::ShowStep(const graph::NodePoints& points, const graph::AdjacencyMatrix& adjacency,
@@ -121,7 +120,11 @@ void AnswerView::ShowStep(const graph::NodePoints& points, const graph::Adjacenc
     if (step + 1 < static_cast<int>(steps.steps.size())) {
         surface_->DrawDijkstraStep(points, steps.steps[step]);
     } else {
-        last_ = Calculation{points, adjacency, steps.way};
+        // The run's end is the tables' answer; its orange links are worked
+        // out once, not each time the last step is shown again.
+        if (!last_ || last_->points != points || last_->adjacency != adjacency) {
+            last_ = Calculation{points, adjacency, steps.way};
+        }
         current_ = true;
         DrawAnswer(*last_, true, [&](const graph::Way& way) {
             surface_->DrawWay(points, way);

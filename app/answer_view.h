@@ -17,6 +17,7 @@
 #include "drawing_surface.h"
 #include "graph_model.h"
 #include "step_window.h"
+#include "way_distances.h"
 #include "ways.h"
 
 class QAction;
@@ -33,12 +34,19 @@ class AnswerView : public QObject {
     Q_OBJECT
 
 public:
+    // What the distances draw, worked out once for a graph.
+    struct DistancesShown {
+        graph::Distances fromStart;
+        std::vector<graph::Link> onShortestWays;
+    };
     // What a calculation read and found, so that the picture can be drawn
-    // again from it and the answer copied.
+    // again from it and the answer copied; the distances the first time
+    // they are drawn, kept for every redraw after.
     struct Calculation {
         graph::NodePoints points;
         graph::AdjacencyMatrix adjacency;
         std::optional<graph::ShortestWay> found;
+        std::optional<DistancesShown> distances = std::nullopt;
     };
     using WayShower = std::function<void(const graph::Way&)>;
 
@@ -112,7 +120,7 @@ private:
     // Greys the labels unless they hold the answer of the tables as they
     // are, and offers the answer for copying only while there is one.
     void ShowWhetherCurrent();
-    void DrawAnswer(const Calculation& calculation, bool distances, const WayShower& showWay);
+    void DrawAnswer(Calculation& calculation, bool distances, const WayShower& showWay);
     void WriteAnswer(const graph::ShortestWay& found);
     // The last calculation's answer, one text a line of the labels.
     QStringList AnswerTexts() const;

@@ -70,7 +70,8 @@ Distances FindDistancesFromStart(const AdjacencyMatrix& adjacency) {
 // those they leave (the last index for the final group), and only the
 // group's shape decides which of its links a simple way can use.
 std::vector<Link> LinksOnShortestWays(const AdjacencyMatrix& adjacency,
-                                      const WayDistances& distances) {
+                                      const WayDistances& distances, std::size_t budget,
+                                      std::size_t share) {
     const std::size_t n = adjacency.size();
     assert(distances.fromStart.size() == n && distances.toGoal.size() == n);
     std::vector<Link> links;
@@ -103,11 +104,10 @@ std::vector<Link> LinksOnShortestWays(const AdjacencyMatrix& adjacency,
             }
         }
     }
-    std::size_t budget = kCrossingSearchBudget;
     for (const auto& [level, group] : groups) {
         if (group.freeLinks.empty()) continue;
         for (const Link& link :
-             LinksOnSimpleCrossings(group.freeLinks, group.entries, group.exits, budget)) {
+             LinksOnSimpleCrossings(group.freeLinks, group.entries, group.exits, budget, share)) {
             if (link.to != 0 && link.from != static_cast<std::int32_t>(n - 1)) {
                 links.push_back(link);
             }

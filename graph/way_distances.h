@@ -3,6 +3,7 @@
 // teach how the answer comes about.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -43,15 +44,31 @@ WayDistances FindWayDistances(const AdjacencyMatrix& adjacency);
 // nodes. Time O(n^2), memory O(n).
 Distances FindDistancesFromStart(const AdjacencyMatrix& adjacency);
 
+// The work the search over one-way links may do, in links read (under 2 ns
+// each): 2^26 for one graph, some 0.1 s. Every link the search needs first
+// gets 2^14 of it, so that the many easy ones are decided before a hard one
+// spends the rest; those still undecided then get up to 2^22 each while the
+// budget lasts. Doubling both decides few more of the links left undecided
+// on the grids of BM_OrangeLinksOnGrids (bench/graph/way_search_bench.cpp).
+constexpr std::size_t kCrossingSearchBudget = std::size_t{1} << 26;
+constexpr std::size_t kCrossingSearchFirstShare = std::size_t{1} << 14;
+constexpr std::size_t kCrossingSearchShare = std::size_t{1} << 22;
+
 // Every link u -> v that some simple shortest way from node index 0 to the
 // last index uses, ordered by u, then v. A link of weight 0 whose mirror
 // weighs 0 too is one typed link: it is listed both ways when a way uses
 // either, but never into index 0 or out of the last index.
 // `distances` must be FindWayDistances(adjacency); nothing when there is no
-// way. Time O(n^2) when every link of weight 0 is mirrored; one-way links
-// of weight 0 add a search of bounded work (free_link_crossings.h): a link
-// it leaves undecided at the bound is listed, as a shortest walk uses it.
+// way. Time O(n^2) and exact, but for one kind of link. The links of weight
+// 0 on shortest walks join nodes at one distance from index 0 into groups;
+// in a group where one of them is one-way, a link u -> v that the group's
+// links lead back from v to u (it lies on a cycle of them) is decided by a
+// search that may read `share` links for it and `budget` in all
+// (LinksOnSimpleCrossings in free_link_crossings.h). It is listed, as a
+// shortest walk uses it, exactly when that search would read more.
 std::vector<Link> LinksOnShortestWays(const AdjacencyMatrix& adjacency,
-                                      const WayDistances& distances);
+                                      const WayDistances& distances,
+                                      std::size_t budget = kCrossingSearchBudget,
+                                      std::size_t share = kCrossingSearchShare);
 
 }  // namespace graph

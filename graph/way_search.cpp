@@ -144,21 +144,20 @@ private:
     // along tight links avoiding the prefix. Nodes seen in this step without
     // success are dead ends for every later candidate of the same step.
     bool ReachesGoal(std::size_t start, std::int64_t level) const {
+        // Most often the goal is one link away: each node is asked so as soon
+        // as it is found, which ends the scan of a row early.
+        if (Tight(start, goal_)) return true;
         std::vector<std::size_t>& stack = stack_;
         stack.assign(1, start);
         seen_[start] = step_;
         while (!stack.empty()) {
             const std::size_t x = stack.back();
             stack.pop_back();
-            // Most often the goal is one link away; see that before the rest.
-            if (Tight(x, goal_)) return true;
             for (std::size_t y = next_[end_]; y != end_; y = next_[y]) {
-                if (!Tight(x, y)) continue;
-                if (dist_[y] < level) return true;
-                if (seen_[y] != step_) {
-                    seen_[y] = step_;
-                    stack.push_back(y);
-                }
+                if (seen_[y] == step_ || !Tight(x, y)) continue;
+                if (dist_[y] < level || Tight(y, goal_)) return true;
+                seen_[y] = step_;
+                stack.push_back(y);
             }
         }
         return false;

@@ -6,7 +6,9 @@
 // beforehand. On complete graphs of 7..10 nodes it also runs next to
 // BM_Enumerate, the exhaustive reference, to show where that one stops being
 // usable. The names match across them, so their JSON output can be compared
-// case by case.
+// case by case. BM_OrangeLinksOnGrids counts how many of the links shown in
+// orange truly lie on a shortest way where cycles of one-way free links
+// leave the search undecided.
 #include <benchmark/benchmark.h>
 
 #include <boost/graph/adjacency_list.hpp>
@@ -15,9 +17,12 @@
 #include <cstdint>
 #include <functional>
 #include <random>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "one_way_grid.h"
 #include "way_distances.h"
 #include "way_enumeration.h"
 #include "way_search.h"
@@ -180,5 +185,46 @@ bool RegisterAll() {
 }
 
 const bool kRegistered = RegisterAll();
+
+// The links on shortest ways of 20 grids of k x k nodes, timed together.
+// The counters: the grids with a way, the links listed, and how many of
+// those truly lie on a simple way (every way weighs 0): up to 6 x 6 by
+// enumerating every simple way, beyond by the same search without a bound,
+// exhaustive and so exact, which takes up to minutes before timing starts.
+void BM_OrangeLinksOnGrids(benchmark::State& state) {
+    const int k = static_cast<int>(state.range(0));
+    std::vector<AdjacencyMatrix> grids;
+    double withWay = 0, listed = 0, onWays = 0;
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        grids.push_back(OneWayGrid(k, seed));
+        const AdjacencyMatrix& grid = grids.back();
+        const graph::WayDistances distances = graph::FindWayDistances(grid);
+        withWay += distances.toGoal[0].has_value();
+        listed += static_cast<double>(graph::LinksOnShortestWays(grid, distances).size());
+        if (k <= 6) {
+            graph::WayList ways;
+            graph::GetAllWays(ways, {0}, k * k, grid);
+            std::set<std::pair<int, int>> used;
+            for (const graph::Way& way : ways) {
+                for (std::size_t i = 1; i < way.size(); ++i) used.emplace(way[i - 1], way[i]);
+            }
+            onWays += static_cast<double>(used.size());
+        } else {
+            constexpr std::size_t kUnbounded = static_cast<std::size_t>(-1);
+            onWays += static_cast<double>(
+                graph::LinksOnShortestWays(grid, distances, kUnbounded, kUnbounded).size());
+        }
+    }
+    for (auto _ : state) {
+        for (const AdjacencyMatrix& grid : grids) {
+            auto links = graph::LinksOnShortestWays(grid, graph::FindWayDistances(grid));
+            benchmark::DoNotOptimize(links);
+        }
+    }
+    state.counters["with_way"] = withWay;
+    state.counters["listed"] = listed;
+    state.counters["on_ways"] = onWays;
+}
+BENCHMARK(BM_OrangeLinksOnGrids)->Arg(6)->Arg(8)->Arg(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -75,6 +75,23 @@ TEST_F(PictureEditingTest, DraggedWayStaysRedAndTheAnswerFresh) {
     EXPECT_EQ(Find<QAction>("undoAction")->text(), "Отменить ввод в ячейку");
 }
 
+TEST_F(PictureEditingTest, DraggedNodeKeepsTheDistancesAndTheTiedLink) {
+    constexpr QRgb kOrange = 0xffffa000;
+    constexpr QRgb kMagenta = 0xffc000c0;
+    TypeLink(1, 2, "5");
+    TypeLink(2, 6, "5");
+    TypeLink(1, 6, "10");
+    Find<QAction>("distancesAction")->trigger();
+    Click("Button1");
+    Drag(At(40, 20), At(40, -100));
+    // The way runs down to node 2 at (240, 300), its distance 5 over it; the
+    // direct link from (140, 160) to node 6 at (280, 160) ties and stays.
+    EXPECT_TRUE(ColourNear(190, 230, kRed, 2));
+    EXPECT_TRUE(ColourNear(250, 291, kMagenta, 6));
+    EXPECT_TRUE(ColourNear(170, 160, kOrange, 2));
+    EXPECT_FALSE(ColourNear(190, 170, kRed, 3));
+}
+
 TEST_F(PictureEditingTest, ArrowKeysMoveTheClickedNodeOneStepPerRun) {
     Click("Button2");
     QTest::mouseClick(View(), Qt::LeftButton, Qt::NoModifier, At(20, -40));
