@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <csignal>
 
-#include "Unit1.h"
-#include "messages.h"
+#include "app/Unit1.h"
+#include "app/messages.h"
 
 int main(int argc, char* argv[]) {
     // A file growing past the process's size limit is refused (EFBIG) and

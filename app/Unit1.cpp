@@ -1,6 +1,6 @@
 // The main window: its controls, start-up, table upkeep, the commands, and
 // the menus, shortcuts and dropped files that reach the rest; see Unit1.h.
-#include "Unit1.h"
+#include "app/Unit1.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,22 +15,22 @@
 #include <new>
 #include <string>
 
-#include "answer_label.h"
-#include "answer_view.h"
-#include "cell_grid.h"
-#include "cell_table_model.h"
-#include "document_actions.h"
-#include "form_controls.h"
-#include "graph_tables.h"
-#include "messages.h"
-#include "node_count_box.h"
-#include "picture_editor.h"
-#include "picture_view.h"
-#include "printed_page.h"
-#include "shown_texts.h"
-#include "side_splitter.h"
-#include "table_actions.h"
-#include "way_search.h"
+#include "app/files/document_actions.h"
+#include "app/form_controls.h"
+#include "app/messages.h"
+#include "app/picture/answer_label.h"
+#include "app/picture/answer_view.h"
+#include "app/picture/picture_editor.h"
+#include "app/picture/picture_view.h"
+#include "app/picture/printed_page.h"
+#include "app/side_splitter.h"
+#include "app/tables/cell_grid.h"
+#include "app/tables/cell_table_model.h"
+#include "app/tables/graph_tables.h"
+#include "app/tables/node_count_box.h"
+#include "app/tables/table_actions.h"
+#include "graph/shown_texts.h"
+#include "graph/way_search.h"
 
 namespace {
 

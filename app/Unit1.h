@@ -14,10 +14,10 @@
 #include <exception>
 #include <optional>
 
-#include "drawing_surface.h"
-#include "graph_model.h"
-#include "step_window.h"
-#include "ways.h"
+#include "app/steps/step_window.h"
+#include "graph/graph_model.h"
+#include "graph/ways.h"
+#include "plot/drawing_surface.h"
 
 class QAction;
 class QGroupBox;

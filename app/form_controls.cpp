@@ -1,5 +1,5 @@
 // The main window's small control pieces; see form_controls.h.
-#include "form_controls.h"
+#include "app/form_controls.h"
 
 #include <QAction>
 #include <QEvent>

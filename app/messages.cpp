@@ -1,6 +1,6 @@
 // Application title, error texts and the replaceable message box; see
 // messages.h.
-#include "messages.h"
+#include "app/messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,7 +14,7 @@
 #include <QWidget>
 #include <utility>
 
-#include "shown_texts.h"
+#include "graph/shown_texts.h"
 
 namespace app {
 

@@ -1,5 +1,5 @@
 // The splitter that resizes the block on its right; see side_splitter.h.
-#include "side_splitter.h"
+#include "app/side_splitter.h"
 
 #include <QMouseEvent>
 #include <algorithm>

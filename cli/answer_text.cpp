@@ -1,9 +1,9 @@
 // Output texts of graphway; see answer_text.h.
-#include "answer_text.h"
+#include "cli/answer_text.h"
 
 #include <cstdio>
 
-#include "shown_texts.h"
+#include "graph/shown_texts.h"
 
 namespace cli {
 

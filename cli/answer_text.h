@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "ways.h"
+#include "graph/ways.h"
 
 namespace cli {
 

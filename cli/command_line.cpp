@@ -1,5 +1,5 @@
 // Argument reading for graphway; see command_line.h.
-#include "command_line.h"
+#include "cli/command_line.h"
 
 namespace cli {
 

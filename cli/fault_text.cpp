@@ -1,7 +1,7 @@
 // Wording of document faults for graphway; see fault_text.h.
-#include "fault_text.h"
+#include "cli/fault_text.h"
 
-#include "cell_text.h"
+#include "graph/cell_text.h"
 
 namespace cli {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "graph_document.h"
+#include "document/graph_document.h"
 
 namespace cli {
 

@@ -1,5 +1,5 @@
 // Whole-input reading for graphway; see input_text.h.
-#include "input_text.h"
+#include "cli/input_text.h"
 
 #include <sys/mman.h>
 #include <sys/stat.h>

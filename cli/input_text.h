@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "graph_document.h"
+#include "document/graph_document.h"
 
 namespace cli {
 

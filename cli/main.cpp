@@ -11,15 +11,15 @@
 #include <variant>
 #include <vector>
 
-#include "answer_text.h"
-#include "cell_text.h"
-#include "command_line.h"
-#include "fault_text.h"
-#include "graph_document.h"
-#include "input_text.h"
-#include "process_memory.h"
-#include "step_commands.h"
-#include "way_search.h"
+#include "cli/answer_text.h"
+#include "cli/command_line.h"
+#include "cli/fault_text.h"
+#include "cli/input_text.h"
+#include "cli/process_memory.h"
+#include "cli/step_commands.h"
+#include "document/graph_document.h"
+#include "graph/cell_text.h"
+#include "graph/way_search.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 // closes: later allocations come from malloc and are freed, and freeing
 // what the arena gave does nothing. Left out of sanitized builds, which keep
 // their own allocator.
-#include "process_memory.h"
+#include "cli/process_memory.h"
 
 #if !defined(__SANITIZE_ADDRESS__)
 

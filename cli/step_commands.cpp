@@ -1,12 +1,12 @@
 // graphway's texts for Dijkstra tables; see step_commands.h.
-#include "step_commands.h"
+#include "cli/step_commands.h"
 
 #include <simdjson.h>
 
-#include "dijkstra_steps.h"
-#include "table_check.h"
-#include "table_check_texts.h"
-#include "way_search.h"
+#include "graph/dijkstra_steps.h"
+#include "graph/table_check.h"
+#include "graph/table_check_texts.h"
+#include "graph/way_search.h"
 
 namespace cli {
 

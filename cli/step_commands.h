@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "graph_model.h"
+#include "graph/graph_model.h"
 
 namespace cli {
 

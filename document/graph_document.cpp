@@ -5,7 +5,7 @@
 // parser and hands each cell straight to the form it is kept in. Every value
 // is read in full, as simdjson checks only what it is asked for. Where it
 // stops short, or a value was left unread, nlohmann-json judges the text.
-#include "graph_document.h"
+#include "document/graph_document.h"
 
 #include <algorithm>
 #include <limits>
@@ -15,7 +15,7 @@
 #include <simdjson.h>
 #include <nlohmann/json.hpp>
 
-#include "cell_text.h"
+#include "graph/cell_text.h"
 
 namespace document {
 

@@ -20,7 +20,7 @@
 #include <variant>
 #include <vector>
 
-#include "graph_model.h"
+#include "graph/graph_model.h"
 
 namespace document {
 

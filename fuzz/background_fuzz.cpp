@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "drawing_surface.h"
-#include "gui_session.h"
+#include "plot/drawing_surface.h"
+#include "tests/gui_session.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "answer_text.h"
-#include "fault_text.h"
-#include "graph_document.h"
-#include "way_search.h"
+#include "cli/answer_text.h"
+#include "cli/fault_text.h"
+#include "document/graph_document.h"
+#include "graph/way_search.h"
 
 namespace {
 

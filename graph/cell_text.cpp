@@ -1,5 +1,5 @@
 // The one integer conversion for typed text; see cell_text.h for its syntax.
-#include "cell_text.h"
+#include "graph/cell_text.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 // The step table of Dijkstra's search and its text; see dijkstra_steps.h.
-#include "dijkstra_steps.h"
+#include "graph/dijkstra_steps.h"
 
 #include <algorithm>
 
-#include "shown_texts.h"
-#include "way_search.h"
+#include "graph/shown_texts.h"
+#include "graph/way_search.h"
 
 namespace graph {
 

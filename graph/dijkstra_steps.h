@@ -31,9 +31,9 @@
 #include <string_view>
 #include <vector>
 
-#include "graph_model.h"
-#include "way_distances.h"
-#include "ways.h"
+#include "graph/graph_model.h"
+#include "graph/way_distances.h"
+#include "graph/ways.h"
 
 namespace graph {
 

@@ -21,7 +21,7 @@
 // until neither grows; then a way for one side and one around it are tried;
 // failing that the side with the shorter way left is grown in every way
 // open. The search is exhaustive, so it is exact when it ends.
-#include "free_link_crossings.h"
+#include "graph/free_link_crossings.h"
 
 #include <algorithm>
 #include <array>

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "way_distances.h"
+#include "graph/way_distances.h"
 
 namespace graph {
 

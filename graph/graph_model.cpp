@@ -1,10 +1,10 @@
 // Reading the node table and the adjacency table; see graph_model.h.
-#include "graph_model.h"
+#include "graph/graph_model.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "cell_text.h"
+#include "graph/cell_text.h"
 
 namespace graph {
 

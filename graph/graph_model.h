@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cell_text.h"
-#include "text_table.h"
+#include "graph/cell_text.h"
+#include "graph/text_table.h"
 
 namespace graph {
 

@@ -1,5 +1,5 @@
 // Node places; see node_layout.h.
-#include "node_layout.h"
+#include "graph/node_layout.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,5 +1,5 @@
 // Texts shown by the window and graphway; see shown_texts.h.
-#include "shown_texts.h"
+#include "graph/shown_texts.h"
 
 namespace graph {
 

@@ -1,12 +1,12 @@
 // Checking a hand-worked Dijkstra table; see table_check.h.
-#include "table_check.h"
+#include "graph/table_check.h"
 
 #include <algorithm>
 #include <charconv>
 #include <limits>
 
-#include "way_distances.h"
-#include "way_search.h"
+#include "graph/way_distances.h"
+#include "graph/way_search.h"
 
 namespace graph {
 

@@ -15,9 +15,9 @@
 #include <string_view>
 #include <vector>
 
-#include "dijkstra_steps.h"
-#include "graph_model.h"
-#include "ways.h"
+#include "graph/dijkstra_steps.h"
+#include "graph/graph_model.h"
+#include "graph/ways.h"
 
 namespace graph {
 

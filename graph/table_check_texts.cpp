@@ -1,5 +1,5 @@
 // The words of the table checker; see table_check_texts.h.
-#include "table_check_texts.h"
+#include "graph/table_check_texts.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "table_check.h"
+#include "graph/table_check.h"
 
 namespace graph {
 

@@ -1,5 +1,5 @@
 // Storage of cell texts by address; see text_table.h.
-#include "text_table.h"
+#include "graph/text_table.h"
 
 namespace graph {
 

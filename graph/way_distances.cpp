@@ -1,7 +1,7 @@
 // Distances from both ends by Dijkstra over the matrix; see way_distances.h.
 // The way search's own Dijkstra stops early and is tuned for the one answer,
 // so the complete lists are worked out here, plainly: n is at most 100.
-#include "way_distances.h"
+#include "graph/way_distances.h"
 
 #include <algorithm>
 #include <cassert>
@@ -9,7 +9,7 @@
 #include <map>
 #include <utility>
 
-#include "free_link_crossings.h"
+#include "graph/free_link_crossings.h"
 
 namespace graph {
 

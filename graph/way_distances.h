@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "graph_model.h"
+#include "graph/graph_model.h"
 
 namespace graph {
 

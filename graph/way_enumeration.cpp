@@ -1,5 +1,5 @@
 // The exhaustive way search; see way_enumeration.h.
-#include "way_enumeration.h"
+#include "graph/way_enumeration.h"
 
 namespace graph {
 

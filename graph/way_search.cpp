@@ -23,7 +23,7 @@
 // Only nodes with d(x) <= D matter: every node of the answer has one, and a
 // tight link never leads from such a node to a farther one. So Dijkstra
 // stops once all of them are settled and leaves the rest unreachable.
-#include "way_search.h"
+#include "graph/way_search.h"
 
 #include <cassert>
 #include <limits>

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "ways.h"
+#include "graph/ways.h"
 
 namespace graph {
 

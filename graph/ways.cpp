@@ -1,5 +1,5 @@
 // Operations on ways; see ways.h.
-#include "ways.h"
+#include "graph/ways.h"
 
 #include <algorithm>
 

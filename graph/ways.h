@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "graph_model.h"
+#include "graph/graph_model.h"
 
 namespace graph {
 

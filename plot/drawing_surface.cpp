@@ -1,7 +1,7 @@
 // The drawing surface: loading the background, the axes, and the nodes,
 // links, way and distances drawn over them. Lines go through QPainter without
 // antialiasing, so the same scene always gives the same pixels.
-#include "drawing_surface.h"
+#include "plot/drawing_surface.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -16,7 +16,7 @@
 #include <optional>
 #include <utility>
 
-#include "stretch.h"
+#include "plot/stretch.h"
 
 namespace plot {
 

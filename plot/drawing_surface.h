@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "dijkstra_steps.h"
-#include "graph_model.h"
-#include "label_images.h"
-#include "way_distances.h"
-#include "ways.h"
+#include "graph/dijkstra_steps.h"
+#include "graph/graph_model.h"
+#include "graph/way_distances.h"
+#include "graph/ways.h"
+#include "plot/label_images.h"
 
 class QPainter;
 

@@ -1,5 +1,5 @@
 // Rendering and caching of the numbers' pictures; see label_images.h.
-#include "label_images.h"
+#include "plot/label_images.h"
 
 #include <QFontMetrics>
 #include <QPainter>

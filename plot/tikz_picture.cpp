@@ -1,5 +1,5 @@
 // The graph as TikZ; see tikz_picture.h.
-#include "tikz_picture.h"
+#include "plot/tikz_picture.h"
 
 #include <cstdio>
 

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "graph_model.h"
-#include "ways.h"
+#include "graph/graph_model.h"
+#include "graph/ways.h"
 
 namespace plot {
 

@@ -1,5 +1,5 @@
 // Writing the scene as SVG and PDF; see vector_picture.h.
-#include "vector_picture.h"
+#include "plot/vector_picture.h"
 
 #include <QBuffer>
 #include <QPageLayout>

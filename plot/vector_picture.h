@@ -5,7 +5,7 @@
 
 #include <QByteArray>
 
-#include "drawing_surface.h"
+#include "plot/drawing_surface.h"
 
 namespace plot {
 

@@ -1,5 +1,5 @@
 // The GUI programs' application and scratch folder; see gui_session.h.
-#include "gui_session.h"
+#include "tests/gui_session.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // The benchmarks' window; see bench_window.h.
-#include "bench_window.h"
+#include "bench/app/bench_window.h"
 
 #include <QAbstractItemView>
 #include <QSpinBox>

@@ -5,10 +5,10 @@
 
 #include <memory>
 
-#include "Unit1.h"
-#include "cell_table_model.h"
-#include "gui_session.h"
-#include "messages.h"
+#include "app/Unit1.h"
+#include "app/messages.h"
+#include "app/tables/cell_table_model.h"
+#include "tests/gui_session.h"
 
 class BenchWindow {
 public:

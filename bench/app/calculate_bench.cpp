@@ -13,7 +13,7 @@
 #include <fstream>
 #include <random>
 
-#include "bench_window.h"
+#include "bench/app/bench_window.h"
 
 namespace {
 

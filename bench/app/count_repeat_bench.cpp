@@ -7,7 +7,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "bench_window.h"
+#include "bench/app/bench_window.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <QTest>
 #include <random>
 
-#include "bench_window.h"
-#include "one_way_grid.h"
-#include "picture_view.h"
+#include "app/picture/picture_view.h"
+#include "bench/app/bench_window.h"
+#include "bench/graph/one_way_grid.h"
 
 namespace {
 

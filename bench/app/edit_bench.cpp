@@ -13,9 +13,9 @@
 #include <fstream>
 #include <random>
 
-#include "bench_window.h"
-#include "graph_tables.h"
-#include "table_commands.h"
+#include "app/tables/graph_tables.h"
+#include "app/tables/table_commands.h"
+#include "bench/app/bench_window.h"
 
 namespace {
 

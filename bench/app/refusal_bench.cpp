@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "bench_window.h"
+#include "bench/app/bench_window.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "cell_walk.h"
-#include "input_text.h"
+#include "bench/document/cell_walk.h"
+#include "cli/input_text.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;

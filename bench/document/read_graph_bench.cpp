@@ -15,8 +15,8 @@
 
 #include <simdjson.h>
 
-#include "cell_walk.h"
-#include "graph_document.h"
+#include "bench/document/cell_walk.h"
+#include "document/graph_document.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "graph_model.h"
+#include "graph/graph_model.h"
 
 // k x k nodes, node r * k + c in row r and column c, each linked to its
 // right, lower and lower right neighbours by a link of weight 0 in one

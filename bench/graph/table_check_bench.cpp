@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "dijkstra_steps.h"
-#include "table_check.h"
+#include "graph/dijkstra_steps.h"
+#include "graph/table_check.h"
 
 namespace {
 

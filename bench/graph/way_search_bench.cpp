@@ -22,10 +22,10 @@
 #include <utility>
 #include <vector>
 
-#include "one_way_grid.h"
-#include "way_distances.h"
-#include "way_enumeration.h"
-#include "way_search.h"
+#include "bench/graph/one_way_grid.h"
+#include "graph/way_distances.h"
+#include "graph/way_enumeration.h"
+#include "graph/way_search.h"
 
 namespace {
 

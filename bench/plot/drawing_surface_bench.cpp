@@ -19,11 +19,11 @@
 #include <numbers>
 #include <random>
 
-#include "dijkstra_steps.h"
-#include "drawing_surface.h"
-#include "gui_session.h"
-#include "vector_picture.h"
-#include "way_distances.h"
+#include "graph/dijkstra_steps.h"
+#include "graph/way_distances.h"
+#include "plot/drawing_surface.h"
+#include "plot/vector_picture.h"
+#include "tests/gui_session.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Test entry for the window tests: one application for every test.
 #include <gtest/gtest.h>
 
-#include "gui_session.h"
+#include "tests/gui_session.h"
 
 int main(int argc, char* argv[]) {
     StartGuiApplication();

@@ -8,9 +8,9 @@
 #include <new>
 #include <utility>
 
-#include "cell_table_model.h"
-#include "messages.h"
-#include "window_fixture.h"
+#include "app/messages.h"
+#include "app/tables/cell_table_model.h"
+#include "tests/app/window_fixture.h"
 
 namespace {
 

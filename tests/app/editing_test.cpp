@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <QXmlStreamReader>
 #include <set>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace {
 

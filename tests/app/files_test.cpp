@@ -14,8 +14,8 @@
 #include <QUrl>
 #include <csignal>
 
-#include "graphway_process.h"
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
+#include "tests/cli/graphway_process.h"
 
 class FilesTest : public WindowTest {
 protected:

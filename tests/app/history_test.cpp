@@ -13,9 +13,9 @@
 #include <functional>
 #include <random>
 
-#include "graph_tables.h"
-#include "table_commands.h"
-#include "window_fixture.h"
+#include "app/tables/graph_tables.h"
+#include "app/tables/table_commands.h"
+#include "tests/app/window_fixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "messages.h"
+#include "app/messages.h"
 
 TEST(TitleFromExecutable, KeepsTheFirstCharacterAndLowersTheRestUpToTheFirstPoint) {
     const std::pair<const char*, const char*> cases[] = {

@@ -11,9 +11,9 @@
 #include <QToolTip>
 #include <tuple>
 
-#include "answer_label.h"
-#include "picture_editor.h"
-#include "window_fixture.h"
+#include "app/picture/answer_label.h"
+#include "app/picture/picture_editor.h"
+#include "tests/app/window_fixture.h"
 
 class PictureEditingTest : public WindowTest {
 protected:

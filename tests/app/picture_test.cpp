@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QToolTip>
 
-#include "answer_label.h"
-#include "window_fixture.h"
+#include "app/picture/answer_label.h"
+#include "tests/app/window_fixture.h"
 
 class PictureTest : public WindowTest {
 protected:

@@ -10,9 +10,9 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "answer_label.h"
-#include "step_window.h"
-#include "window_fixture.h"
+#include "app/picture/answer_label.h"
+#include "app/steps/step_window.h"
+#include "tests/app/window_fixture.h"
 
 class StepsTest : public WindowTest {
 protected:

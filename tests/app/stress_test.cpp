@@ -21,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The scratch-folder window and a person's steps; see window_fixture.h.
-#include "window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

@@ -15,13 +15,13 @@
 #include <ostream>
 #include <vector>
 
-#include "Unit1.h"
-#include "cell_grid.h"
-#include "cell_table_model.h"
-#include "file_dialogs.h"
-#include "gui_session.h"
-#include "messages.h"
-#include "picture_view.h"
+#include "app/Unit1.h"
+#include "app/files/file_dialogs.h"
+#include "app/messages.h"
+#include "app/picture/picture_view.h"
+#include "app/tables/cell_grid.h"
+#include "app/tables/cell_table_model.h"
+#include "tests/gui_session.h"
 
 // Texts in failure messages as text, not as arrays of code units.
 inline void PrintTo(const QString& text, std::ostream* out) {

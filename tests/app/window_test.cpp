@@ -10,10 +10,10 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "cell_table_model.h"
-#include "messages.h"
-#include "node_layout.h"
-#include "window_fixture.h"
+#include "app/messages.h"
+#include "app/tables/cell_table_model.h"
+#include "graph/node_layout.h"
+#include "tests/app/window_fixture.h"
 
 TEST_F(WindowTest, StartsWithSampleNodesEmptyMatrixAndAxes) {
     EXPECT_TRUE(shown.empty());

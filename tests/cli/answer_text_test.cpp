@@ -1,6 +1,6 @@
 // graphway's error line, in-process: the full stop and what is escaped to
 // keep the message on one line.
-#include "answer_text.h"
+#include "cli/answer_text.h"
 
 #include <gtest/gtest.h>
 

@@ -11,9 +11,9 @@
 #include <random>
 #include <string>
 
-#include "cell_text.h"
-#include "graphway_process.h"
-#include "way_enumeration.h"
+#include "graph/cell_text.h"
+#include "graph/way_enumeration.h"
+#include "tests/cli/graphway_process.h"
 
 namespace {
 

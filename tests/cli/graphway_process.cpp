@@ -1,5 +1,5 @@
 // Child process plumbing for the graphway tests; see graphway_process.h.
-#include "graphway_process.h"
+#include "tests/cli/graphway_process.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "graphway_process.h"
+#include "tests/cli/graphway_process.h"
 
 namespace {
 

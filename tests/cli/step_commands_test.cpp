@@ -1,13 +1,13 @@
 // graphway's Dijkstra tables in-process: its own table as text and JSON, and
 // a student's table checked, right, wrong or of the wrong shape.
-#include "step_commands.h"
+#include "cli/step_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "dijkstra_steps.h"
+#include "graph/dijkstra_steps.h"
 
 namespace {
 

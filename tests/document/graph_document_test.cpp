@@ -1,6 +1,6 @@
 // The graph document read as texts and as the model, and written back: the
 // faults with their places, the cell rules, and the round trip.
-#include "graph_document.h"
+#include "document/graph_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // CellToInt: which texts are integers, their values, and the exact message
 // for the ones that are not.
-#include "cell_text.h"
+#include "graph/cell_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The step table: whole tables as copied text for hand-made graphs, and on
 // random graphs with ties and free links every row against a plainly
 // written Dijkstra and the end state against the exhaustive enumeration.
-#include "dijkstra_steps.h"
+#include "graph/dijkstra_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <random>
 #include <set>
 
-#include "way_enumeration.h"
+#include "graph/way_enumeration.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // work runs out. Its answers below the bound are checked against the
 // enumeration through LinksOnShortestWays (here on grids, where cycles of
 // one-way free links are everywhere, and in way_distances_test).
-#include "free_link_crossings.h"
+#include "graph/free_link_crossings.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <random>
 #include <set>
 
-#include "way_enumeration.h"
+#include "graph/way_enumeration.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Reading the node table and the adjacency table into the model: the values,
 // the reading order, and what a failing cell leaves behind.
-#include "graph_model.h"
+#include "graph/graph_model.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <limits>
 #include <string>
 
-#include "cell_text.h"
-#include "node_layout.h"
+#include "graph/cell_text.h"
+#include "graph/node_layout.h"
 
 namespace {
 

@@ -3,16 +3,16 @@
 // conventions and every notation passes; each single slip, copied forward
 // or put right in the next row, is one fault at its cell; an empty, cut or
 // overlong table is a fault. Then the cases teachers and students met.
-#include "table_check.h"
+#include "graph/table_check.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <random>
 
-#include "dijkstra_steps.h"
-#include "table_check_texts.h"
-#include "way_search.h"
+#include "graph/dijkstra_steps.h"
+#include "graph/table_check_texts.h"
+#include "graph/way_search.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Against the exhaustive enumeration on small random graphs: the distances
 // at every node, and exactly the links of the shortest ways it lists, with
 // many free links, one-way and mirrored (one typed link, listed both ways).
-#include "way_distances.h"
+#include "graph/way_distances.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <random>
 #include <set>
 
-#include "way_enumeration.h"
+#include "graph/way_enumeration.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The exhaustive enumeration that defines the answer: which ways it lists, in
 // which order, and which of them it chooses.
-#include "way_enumeration.h"
+#include "graph/way_enumeration.h"
 
 #include <gtest/gtest.h>
 

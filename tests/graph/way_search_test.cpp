@@ -4,7 +4,7 @@
 // against an independent oracle: Bellman-Ford distances certify that the way
 // is shortest, and distances on the graph without the way's prefix show that
 // no lexicographically smaller way is as short.
-#include "way_search.h"
+#include "graph/way_search.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -20,9 +20,9 @@
 #include <string>
 #include <tuple>
 
-#include "graph_model.h"
-#include "node_layout.h"
-#include "way_enumeration.h"
+#include "graph/graph_model.h"
+#include "graph/node_layout.h"
+#include "graph/way_enumeration.h"
 
 namespace {
 

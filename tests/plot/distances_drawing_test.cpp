@@ -6,8 +6,8 @@
 
 #include <tuple>
 
-#include "drawing_surface.h"
-#include "surface_pixels.h"
+#include "plot/drawing_surface.h"
+#include "tests/plot/surface_pixels.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Fonts need an application; this one lives for the whole test run.
 #include <gtest/gtest.h>
 
-#include "gui_session.h"
+#include "tests/gui_session.h"
 
 namespace {
 

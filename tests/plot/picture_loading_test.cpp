@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "drawing_surface.h"
-#include "label_images.h"
-#include "surface_pixels.h"
+#include "plot/drawing_surface.h"
+#include "plot/label_images.h"
+#include "tests/plot/surface_pixels.h"
 
 namespace {
 

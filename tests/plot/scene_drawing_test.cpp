@@ -8,10 +8,10 @@
 #include <limits>
 #include <vector>
 
-#include "drawing_surface.h"
-#include "label_images.h"
-#include "node_layout.h"
-#include "surface_pixels.h"
+#include "graph/node_layout.h"
+#include "plot/drawing_surface.h"
+#include "plot/label_images.h"
+#include "tests/plot/surface_pixels.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // links to predecessors follow the step.
 #include <gtest/gtest.h>
 
-#include "dijkstra_steps.h"
-#include "drawing_surface.h"
-#include "surface_pixels.h"
+#include "graph/dijkstra_steps.h"
+#include "plot/drawing_surface.h"
+#include "tests/plot/surface_pixels.h"
 
 namespace {
 

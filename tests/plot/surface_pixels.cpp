@@ -1,5 +1,5 @@
 // Helpers shared by the surface tests; see surface_pixels.h.
-#include "surface_pixels.h"
+#include "tests/plot/surface_pixels.h"
 
 #include <QBuffer>
 #include <QDir>

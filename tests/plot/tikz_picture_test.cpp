@@ -1,6 +1,6 @@
 // The TikZ picture builds with pdflatex, for the sample graph with its way
 // and for a random graph of 30 nodes with links one way and both ways.
-#include "tikz_picture.h"
+#include "plot/tikz_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <fstream>
 #include <random>
 
-#include "way_search.h"
+#include "graph/way_search.h"
 
 namespace {
 

@@ -1,0 +1,141 @@
+// Opening and saving the tables' graph file; see document_actions.h.
+#include "app/files/document_actions.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+#include "app/files/file_dialogs.h"
+#include "app/files/graph_files.h"
+#include "app/form_controls.h"
+#include "app/messages.h"
+#include "app/tables/graph_tables.h"
+#include "app/tables/table_commands.h"
+
+namespace app {
+
+namespace {
+
+// A textbook matrix: zeros all along the diagonal and some zero off it.
+bool OpensWithZerosForNoLink(const document::GraphTexts& texts) {
+    CellBlock block;
+    for (const auto& row : texts.matrix) {
+        QStringList cells;
+        for (const std::string& cell : row) cells.append(QString::fromStdString(cell));
+        block.append(cells);
+    }
+    return HasZerosForNoLink(block);
+}
+
+}  // namespace
+
+DocumentActions::DocumentActions(GraphTables* tables, QWidget* window, ErrorReport report)
+    : QObject(window),
+      tables_(tables),
+      window_(window),
+      report_(std::move(report)),
+      open_(NewAction(QStringLiteral("openAction"), QStringLiteral("Открыть…"), window,
+                      QKeySequence(Qt::CTRL | Qt::Key_O))),
+      save_(NewAction(QStringLiteral("saveAction"), QStringLiteral("Сохранить"), window,
+                      QKeySequence(Qt::CTRL | Qt::Key_S))),
+      saveAs_(NewAction(QStringLiteral("saveAsAction"), QStringLiteral("Сохранить как…"), window,
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))) {
+    connect(save_, &QAction::triggered, this, &DocumentActions::Save);
+    connect(saveAs_, &QAction::triggered, this, &DocumentActions::SaveAs);
+    connect(tables_->History(), &QUndoStack::cleanChanged, this,
+            &DocumentActions::ShowFileInCaption);
+    ShowFileInCaption();
+}
+
+void DocumentActions::Open() {
+    emit EditingMustEnd();
+    if (!ChangesMayGo()) return;
+    const FileChoice choice = ChooseFile({FileRequest::Purpose::OpenGraph, DialogFolder(), {}});
+    if (!choice.path.isEmpty()) Load(choice.path);
+}
+
+void DocumentActions::OpenFile(const QString& path) {
+    emit EditingMustEnd();
+    if (ChangesMayGo()) Load(path);
+}
+
+void DocumentActions::Load(const QString& path) {
+    const document::GraphTexts texts = ReadGraphFile(path);
+    tables_->Load(texts);
+    fileName_ = QFileInfo(path).absoluteFilePath();
+    RememberFolderOf(path);
+    ShowFileInCaption();
+    emit Opened();
+    if (OpensWithZerosForNoLink(texts) &&
+        AskQuestion({QStringLiteral("Считать нули вне диагонали отсутствием связи?"),
+                     QuestionContent::YesNo}) == QMessageBox::Yes) {
+        EmptyZerosForNoLink(*tables_);
+    }
+}
+
+bool DocumentActions::Save() {
+    emit EditingMustEnd();
+    return fileName_.isEmpty() ? SaveAs() : WriteTo(fileName_);
+}
+
+bool DocumentActions::SaveAs() {
+    emit EditingMustEnd();
+    QString path = ChooseFile({FileRequest::Purpose::SaveGraph, DialogFolder(),
+                               QFileInfo(fileName_).fileName()})
+                       .path;
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
+    return WriteTo(QFileInfo(path).absoluteFilePath());
+}
+
+bool DocumentActions::WriteTo(const QString& path) {
+    try {
+        WriteGraphFile(path, tables_->Texts());
+    } catch (const std::exception& error) {
+        report_(error);
+        return false;
+    }
+    fileName_ = path;
+    tables_->MarkClean();
+    RememberFolderOf(path);
+    ShowFileInCaption();
+    return true;
+}
+
+bool DocumentActions::ChangesMayGo() {
+    if (!tables_->IsModified()) return true;
+    switch (
+        AskQuestion({QStringLiteral("Сохранить изменения?"), QuestionContent::SaveDiscardCancel})) {
+        case QMessageBox::Save:
+            return Save();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+QString DocumentActions::FileName() const {
+    return fileName_.isEmpty() ? QString() : QFileInfo(fileName_).fileName();
+}
+
+void DocumentActions::ShowFileInCaption() {
+    const QString caption = QStringLiteral("Путь на графе");
+    if (fileName_.isEmpty()) {
+        window_->setWindowTitle(caption);
+        window_->setWindowModified(false);
+        return;
+    }
+    window_->setWindowTitle(caption + QStringLiteral(" — ") + FileName() + QStringLiteral("[*]"));
+    window_->setWindowModified(tables_->IsModified());
+}
+
+QString DocumentActions::DroppedGraphFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QString path = data->urls().front().toLocalFile();
+    return path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive) ? path : QString();
+}
+
+}  // namespace app

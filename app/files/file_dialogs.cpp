@@ -1,0 +1,97 @@
+// The replaceable file chooser; see file_dialogs.h.
+#include "app/files/file_dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QWidget>
+#include <utility>
+
+namespace app {
+
+namespace {
+
+FileChoice ChooseWithDialog(const FileRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow());
+    // Qt's own dialog, so that its texts are in the program's language
+    // whatever the desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    switch (request.purpose) {
+        case FileRequest::Purpose::OpenGraph:
+            dialog.setWindowTitle(QStringLiteral("Открыть граф"));
+            dialog.setAcceptMode(QFileDialog::AcceptOpen);
+            dialog.setFileMode(QFileDialog::ExistingFile);
+            dialog.setNameFilter(GraphFilter());
+            break;
+        case FileRequest::Purpose::SaveGraph:
+            dialog.setWindowTitle(QStringLiteral("Сохранить граф"));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setNameFilter(GraphFilter());
+            dialog.setDefaultSuffix(QStringLiteral("json"));
+            break;
+        case FileRequest::Purpose::SavePicture:
+            dialog.setWindowTitle(QStringLiteral("Сохранить рисунок"));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setNameFilters(PictureFilters());
+            // A name typed without an extension gets the chosen filter's,
+            // and the caller asks before replacing the file it then names.
+            dialog.setDefaultSuffix(PictureSuffixes().front());
+            QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                             [&dialog](const QString& filter) {
+                                 const qsizetype at = PictureFilters().indexOf(filter);
+                                 dialog.setDefaultSuffix(PictureSuffixes().value(at));
+                             });
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+            break;
+    }
+    dialog.setDirectory(request.folder);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    if (active) active->activateWindow();
+    if (!chosen) return {};
+    return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
+}
+
+FileChooser& CurrentChooser() {
+    static FileChooser chooser = ChooseWithDialog;
+    return chooser;
+}
+
+QString& LastFolder() {
+    static QString folder;
+    return folder;
+}
+
+}  // namespace
+
+QString GraphFilter() { return QStringLiteral("Граф (*.json)"); }
+QString PngFilter() { return QStringLiteral("Рисунок PNG (*.png)"); }
+QString BmpFilter() { return QStringLiteral("Рисунок BMP (*.bmp)"); }
+QString SvgFilter() { return QStringLiteral("Векторный рисунок SVG (*.svg)"); }
+QString PdfFilter() { return QStringLiteral("Документ PDF (*.pdf)"); }
+QStringList PictureFilters() { return {PngFilter(), BmpFilter(), SvgFilter(), PdfFilter()}; }
+QStringList PictureSuffixes() {
+    return {QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("svg"),
+            QStringLiteral("pdf")};
+}
+
+FileChoice ChooseFile(const FileRequest& request) { return CurrentChooser()(request); }
+
+FileChooser SetFileChooser(FileChooser chooser) {
+    if (!chooser) chooser = ChooseWithDialog;
+    return std::exchange(CurrentChooser(), std::move(chooser));
+}
+
+QString DialogFolder() {
+    if (!LastFolder().isEmpty()) return LastFolder();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void RememberFolderOf(const QString& path) { LastFolder() = QFileInfo(path).absolutePath(); }
+
+}  // namespace app

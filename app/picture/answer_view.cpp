@@ -1,0 +1,292 @@
+// The answer labels and the picture around them; see answer_view.h.
+#include "app/picture/answer_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QMenu>
+#include <QWidget>
+
+#include "app/files/file_dialogs.h"
+#include "app/files/graph_files.h"
+#include "app/form_controls.h"
+#include "app/messages.h"
+#include "app/picture/answer_label.h"
+#include "app/picture/picture_view.h"
+#include "graph/shown_texts.h"
+#include "graph/way_distances.h"
+#include "graph/ways.h"
+#include "plot/tikz_picture.h"
+
+namespace app {
+
+namespace {
+
+const QString kLengthCaption = QString::fromUtf8(graph::kLengthCaption);
+const QString kNoWay = QString::fromUtf8(graph::kNoWayText);
+
+}  // namespace
+
+AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, AnswerLabel* way,
+                       AnswerLabel* length, StepWindow::Reader read, QWidget* window)
+    : QObject(window),
+      surface_(surface),
+      picture_(picture),
+      way_(way),
+      length_(length),
+      savePicture_(NewAction(QStringLiteral("savePictureAction"),
+                             QStringLiteral("Сохранить рисунок…"), window)),
+      copyPicture_(NewAction(QStringLiteral("copyPictureAction"),
+                             QStringLiteral("Копировать рисунок"), window)),
+      copyAnswer_(NewAction(QStringLiteral("copyAnswerAction"), QStringLiteral("Копировать ответ"),
+                            window)),
+      distances_(NewAction(QStringLiteral("distancesAction"), QStringLiteral("Показать расстояния"),
+                           window)),
+      steps_(NewAction(QStringLiteral("stepsAction"), QStringLiteral("Пошагово…"), window)),
+      tikz_(NewAction(QStringLiteral("tikzAction"), QStringLiteral("Копировать как TikZ"), window)),
+      read_(std::move(read)) {
+    steps_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(steps_, &QAction::triggered, this, &AnswerView::OpenSteps);
+    connect(tikz_, &QAction::triggered, this, &AnswerView::CopyTikz);
+    length_->setText(kLengthCaption);
+    copyAnswer_->setEnabled(false);
+    distances_->setCheckable(true);
+    connect(copyPicture_, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setImage(surface_->Image()); });
+    connect(copyAnswer_, &QAction::triggered, this, &AnswerView::CopyAnswer);
+}
+
+void AnswerView::Calculated(Calculation calculation, const WayShower& showWay) {
+    last_ = std::move(calculation);
+    current_ = true;
+    DrawAnswer(*last_, distances_->isChecked(), showWay);
+    if (last_->found) WriteAnswer(*last_->found);
+    ShowWhetherCurrent();
+}
+
+void AnswerView::WriteAnswer(const graph::ShortestWay& found) {
+    length_->setText(QString::fromStdString(graph::LengthText(found.length)));
+    shown_ = true;
+}
+
+void AnswerView::ShowWhetherCurrent() {
+    // Without a way the labels still hold an earlier one.
+    const bool stale = shown_ && !(current_ && last_ && last_->found);
+    way_->SetStale(stale);
+    length_->SetStale(stale);
+    copyAnswer_->setEnabled(current_ && last_);
+}
+
+void AnswerView::Redraw() {
+    if (!last_) return;
+    surface_->UpdatePict();
+    surface_->DrawNodes(last_->points);
+    surface_->DrawLinks(last_->points, last_->adjacency);
+    DrawAnswer(*last_, distances_->isChecked(),
+               [this](const graph::Way& way) { surface_->DrawWay(last_->points, way); });
+    picture_->update();
+}
+
+void AnswerView::Redraw(const graph::NodePoints& points) {
+    if (last_) last_->points = points;
+    Redraw();
+}
+
+void AnswerView::PictureDrawn() {
+    picture_->SetFaded(false);
+    commandFaded_ = false;
+}
+
+void AnswerView::DrawAnswer(Calculation& calculation, bool distances, const WayShower& showWay) {
+    if (distances && !calculation.distances) {
+        const graph::AdjacencyMatrix& adjacency = calculation.adjacency;
+        calculation.distances = {
+            graph::FindDistancesFromStart(adjacency),
+            graph::LinksOnShortestWays(adjacency, graph::FindWayDistances(adjacency))};
+    }
+    if (distances && calculation.found) {
+        surface_->DrawShortestWayLinks(calculation.points, calculation.distances->onShortestWays);
+    }
+    if (calculation.found) showWay(calculation.found->way);
+    if (distances) surface_->DrawDistances(calculation.points, calculation.distances->fromStart);
+}
+
+void AnswerView::ShowStep(const graph::NodePoints& points, const graph::AdjacencyMatrix& adjacency,
+                          const graph::DijkstraSteps& steps, int step) {
+    surface_->UpdatePict();
+    surface_->DrawNodes(points);
+    surface_->DrawLinks(points, adjacency);
+    if (step + 1 < static_cast<int>(steps.steps.size())) {
+        surface_->DrawDijkstraStep(points, steps.steps[step]);
+    } else {
+        // The run's end is the tables' answer; its orange links are worked
+        // out once, not each time the last step is shown again.
+        if (!last_ || last_->points != points || last_->adjacency != adjacency) {
+            last_ = Calculation{points, adjacency, steps.way};
+        }
+        current_ = true;
+        DrawAnswer(*last_, true, [&](const graph::Way& way) {
+            surface_->DrawWay(points, way);
+            way_->setText(QString::fromStdString(graph::WayText(way)));
+        });
+        if (steps.way) WriteAnswer(*steps.way);
+        ShowWhetherCurrent();
+    }
+    // Only a window that read the tables as they are shows its steps.
+    picture_->SetFaded(false);
+    picture_->update();
+}
+
+void AnswerView::KeepCommandPicture() {
+    commandPicture_ = surface_->Shown();
+    commandWay_ = way_->text();
+    commandLength_ = length_->text();
+    commandShown_ = shown_;
+    commandLast_ = last_;
+    commandCurrent_ = current_;
+    commandFaded_ = picture_->IsFaded();
+}
+
+void AnswerView::BringBackCommandPicture() {
+    surface_->Restore(commandPicture_);
+    way_->setText(commandWay_);
+    length_->setText(commandLength_);
+    shown_ = commandShown_;
+    last_ = commandLast_;
+    current_ = commandCurrent_;
+    picture_->SetFaded(commandFaded_);
+    ShowWhetherCurrent();
+    picture_->update();
+}
+
+void AnswerView::ShowPictureMenu(const QPoint& at, QAction* node, const QList<QAction*>& files) {
+    QMenu menu(picture_->window());
+    if (node != nullptr) {
+        menu.addAction(node);
+        menu.addSeparator();
+    }
+    menu.addActions(files);
+    menu.addSeparator();
+    menu.addActions({savePicture_, copyPicture_, copyAnswer_});
+    menu.addSeparator();
+    menu.addActions({distances_, steps_});
+    menu.addSeparator();
+    menu.addAction(tikz_);
+    ExecMenu(menu, at, picture_->window());
+}
+
+void AnswerView::ShowAnswerMenu(const QPoint& at) {
+    QMenu menu(picture_->window());
+    menu.addAction(copyAnswer_);
+    ExecMenu(menu, at, picture_->window());
+}
+
+void AnswerView::OpenSteps() {
+    if (stepWindow_) {
+        stepWindow_->raise();
+        stepWindow_->activateWindow();
+        if (stepWindow_->Restart()) stepWindow_->ShowStep(0);
+        return;
+    }
+    auto* window = new StepWindow(read_, picture_->window());
+    if (!window->Restart()) {
+        delete window;
+        return;
+    }
+    stepWindow_ = window;
+    connect(window, &StepWindow::StepShown, this, [this, window](int step) {
+        // A background gone meanwhile is reported, never thrown into Qt.
+        try {
+            ShowStep(window->ReadGraph().points, window->ReadGraph().adjacency, window->Steps(),
+                     step);
+        } catch (const std::exception& error) {
+            emit Failed(error);
+        }
+    });
+    connect(window, &StepWindow::Closed, this, &AnswerView::BringBackCommandPicture);
+    const QRect main = picture_->window()->frameGeometry();
+    window->move(main.right() + 8, main.top());
+    window->show();
+    // Its keys work at once, even where no window manager activates it.
+    window->activateWindow();
+    window->ShowStep(0);
+}
+
+void AnswerView::TablesChanged() {
+    current_ = false;
+    commandCurrent_ = false;
+    if (stepWindow_) stepWindow_->MarkTablesChanged();
+    ShowWhetherCurrent();
+    // More than the axes: the picture shows a graph the tables no longer
+    // hold.
+    picture_->SetFaded(surface_->Shown().calls.size() > 1);
+    commandFaded_ = commandPicture_.calls.size() > 1;
+}
+
+void AnswerView::MarkStale() {
+    current_ = false;
+    ShowWhetherCurrent();
+}
+
+void AnswerView::Reset() {
+    way_->setText(QString());
+    length_->setText(kLengthCaption);
+    shown_ = false;
+    current_ = false;
+    last_.reset();
+    picture_->SetFaded(false);
+    ShowWhetherCurrent();
+}
+
+void AnswerView::SavePicture() {
+    const FileChoice choice = ChooseFile({FileRequest::Purpose::SavePicture, DialogFolder(), {}});
+    if (choice.path.isEmpty()) return;
+    QString path = choice.path;
+    // The name's extension decides, otherwise the filter chosen; a name
+    // with an extension of no filter is not given a second one.
+    const QStringList suffixes = PictureSuffixes();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty()) {
+        const qsizetype chosen = PictureFilters().indexOf(choice.filter);
+        path += QLatin1Char('.') + suffixes.value(std::max<qsizetype>(chosen, 0));
+    } else if (!suffixes.contains(suffix)) {
+        throw FileError(QStringLiteral("Рисунок «%1» не сохранён: формат «.%2» не поддерживается. "
+                                       "Можно сохранить как PNG, BMP, SVG или PDF")
+                            .arg(QFileInfo(path).fileName(), QFileInfo(path).suffix())
+                            .toStdString());
+    }
+    if (QFileInfo::exists(path) &&
+        AskQuestion(
+            {QStringLiteral("Файл «%1» уже есть. Заменить его?").arg(QFileInfo(path).fileName()),
+             QuestionContent::YesNo}) != QMessageBox::Yes) {
+        return;
+    }
+    WritePictureFile(path, *surface_);
+    RememberFolderOf(path);
+}
+
+void AnswerView::CopyTikz() {
+    const std::optional<StepWindow::Graph> graph = read_();
+    if (!graph) return;
+    std::optional<graph::Way> way;
+    if (current_ && last_ && last_->found) way = last_->found->way;
+    QApplication::clipboard()->setText(
+        QString::fromStdString(plot::TikzPicture(graph->points, graph->adjacency, way)));
+}
+
+QStringList AnswerView::AnswerTexts() const {
+    if (!last_) return {};
+    const auto& found = last_->found;
+    if (!found) return {kNoWay};
+    return {QString::fromStdString(graph::WayText(found->way)),
+            QString::fromStdString(graph::LengthText(found->length))};
+}
+
+QStringList AnswerView::CurrentAnswer() const { return current_ ? AnswerTexts() : QStringList(); }
+
+void AnswerView::CopyAnswer() {
+    if (current_) QApplication::clipboard()->setText(AnswerTexts().join(QLatin1Char('\n')));
+}
+
+}  // namespace app

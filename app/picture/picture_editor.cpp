@@ -1,0 +1,341 @@
+// Editing the graph with the mouse and keys on the picture; see
+// picture_editor.h.
+#include "app/picture/picture_editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/picture/picture_view.h"
+#include "app/tables/cell_grid.h"
+#include "app/tables/graph_tables.h"
+#include "graph/graph_model.h"
+
+namespace app {
+
+namespace {
+
+// How near a dot the mouse must be to take its node, in widget pixels.
+constexpr int kReach = 6;
+constexpr int kPlotLimit = 200;
+constexpr int kFewestNodes = 2;
+
+QPoint PlotOf(const graph::NodePoint& point) {
+    return {point.X - kPlotLimit, kPlotLimit - point.Y};
+}
+
+QPoint Clamped(QPoint at) {
+    return {std::clamp(at.x(), -kPlotLimit, kPlotLimit),
+            std::clamp(at.y(), -kPlotLimit, kPlotLimit)};
+}
+
+// Plot coordinates as the node's tooltip writes them, with a true minus.
+QString Coordinate(int value) {
+    return value < 0 ? QStringLiteral("\u2212") + QString::number(-value) : QString::number(value);
+}
+
+}  // namespace
+
+PictureEditor::PictureEditor(GraphTables* tables, PictureView* picture, CellGrid* matrix,
+                             Window window, QObject* parent)
+    : QObject(parent),
+      tables_(tables),
+      picture_(picture),
+      matrix_(matrix),
+      window_(std::move(window)),
+      delete_(new QAction(this)) {
+    delete_->setObjectName(QStringLiteral("deleteNodeAction"));
+    connect(delete_, &QAction::triggered, this, [this] { DeleteNode(delete_->data().toInt()); });
+    picture_->setMouseTracking(true);
+    picture_->setFocusPolicy(Qt::ClickFocus);
+    picture_->installEventFilter(this);
+    // Moves taken back or done again are drawn as they are made; other
+    // steps may take the picked node away.
+    connect(tables_, &GraphTables::NodesMoved, this, [this] {
+        window_.nodesMoved();
+        ShowMark();
+    });
+    connect(tables_, &GraphTables::Edited, this, [this] {
+        selected_.reset();
+        ShowMark();
+    });
+}
+
+std::optional<int> PictureEditor::NodeAt(QPoint at) const {
+    const graph::NodePoints* points = window_.drawnNodes();
+    if (points == nullptr) return std::nullopt;
+    std::optional<int> nearest;
+    int best = kReach * kReach;
+    // A faded picture may show nodes beyond the count, which the tables
+    // no longer hold.
+    const int inTables = std::min(static_cast<int>(points->size()), tables_->Count());
+    // Later nodes are drawn over earlier ones, so they win a tie.
+    for (int i = inTables - 1; i >= 0; --i) {
+        const QPoint offset = picture_->WidgetPoint((*points)[i]) - at;
+        const int distance = offset.x() * offset.x() + offset.y() * offset.y();
+        if (distance <= best && (!nearest || distance < best)) {
+            best = distance;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
+QAction* PictureEditor::DeleteActionAt(QPoint at) {
+    const std::optional<int> node = NodeAt(at);
+    if (!node) return nullptr;
+    delete_->setText(QStringLiteral("Удалить узел %1").arg(*node + 1));
+    delete_->setData(*node);
+    return delete_;
+}
+
+void PictureEditor::AddNode(QPoint at) {
+    bool added = false;
+    window_.run([&] {
+        const int n = tables_->Count();
+        if (n >= graph::kMostNodes) {
+            throw std::runtime_error(
+                QStringLiteral("Узел не добавлен: в окне может быть не больше %1 узлов")
+                    .arg(graph::kMostNodes)
+                    .toStdString());
+        }
+        const GraphTables::Step step(*tables_, GraphTables::Kind::AddNode);
+        tables_->SetCount(n + 1);
+        const int node = n + 1;
+        tables_->NodeTable()->SetCellText(1, node, std::to_string(at.x()));
+        tables_->NodeTable()->SetCellText(2, node, std::to_string(at.y()));
+        // Texts kept beyond the count would give the new node old links.
+        CellTableModel* matrix = tables_->MatrixTable();
+        for (const auto& [column, row] : matrix->FilledCells()) {
+            if ((column == node && row > 0) || (row == node && column > 0)) {
+                matrix->SetCellText(column, row, std::string());
+            }
+        }
+        added = true;
+    });
+    if (added) window_.nodesChanged();
+}
+
+void PictureEditor::DeleteNode(int node) {
+    bool deleted = false;
+    window_.run([&] {
+        const int n = tables_->Count();
+        if (n <= kFewestNodes) {
+            throw std::runtime_error(QStringLiteral("Узел не удалён: узлов не может быть меньше %1")
+                                         .arg(kFewestNodes)
+                                         .toStdString());
+        }
+        const GraphTables::Step step(*tables_, GraphTables::Kind::DeleteNode);
+        // Texts kept beyond the count move up with the rest.
+        int last = n;
+        for (CellTableModel* table : {tables_->NodeTable(), tables_->MatrixTable()}) {
+            for (const auto& [column, row] : table->FilledCells()) {
+                last = std::max(last, table == tables_->NodeTable() ? row : std::max(column, row));
+            }
+        }
+        const int gone = node + 1;
+        const auto from = [gone](int k) { return k >= gone ? k + 1 : k; };
+        CellTableModel* nodes = tables_->NodeTable();
+        for (int row = gone; row <= last; ++row) {
+            for (int column = 1; column <= 2; ++column) {
+                nodes->SetCellText(column, row,
+                                   row < last ? nodes->CellText(column, row + 1) : std::string());
+            }
+        }
+        CellTableModel* matrix = tables_->MatrixTable();
+        std::vector<std::string> moved;
+        moved.reserve(static_cast<std::size_t>(last) * last);
+        for (int column = 1; column <= last; ++column) {
+            for (int row = 1; row <= last; ++row) {
+                const int c = from(column);
+                const int r = from(row);
+                moved.push_back(c <= last && r <= last ? matrix->CellText(c, r) : std::string());
+            }
+        }
+        std::size_t k = 0;
+        for (int column = 1; column <= last; ++column) {
+            for (int row = 1; row <= last; ++row) matrix->SetCellText(column, row, moved[k++]);
+        }
+        tables_->SetCount(n - 1);
+        deleted = true;
+    });
+    if (!deleted) return;
+    selected_.reset();
+    ShowMark();
+    window_.nodesChanged();
+}
+
+bool PictureEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != picture_) return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            Press(static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::MouseMove:
+            Drag(static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::MouseButtonRelease:
+            Release(static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::MouseButtonDblClick: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton || NodeAt(mouse->position().toPoint())) break;
+            EndRun();
+            AddNode(Clamped(picture_->PlotAt(mouse->position().toPoint())));
+            return true;
+        }
+        case QEvent::KeyPress:
+            return Key(static_cast<QKeyEvent*>(event));
+        case QEvent::FocusOut:
+            EndRun();
+            break;
+        case QEvent::ToolTip: {
+            const auto* help = static_cast<QHelpEvent*>(event);
+            const std::optional<int> node = NodeAt(help->pos());
+            if (!node) {
+                QToolTip::hideText();
+                return true;
+            }
+            const QPoint at = PlotOf((*window_.drawnNodes())[*node]);
+            QToolTip::showText(help->globalPos(),
+                               QStringLiteral("Узел %1 (%2; %3)")
+                                   .arg(*node + 1)
+                                   .arg(Coordinate(at.x()), Coordinate(at.y())),
+                               picture_);
+            return true;
+        }
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PictureEditor::Press(QMouseEvent* event) {
+    EndRun();
+    if (event->button() != Qt::LeftButton) return;
+    const std::optional<int> node = NodeAt(event->position().toPoint());
+    selected_ = node;
+    ShowMark();
+    if (!node) return;
+    if (event->modifiers() & Qt::ShiftModifier) {
+        linkFrom_ = node;
+        return;
+    }
+    dragged_ = node;
+    pressedAt_ = event->position().toPoint();
+    picture_->setCursor(Qt::ClosedHandCursor);
+}
+
+void PictureEditor::Drag(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (dragged_ && (event->buttons() & Qt::LeftButton)) {
+        // A press is a click until the pointer leaves the platform's drag
+        // distance: a hand's wobble moves nothing.
+        if (pressedAt_) {
+            if ((at - *pressedAt_).manhattanLength() < QApplication::startDragDistance()) return;
+            pressedAt_.reset();
+        }
+        tables_->BeginSession(GraphTables::Kind::MoveNode);
+        running_ = true;
+        PlaceNode(*dragged_, Clamped(picture_->PlotAt(at)));
+        return;
+    }
+    if (linkFrom_ && (event->buttons() & Qt::LeftButton)) {
+        picture_->SetGuide(QLine(picture_->WidgetPoint((*window_.drawnNodes())[*linkFrom_]), at));
+        return;
+    }
+    picture_->setCursor(NodeAt(at) ? Qt::OpenHandCursor : Qt::ArrowCursor);
+}
+
+void PictureEditor::Release(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    if (dragged_) {
+        dragged_.reset();
+        picture_->setCursor(Qt::OpenHandCursor);
+        EndRun();
+        return;
+    }
+    if (!linkFrom_) return;
+    const int from = *linkFrom_;
+    linkFrom_.reset();
+    picture_->SetGuide(std::nullopt);
+    const std::optional<int> to = NodeAt(event->position().toPoint());
+    if (!to || *to == from) return;
+    // The cell a person would type the weight into, its editor open.
+    matrix_->SelectCell(from + 1, *to + 1);
+    matrix_->edit(matrix_->model()->index(*to, from));
+}
+
+bool PictureEditor::Key(QKeyEvent* event) {
+    int dx = 0;
+    int dy = 0;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            dx = -1;
+            break;
+        case Qt::Key_Right:
+            dx = 1;
+            break;
+        case Qt::Key_Up:
+            dy = 1;
+            break;
+        case Qt::Key_Down:
+            dy = -1;
+            break;
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+            return false;
+        default:
+            EndRun();
+            return false;
+    }
+    const graph::NodePoints* points = window_.drawnNodes();
+    if (!selected_ || points == nullptr || *selected_ >= static_cast<int>(points->size())) {
+        return false;
+    }
+    const int step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    tables_->BeginSession(GraphTables::Kind::MoveNode);
+    running_ = true;
+    PlaceNode(*selected_, Clamped(PlotOf((*points)[*selected_]) + QPoint(dx, dy) * step));
+    return true;
+}
+
+void PictureEditor::PlaceNode(int node, QPoint at) {
+    CellTableModel* nodes = tables_->NodeTable();
+    const std::string x = std::to_string(at.x());
+    const std::string y = std::to_string(at.y());
+    if (nodes->CellText(1, node + 1) == x && nodes->CellText(2, node + 1) == y) return;
+    nodes->SetCellText(1, node + 1, x);
+    nodes->SetCellText(2, node + 1, y);
+    window_.nodesMoved();
+    ShowMark();
+}
+
+void PictureEditor::EndRun() {
+    if (dragged_) picture_->setCursor(Qt::ArrowCursor);
+    dragged_.reset();
+    if (linkFrom_) picture_->SetGuide(std::nullopt);
+    linkFrom_.reset();
+    if (running_) tables_->EndCellEdit();
+    running_ = false;
+}
+
+void PictureEditor::ShowMark() {
+    const graph::NodePoints* points = window_.drawnNodes();
+    if (selected_ && points != nullptr && *selected_ < static_cast<int>(points->size())) {
+        picture_->SetMark((*points)[*selected_]);
+    } else {
+        picture_->SetMark(std::nullopt);
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,129 @@
+// The graph as the window edits it: the node table and the adjacency matrix
+// with the texts they keep beyond the node count, and the history of the
+// person's edits on a QUndoStack. Every change a person makes is recorded
+// by a Step scope: the cells written while it lives become one step, so a
+// step can be taken back and done again exactly. The stack's clean state is
+// the tables as last opened or saved.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/tables/cell_table_model.h"
+#include "app/tables/table_step.h"
+#include "document/graph_document.h"
+
+namespace app {
+
+class GraphTables : public QObject {
+    Q_OBJECT
+
+public:
+    using Kind = TableStep::Kind;
+
+    // Records the writes made while it lives as one step of `kind`, pushed
+    // when it ends if it changed anything. A scope opened inside another
+    // one is part of it; any other step ends an open cell's editing first.
+    class Step {
+    public:
+        Step(GraphTables& tables, Kind kind);
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        GraphTables& tables_;
+        bool outermost_;
+    };
+
+    // A cell's text as a step writes it back.
+    struct CellText {
+        TableId table;
+        int column;
+        int row;
+        std::string text;
+    };
+
+    // `count` is the node count before the tables are first sized.
+    explicit GraphTables(int count, QObject* parent = nullptr);
+    ~GraphTables() override;
+
+    CellTableModel* NodeTable() const { return nodes_; }
+    CellTableModel* MatrixTable() const { return matrix_; }
+    CellTableModel* Table(TableId table) const {
+        return table == TableId::Nodes ? nodes_ : matrix_;
+    }
+    QUndoStack* History() const { return history_; }
+
+    // Sizes both tables for n nodes: node numbers in the headers, X and Y
+    // over the node table's columns, the matrix's diagonal emptied. Texts
+    // beyond the new size are kept.
+    void Resize(int n);
+    // The node count the tables were last sized for.
+    int Count() const { return count_; }
+    // Changes the node count: the count box is asked to show n, and its
+    // change sizes the tables.
+    void SetCount(int n);
+
+    // A cell's editing session: every text typed until it ends is one step;
+    // cancelled, it puts back the texts from before it.
+    void BeginCellEdit() { BeginSession(Kind::Edit); }
+    // A session of another kind, such as a node dragged on the picture: the
+    // cells written until it ends, by EndCellEdit or by any other step, are
+    // one step.
+    void BeginSession(Kind kind);
+    void EndCellEdit();
+    void CancelCellEdit();
+
+    // The texts within the node count, as a graph file holds them.
+    document::GraphTexts Texts() const;
+    // Opening a file starts a new history: every text goes, the texts kept
+    // beyond the count included, then the count and the texts of `texts`
+    // are set exactly as they are, nothing mirrored, and the tables are
+    // clean.
+    void Load(const document::GraphTexts& texts);
+    // Empties both tables, the texts kept beyond the count included.
+    void ClearAll();
+
+    // True while the tables differ from what was last opened or saved (or
+    // from the start-up state).
+    bool IsModified() const { return !history_->isClean(); }
+    // The tables as they are now are what was last opened or saved.
+    void MarkClean() { history_->setClean(); }
+
+    // Puts the count and cells back as a step of `kind` left or found them;
+    // writes nothing into the history.
+    void Restore(int count, const std::vector<CellText>& cells, Kind kind);
+
+signals:
+    // The node count changes to n: the count box must show it, and its
+    // change sizes the tables.
+    void CountRequested(int n);
+    // A step, or taking one back or again, changed the tables.
+    void Edited();
+    // As Edited, for a step that only moved nodes.
+    void NodesMoved();
+
+private:
+    void Written(TableId table, int column, int row, const std::string& before,
+                 const std::string& after);
+    // Sizes the tables without emptying the diagonal.
+    void Shape(int n);
+    void BeginBatch();
+    void EndBatch();
+    void EmitEdited(Kind kind);
+
+    int count_;
+    CellTableModel* nodes_;
+    CellTableModel* matrix_;
+    QUndoStack* history_;
+    // The step being recorded, and the editing session of a cell.
+    std::unique_ptr<TableStep> open_;
+    std::optional<Step> cellEdit_;
+};
+
+}  // namespace app

@@ -1,0 +1,112 @@
+// The tables' keys and right-click menu; see table_actions.h.
+#include "app/tables/table_actions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QWidget>
+
+#include "app/form_controls.h"
+#include "app/messages.h"
+#include "app/tables/cell_grid.h"
+#include "app/tables/graph_tables.h"
+#include "app/tables/table_commands.h"
+
+namespace app {
+
+TableActions::TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matrix,
+                           QList<QAction*> fileActions, Runner run, QWidget* window)
+    : QObject(window),
+      tables_(tables),
+      nodes_(nodes),
+      matrix_(matrix),
+      fileActions_(std::move(fileActions)),
+      run_(std::move(run)),
+      window_(window),
+      undo_(tables->History()->createUndoAction(window, QStringLiteral("Отменить"))),
+      redo_(tables->History()->createRedoAction(window, QStringLiteral("Повторить"))) {
+    undo_->setObjectName(QStringLiteral("undoAction"));
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_->setObjectName(QStringLiteral("redoAction"));
+    redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // An open cell editor commits before a step is taken back or again.
+    for (QAction* action : {undo_, redo_}) {
+        disconnect(action, &QAction::triggered, tables_->History(), nullptr);
+    }
+    connect(undo_, &QAction::triggered, this, [this] {
+        FinishEditing();
+        tables_->History()->undo();
+    });
+    connect(redo_, &QAction::triggered, this, [this] {
+        FinishEditing();
+        tables_->History()->redo();
+    });
+
+    for (const TableId table : {TableId::Nodes, TableId::Matrix}) {
+        CellGrid* grid = Grid(table);
+        connect(grid, &CellGrid::EditingStarted, tables_, &GraphTables::BeginCellEdit);
+        connect(grid, &CellGrid::EditingFinished, tables_, &GraphTables::EndCellEdit);
+        connect(grid, &CellGrid::EditingCancelled, tables_, &GraphTables::CancelCellEdit);
+        connect(grid, &CellGrid::CopyRequested, this, [this, table, grid] {
+            QApplication::clipboard()->setText(
+                CellBlockText(CopyCells(*tables_, table, grid->SelectedCells())));
+        });
+        connect(grid, &CellGrid::PasteRequested, this,
+                [this, table] { run_([this, table] { PasteInto(table); }); });
+        connect(grid, &CellGrid::ClearRequested, this, [this, table, grid] {
+            run_([this, table, grid] { ClearCells(*tables_, table, grid->SelectedCells()); });
+        });
+        grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(grid, &QWidget::customContextMenuRequested, this,
+                [this, table](const QPoint& at) { ShowMenu(table, at); });
+    }
+}
+
+void TableActions::FinishEditing() {
+    nodes_->FinishEditing();
+    matrix_->FinishEditing();
+    // A node dragged or moved on the picture ends its step too.
+    tables_->EndCellEdit();
+}
+
+void TableActions::PasteInto(TableId table) {
+    FinishEditing();
+    const QRect at = Grid(table)->SelectedCells();
+    CellBlock block = WithoutHeaders(ParseCellBlock(QApplication::clipboard()->text()), table);
+    if (table == TableId::Matrix && HasZerosForNoLink(block) &&
+        AskQuestion({QStringLiteral("Считать нули вне диагонали отсутствием связи?"),
+                     QuestionContent::YesNo}) == QMessageBox::Yes) {
+        block = WithoutZerosForNoLink(std::move(block));
+    }
+    PasteCells(*tables_, table, at.left(), at.top(), block);
+}
+
+void TableActions::ShowMenu(TableId table, const QPoint& at) {
+    CellGrid* grid = Grid(table);
+    QMenu menu(window_);
+    menu.addActions({undo_, redo_});
+    menu.addSeparator();
+    QAction* copy = menu.addAction(QStringLiteral("Копировать"));
+    copy->setShortcut(QKeySequence::Copy);
+    QAction* paste = menu.addAction(QStringLiteral("Вставить"));
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    menu.addSeparator();
+    menu.addActions(fileActions_);
+    menu.addSeparator();
+    QAction* clearAll = menu.addAction(QStringLiteral("Очистить таблицы"));
+    QAction* circle = menu.addAction(QStringLiteral("Расставить узлы по кругу"));
+    QAction* chosen = ExecMenu(menu, grid->viewport()->mapToGlobal(at), window_);
+    if (chosen == copy) emit grid->CopyRequested();
+    if (chosen == paste) emit grid->PasteRequested();
+    if (chosen != clearAll && chosen != circle) return;
+    run_([&] {
+        FinishEditing();
+        if (chosen == clearAll) tables_->ClearAll();
+        if (chosen == circle) PlaceNodesOnCircle(*tables_);
+    });
+}
+
+}  // namespace app

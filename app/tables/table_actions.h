@@ -1,0 +1,54 @@
+// The keys and right-click menu of both tables: copy, paste (asking about
+// textbook zeros, leaving out copied headers), delete, undo and redo of the
+// history, emptying both tables and placing the nodes on a circle. Every
+// handler runs through the window's runner, which reports failures.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <functional>
+
+#include "app/tables/table_step.h"
+
+class QAction;
+class QPoint;
+class QWidget;
+
+namespace app {
+
+class CellGrid;
+class GraphTables;
+
+class TableActions : public QObject {
+    Q_OBJECT
+
+public:
+    using Handler = std::function<void()>;
+    using Runner = std::function<void(const Handler&)>;
+
+    // The menu also offers `fileActions`; the undo and redo actions belong
+    // to `window`, so their keys work wherever the focus is in it.
+    TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matrix,
+                 QList<QAction*> fileActions, Runner run, QWidget* window);
+
+    QAction* UndoAction() const { return undo_; }
+    QAction* RedoAction() const { return redo_; }
+    CellGrid* Grid(TableId table) const { return table == TableId::Nodes ? nodes_ : matrix_; }
+    // Commits the text of an open cell editor in either table.
+    void FinishEditing();
+
+private:
+    void PasteInto(TableId table);
+    void ShowMenu(TableId table, const QPoint& at);
+
+    GraphTables* tables_;
+    CellGrid* nodes_;
+    CellGrid* matrix_;
+    QList<QAction*> fileActions_;
+    Runner run_;
+    QWidget* window_;
+    QAction* undo_;
+    QAction* redo_;
+};
+
+}  // namespace app

@@ -1,0 +1,61 @@
+// What the tables' keys and right-click menu do: blocks of cells through the
+// clipboard as spreadsheets exchange them (read from text, written as text,
+// copied, pasted, cleared) and nodes placed on a circle, each one step of the
+// history. A paste is handled as if every cell were typed in turn: in the
+// matrix each one also goes to its transposed cell. Nothing here asks the
+// person anything: the caller decides about zeros and headers.
+#pragma once
+
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include "app/tables/graph_tables.h"
+
+namespace app {
+
+// Rows of cell texts; rows may differ in length.
+using CellBlock = QList<QStringList>;
+
+// Tab-separated rows are read as spreadsheets write them, an empty cell
+// between two tabs staying empty. Text without a tab is split into cells at
+// ";" and at runs of spaces, as a matrix comes from a text file or a web
+// page. CRLF line ends are taken, and one final line break is dropped.
+CellBlock ParseCellBlock(const QString& text);
+
+// The block as tab-separated rows, one per line.
+QString CellBlockText(const CellBlock& block);
+
+// The texts of the cells in `cells` (table columns and rows, from 1).
+CellBlock CopyCells(const GraphTables& tables, TableId table, const QRect& cells);
+
+// A square matrix block with zeros all along its diagonal and some zero off
+// it: a matrix written the textbook way, where 0 may mean "no link".
+bool HasZerosForNoLink(const CellBlock& block);
+// The block with its zeros off the diagonal emptied.
+CellBlock WithoutZerosForNoLink(CellBlock block);
+// The same for the matrix in the tables, as one step.
+void EmptyZerosForNoLink(GraphTables& tables);
+
+// A block copied with the headers of its table: a matrix whose first row
+// and first column number its nodes 1..k, or node rows numbered 1..k under
+// a row of captions such as X and Y. The headers go; any other block stays
+// as it is.
+CellBlock WithoutHeaders(CellBlock block, TableId table);
+
+// Pastes `block` with its top-left cell at (column, row), growing the node
+// count first when the block reaches beyond it; matrix cells on the
+// diagonal are skipped. Throws std::runtime_error, with nothing changed,
+// for a block that needs more than the tables can hold or that disagrees
+// with itself across the diagonal.
+void PasteCells(GraphTables& tables, TableId table, int column, int row, const CellBlock& block);
+
+// Empties the cells of `cells`, and in the matrix their transposed cells, as
+// one step.
+void ClearCells(GraphTables& tables, TableId table, const QRect& cells);
+
+// Sets every node's X and Y to a place on a circle, as one step.
+void PlaceNodesOnCircle(GraphTables& tables);
+
+}  // namespace app

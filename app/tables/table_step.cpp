@@ -1,0 +1,201 @@
+// A step of the tables' history, packed; see table_step.h.
+#include "app/tables/table_step.h"
+
+#include <algorithm>
+
+#include "app/tables/graph_tables.h"
+
+namespace app {
+
+namespace {
+
+// Cells are numbered by table, column and row, seven bits each: the tables
+// hold at most 100 nodes.
+constexpr std::uint32_t kCells = 1u << 15;
+
+std::uint32_t CellNumber(TableId table, int column, int row) {
+    return (static_cast<std::uint32_t>(table) << 14) | (static_cast<std::uint32_t>(column) << 7) |
+           static_cast<std::uint32_t>(row);
+}
+
+GraphTables::CellText CellOf(std::uint32_t cell, std::string text) {
+    return {static_cast<TableId>(cell >> 14), static_cast<int>((cell >> 7) & 0x7f),
+            static_cast<int>(cell & 0x7f), std::move(text)};
+}
+
+// Numbers as seven bits a byte, the high bit saying that more follow.
+void PutNumber(std::string& out, std::uint32_t value) {
+    while (value >= 0x80) {
+        out += static_cast<char>((value & 0x7f) | 0x80);
+        value >>= 7;
+    }
+    out += static_cast<char>(value);
+}
+
+std::uint32_t TakeNumber(const std::string& in, std::size_t& at) {
+    std::uint32_t value = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(in[at++]);
+        value |= static_cast<std::uint32_t>(byte & 0x7f) << shift;
+        if ((byte & 0x80) == 0) return value;
+    }
+}
+
+std::string TakeText(const std::string& in, std::size_t& at) {
+    const std::uint32_t size = TakeNumber(in, at);
+    std::string text = in.substr(at, size);
+    at += size;
+    return text;
+}
+
+QString KindText(TableStep::Kind kind) {
+    switch (kind) {
+        case TableStep::Kind::Edit:
+            return QStringLiteral("ввод в ячейку");
+        case TableStep::Kind::Count:
+            return QStringLiteral("изменение числа узлов");
+        case TableStep::Kind::Paste:
+            return QStringLiteral("вставку");
+        case TableStep::Kind::Clear:
+            return QStringLiteral("удаление");
+        case TableStep::Kind::ClearAll:
+            return QStringLiteral("очистку таблиц");
+        case TableStep::Kind::Layout:
+            return QStringLiteral("расстановку по кругу");
+        case TableStep::Kind::Zeros:
+            return QStringLiteral("удаление нулей");
+        case TableStep::Kind::MoveNode:
+            return QStringLiteral("перемещение узла");
+        case TableStep::Kind::AddNode:
+            return QStringLiteral("добавление узла");
+        case TableStep::Kind::DeleteNode:
+            return QStringLiteral("удаление узла");
+    }
+    return {};
+}
+
+}  // namespace
+
+TableStep::TableStep(GraphTables& tables, Kind kind, int count)
+    : QUndoCommand(KindText(kind)),
+      tables_(tables),
+      kind_(kind),
+      countBefore_(count),
+      countAfter_(count) {}
+
+void TableStep::Record(TableId table, int column, int row, const std::string& before,
+                       const std::string& after) {
+    if (slots_.empty()) slots_.assign(kCells, 0);
+    const std::uint32_t cell = CellNumber(table, column, row);
+    const auto at = static_cast<std::uint32_t>(scratch_.size());
+    if (slots_[cell] == 0) {
+        scratch_ += before;
+        scratch_ += after;
+        pending_.push_back({cell, at, static_cast<std::uint32_t>(before.size()),
+                            static_cast<std::uint32_t>(at + before.size()),
+                            static_cast<std::uint32_t>(after.size())});
+        slots_[cell] = static_cast<std::uint32_t>(pending_.size());
+        return;
+    }
+    // The text it had before stays; the new one goes after the others.
+    Pending& entry = pending_[slots_[cell] - 1];
+    scratch_ += after;
+    entry.after = at;
+    entry.afterSize = static_cast<std::uint32_t>(after.size());
+}
+
+bool TableStep::Settle() {
+    for (const Pending& entry : pending_) {
+        const std::string_view texts(scratch_);
+        const std::string_view before = texts.substr(entry.before, entry.beforeSize);
+        const std::string_view after = texts.substr(entry.after, entry.afterSize);
+        if (before == after) continue;
+        PutNumber(packed_, entry.cell);
+        PutNumber(packed_, entry.beforeSize);
+        packed_ += before;
+        PutNumber(packed_, entry.afterSize);
+        packed_ += after;
+    }
+    ForgetRecording();
+    packed_.shrink_to_fit();
+    return !packed_.empty() || countBefore_ != countAfter_;
+}
+
+void TableStep::ForgetRecording() {
+    // Assigning {} would keep the capacity, which a thousand steps cannot.
+    pending_ = std::vector<Pending>();
+    scratch_ = std::string();
+    slots_ = std::vector<std::uint32_t>();
+}
+
+std::vector<TableStep::Change> TableStep::Unpacked() const {
+    std::vector<Change> changes;
+    for (std::size_t at = 0; at < packed_.size();) {
+        const std::uint32_t cell = TakeNumber(packed_, at);
+        std::string before = TakeText(packed_, at);
+        changes.push_back({cell, std::move(before), TakeText(packed_, at)});
+    }
+    return changes;
+}
+
+void TableStep::Reopen() {
+    for (const Change& change : Unpacked()) {
+        const GraphTables::CellText cell = CellOf(change.cell, {});
+        Record(cell.table, cell.column, cell.row, change.before, change.after);
+    }
+    packed_.clear();
+}
+
+void TableStep::Cancel() {
+    std::vector<GraphTables::CellText> cells;
+    for (auto entry = pending_.rbegin(); entry != pending_.rend(); ++entry) {
+        cells.push_back(CellOf(entry->cell, scratch_.substr(entry->before, entry->beforeSize)));
+    }
+    ForgetRecording();
+    tables_.Restore(countBefore_, cells, kind_);
+    countAfter_ = countBefore_;
+}
+
+bool TableStep::Amend(TableId table, int column, int row, const std::string& before,
+                      const std::string& after) {
+    Reopen();
+    Record(table, column, row, before, after);
+    return Settle();
+}
+
+std::size_t TableStep::Bytes() const { return sizeof *this + packed_.capacity(); }
+
+void TableStep::undo() {
+    undone_ = true;
+    Apply(false);
+}
+
+void TableStep::redo() { Apply(true); }
+
+void TableStep::Apply(bool forward) {
+    std::vector<GraphTables::CellText> cells;
+    for (Change& change : Unpacked()) {
+        cells.push_back(
+            CellOf(change.cell, forward ? std::move(change.after) : std::move(change.before)));
+    }
+    // Taken back, the cells go back in the reverse order of their writing.
+    if (!forward) std::reverse(cells.begin(), cells.end());
+    tables_.Restore(forward ? countAfter_ : countBefore_, cells, kind_);
+}
+
+int TableStep::id() const { return kind_ == Kind::Count ? 1 : -1; }
+
+bool TableStep::mergeWith(const QUndoCommand* other) {
+    const auto* next = static_cast<const TableStep*>(other);
+    if (undone_) return false;
+    Reopen();
+    for (const Change& change : next->Unpacked()) {
+        const GraphTables::CellText cell = CellOf(change.cell, {});
+        Record(cell.table, cell.column, cell.row, change.before, change.after);
+    }
+    countAfter_ = next->countAfter_;
+    setObsolete(!Settle());
+    return true;
+}
+
+}  // namespace app
