@@ -9,6 +9,7 @@
 
 #include "app/form_controls.h"
 #include "app/messages.h"
+#include "app/tables/cell_block.h"
 #include "app/tables/cell_grid.h"
 #include "app/tables/graph_tables.h"
 #include "app/tables/table_commands.h"

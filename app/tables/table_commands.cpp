@@ -1,7 +1,6 @@
 // The tables' block and layout commands; see table_commands.h.
 #include "app/tables/table_commands.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <stdexcept>
 
@@ -140,35 +139,6 @@ CellBlock WithoutHeaders(CellBlock block, TableId table) {
     QStringList numbers = FirstColumn(block);
     numbers.prepend(QString());
     return NumbersNodes(numbers) ? WithoutFirstColumn(std::move(block)) : block;
-}
-
-CellBlock ParseCellBlock(const QString& text) {
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace(u'\r', u'\n');
-    if (lines.endsWith(u'\n')) lines.chop(1);
-    CellBlock block;
-    if (lines.isEmpty()) return block;
-    const bool tabbed = lines.contains(u'\t');
-    static const QRegularExpression separator(QStringLiteral(" *; *| +"));
-    for (const QString& line : lines.split(u'\n')) {
-        if (tabbed) {
-            block.append(line.split(u'\t'));
-        } else {
-            QString cells = line;
-            while (cells.startsWith(u' ')) cells.remove(0, 1);
-            while (cells.endsWith(u' ')) cells.chop(1);
-            block.append(cells.split(separator));
-        }
-    }
-    return block;
-}
-
-QString CellBlockText(const CellBlock& block) {
-    QStringList lines;
-    lines.reserve(block.size());
-    for (const QStringList& cells : block) lines.append(cells.join(u'\t'));
-    return lines.join(u'\n');
 }
 
 CellBlock CopyCells(const GraphTables& tables, TableId table, const QRect& cells) {

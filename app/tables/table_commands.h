@@ -1,31 +1,16 @@
-// What the tables' keys and right-click menu do: blocks of cells through the
-// clipboard as spreadsheets exchange them (read from text, written as text,
-// copied, pasted, cleared) and nodes placed on a circle, each one step of the
+// What the tables' keys and right-click menu do: blocks of cells copied,
+// pasted and cleared, and nodes placed on a circle, each one step of the
 // history. A paste is handled as if every cell were typed in turn: in the
 // matrix each one also goes to its transposed cell. Nothing here asks the
 // person anything: the caller decides about zeros and headers.
 #pragma once
 
-#include <QList>
 #include <QRect>
-#include <QString>
-#include <QStringList>
 
+#include "app/tables/cell_block.h"
 #include "app/tables/graph_tables.h"
 
 namespace app {
-
-// Rows of cell texts; rows may differ in length.
-using CellBlock = QList<QStringList>;
-
-// Tab-separated rows are read as spreadsheets write them, an empty cell
-// between two tabs staying empty. Text without a tab is split into cells at
-// ";" and at runs of spaces, as a matrix comes from a text file or a web
-// page. CRLF line ends are taken, and one final line break is dropped.
-CellBlock ParseCellBlock(const QString& text);
-
-// The block as tab-separated rows, one per line.
-QString CellBlockText(const CellBlock& block);
 
 // The texts of the cells in `cells` (table columns and rows, from 1).
 CellBlock CopyCells(const GraphTables& tables, TableId table, const QRect& cells);
