@@ -324,9 +324,9 @@ std::int16_t TForm1::NodeCount() const { return UpDown1->Position(); }
 void TForm1::UpdateGrids() { tables_->Resize(NodeCount()); }
 
 void TForm1::LabeledEdit1Change() {
-    // A step taken back or again has sized the tables already.
+    // An edit taken back or again has sized the tables already.
     if (NodeCount() == tables_->Count()) return;
-    const app::GraphTables::Step step(*tables_, app::GraphTables::Kind::Count);
+    const app::GraphTables::Edit edit(*tables_, app::GraphTables::Kind::Count);
     UpdateGrids();
 }
 

@@ -57,7 +57,7 @@ PictureEditor::PictureEditor(GraphTables* tables, PictureView* picture, CellGrid
     picture_->setFocusPolicy(Qt::ClickFocus);
     picture_->installEventFilter(this);
     // Moves taken back or done again are drawn as they are made; other
-    // steps may take the picked node away.
+    // edits may take the picked node away.
     connect(tables_, &GraphTables::NodesMoved, this, [this] {
         window_.nodesMoved();
         ShowMark();
@@ -106,7 +106,7 @@ void PictureEditor::AddNode(QPoint at) {
                     .arg(graph::kMostNodes)
                     .toStdString());
         }
-        const GraphTables::Step step(*tables_, GraphTables::Kind::AddNode);
+        const GraphTables::Edit edit(*tables_, GraphTables::Kind::AddNode);
         tables_->SetCount(n + 1);
         const int node = n + 1;
         tables_->NodeTable()->SetCellText(1, node, std::to_string(at.x()));
@@ -132,7 +132,7 @@ void PictureEditor::DeleteNode(int node) {
                                          .arg(kFewestNodes)
                                          .toStdString());
         }
-        const GraphTables::Step step(*tables_, GraphTables::Kind::DeleteNode);
+        const GraphTables::Edit edit(*tables_, GraphTables::Kind::DeleteNode);
         // Texts kept beyond the count move up with the rest.
         int last = n;
         for (CellTableModel* table : {tables_->NodeTable(), tables_->MatrixTable()}) {
@@ -302,10 +302,10 @@ bool PictureEditor::Key(QKeyEvent* event) {
     if (!selected_ || points == nullptr || *selected_ >= static_cast<int>(points->size())) {
         return false;
     }
-    const int step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    const int by = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
     tables_->BeginSession(GraphTables::Kind::MoveNode);
     running_ = true;
-    PlaceNode(*selected_, Clamped(PlotOf((*points)[*selected_]) + QPoint(dx, dy) * step));
+    PlaceNode(*selected_, Clamped(PlotOf((*points)[*selected_]) + QPoint(dx, dy) * by));
     return true;
 }
 

@@ -1,7 +1,7 @@
 // Building the graph on the picture: a node dragged with the mouse or moved
 // with the arrow keys, a node added by a double click or deleted from the
 // picture's menu, and a link drawn with Shift+drag into the matrix's cell
-// editor. The mouse only writes into the tables, each change one step of
+// editor. The mouse only writes into the tables, each change one edit of
 // their history; the window draws the picture again.
 #pragma once
 
@@ -51,9 +51,9 @@ public:
     // none there.
     QAction* DeleteActionAt(QPoint at);
 
-    // Adds a node at plot point `at` (a step); refused at 100 nodes.
+    // Adds a node at plot point `at` (an edit); refused at 100 nodes.
     void AddNode(QPoint at);
-    // Deletes node index `node` from both tables (a step): later nodes move
+    // Deletes node index `node` from both tables (an edit): later nodes move
     // up by one.
     void DeleteNode(int node);
 
@@ -65,7 +65,7 @@ private:
     void Drag(QMouseEvent* event);
     void Release(QMouseEvent* event);
     bool Key(QKeyEvent* event);
-    // Writes the node's X and Y cells, within the open step, and has the
+    // Writes the node's X and Y cells, within the open edit, and has the
     // picture drawn again.
     void PlaceNode(int node, QPoint at);
     void EndRun();

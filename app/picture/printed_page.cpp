@@ -17,7 +17,7 @@ namespace app {
 namespace {
 
 // Sizes in points. Table sizes are measured at kMeasureSize and grow with
-// the font's size, so a table's font is fitted to its space in one step.
+// the font's size, so a table's font is fitted to its space at once.
 constexpr double kTitleSize = 14;
 constexpr double kAnswerSize = 11;
 constexpr double kMeasureSize = 10;

@@ -12,26 +12,26 @@ constexpr int kNodeTableColumns = 3;
 // Sizes before the first Resize, as the grids are designed.
 constexpr int kInitialNodeRows = 5;
 constexpr int kInitialMatrixSize = 5;
-// Steps kept for taking back; a thousand whole-matrix pastes stay within a
+// Edits kept for taking back; a thousand whole-matrix pastes stay within a
 // few hundred megabytes.
-constexpr int kMostSteps = 1000;
+constexpr int kMostEdits = 1000;
 
 }  // namespace
 
-GraphTables::Step::Step(GraphTables& tables, Kind kind) : tables_(tables) {
-    if (kind != Kind::Edit) tables.EndCellEdit();
+GraphTables::Edit::Edit(GraphTables& tables, Kind kind) : tables_(tables) {
+    if (kind != Kind::Typing) tables.EndCellEdit();
     outermost_ = tables.open_ == nullptr;
-    if (outermost_) tables.open_ = std::make_unique<TableStep>(tables, kind, tables.count_);
+    if (outermost_) tables.open_ = std::make_unique<TableEdit>(tables, kind, tables.count_);
 }
 
-GraphTables::Step::~Step() {
+GraphTables::Edit::~Edit() {
     if (!outermost_ || !tables_.open_) return;
-    std::unique_ptr<TableStep> step = std::move(tables_.open_);
-    step->SetCountAfter(tables_.count_);
-    if (!step->Settle()) return;
-    // Pushing does the step again, which writes what is already there.
-    const Kind kind = step->StepKind();
-    tables_.history_->push(step.release());
+    std::unique_ptr<TableEdit> edit = std::move(tables_.open_);
+    edit->SetCountAfter(tables_.count_);
+    if (!edit->Settle()) return;
+    // Pushing does the edit again, which writes what is already there.
+    const Kind kind = edit->EditKind();
+    tables_.history_->push(edit.release());
     tables_.EmitEdited(kind);
 }
 
@@ -41,7 +41,7 @@ GraphTables::GraphTables(int count, QObject* parent)
       nodes_(new CellTableModel(kNodeTableColumns, kInitialNodeRows, this)),
       matrix_(new CellTableModel(kInitialMatrixSize, kInitialMatrixSize, this)),
       history_(new QUndoStack(this)) {
-    history_->setUndoLimit(kMostSteps);
+    history_->setUndoLimit(kMostEdits);
     nodes_->SetWriteObserver(
         [this](int column, int row, const std::string& before, const std::string& after) {
             Written(TableId::Nodes, column, row, before, after);
@@ -87,7 +87,7 @@ void GraphTables::SetCount(int n) {
 }
 
 void GraphTables::BeginSession(Kind kind) {
-    if (cellEdit_ && open_ && open_->StepKind() != kind) EndCellEdit();
+    if (cellEdit_ && open_ && open_->EditKind() != kind) EndCellEdit();
     if (!cellEdit_) cellEdit_.emplace(*this, kind);
 }
 
@@ -103,7 +103,7 @@ void GraphTables::EndCellEdit() { cellEdit_.reset(); }
 
 void GraphTables::CancelCellEdit() {
     if (!cellEdit_) return;
-    if (open_ && open_->StepKind() == Kind::Edit) open_->Cancel();
+    if (open_ && open_->EditKind() == Kind::Typing) open_->Cancel();
     cellEdit_.reset();
 }
 
@@ -115,14 +115,14 @@ void GraphTables::Written(TableId table, int column, int row, const std::string&
         open_->Record(table, column, row, before, after);
         return;
     }
-    // A command empties the diagonal outside any step: that is no change of
-    // the person's, so it joins the step the tables are at.
+    // A command empties the diagonal outside any edit: that is no change of
+    // the person's, so it joins the edit the tables are at.
     const int done = history_->index();
     if (table == TableId::Matrix && column == row && done > 0) {
         auto* last =
-            const_cast<TableStep*>(static_cast<const TableStep*>(history_->command(done - 1)));
+            const_cast<TableEdit*>(static_cast<const TableEdit*>(history_->command(done - 1)));
         if (last->Amend(table, column, row, before, after)) return;
-        // The step only wrote the text the command emptied: it goes, as
+        // The edit only wrote the text the command emptied: it goes, as
         // undone, without writing anything, and the tables are as clean as
         // they were before the command.
         const bool clean = history_->isClean();
@@ -134,7 +134,7 @@ void GraphTables::Written(TableId table, int column, int row, const std::string&
 
 void GraphTables::Restore(int count, const std::vector<CellText>& cells, Kind kind) {
     // The count box may already show a count that is being typed, which a
-    // step done as it is pushed must not undo.
+    // edit done as it is pushed must not undo.
     const bool resized = count != count_;
     BeginBatch();
     if (resized) Shape(count);
@@ -167,7 +167,7 @@ void GraphTables::Load(const document::GraphTexts& texts) {
         }
     }
     // The headers were emptied too; the count box follows the count, so
-    // that its change is no step.
+    // that its change is no edit.
     const int n = static_cast<int>(texts.matrix.size());
     Shape(n);
     for (int i = 0; i < n; ++i) {
@@ -184,7 +184,7 @@ void GraphTables::Load(const document::GraphTexts& texts) {
 }
 
 void GraphTables::ClearAll() {
-    const Step step(*this, Kind::ClearAll);
+    const Edit edit(*this, Kind::ClearAll);
     BeginBatch();
     for (CellTableModel* table : {nodes_, matrix_}) {
         for (const auto& [column, row] : table->FilledCells()) {

@@ -1,8 +1,8 @@
 // The graph as the window edits it: the node table and the adjacency matrix
 // with the texts they keep beyond the node count, and the history of the
 // person's edits on a QUndoStack. Every change a person makes is recorded
-// by a Step scope: the cells written while it lives become one step, so a
-// step can be taken back and done again exactly. The stack's clean state is
+// by an Edit scope: the cells written while it lives become one edit, so an
+// edit can be taken back and done again exactly. The stack's clean state is
 // the tables as last opened or saved.
 #pragma once
 
@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/tables/cell_table_model.h"
-#include "app/tables/table_step.h"
+#include "app/tables/table_edit.h"
 #include "document/graph_document.h"
 
 namespace app {
@@ -23,24 +23,24 @@ class GraphTables : public QObject {
     Q_OBJECT
 
 public:
-    using Kind = TableStep::Kind;
+    using Kind = TableEdit::Kind;
 
-    // Records the writes made while it lives as one step of `kind`, pushed
+    // Records the writes made while it lives as one edit of `kind`, pushed
     // when it ends if it changed anything. A scope opened inside another
-    // one is part of it; any other step ends an open cell's editing first.
-    class Step {
+    // one is part of it; any other edit ends an open cell's editing first.
+    class Edit {
     public:
-        Step(GraphTables& tables, Kind kind);
-        ~Step();
-        Step(const Step&) = delete;
-        Step& operator=(const Step&) = delete;
+        Edit(GraphTables& tables, Kind kind);
+        ~Edit();
+        Edit(const Edit&) = delete;
+        Edit& operator=(const Edit&) = delete;
 
     private:
         GraphTables& tables_;
         bool outermost_;
     };
 
-    // A cell's text as a step writes it back.
+    // A cell's text as an edit writes it back.
     struct CellText {
         TableId table;
         int column;
@@ -69,12 +69,12 @@ public:
     // change sizes the tables.
     void SetCount(int n);
 
-    // A cell's editing session: every text typed until it ends is one step;
+    // A cell's editing session: every text typed until it ends is one edit;
     // cancelled, it puts back the texts from before it.
-    void BeginCellEdit() { BeginSession(Kind::Edit); }
+    void BeginCellEdit() { BeginSession(Kind::Typing); }
     // A session of another kind, such as a node dragged on the picture: the
-    // cells written until it ends, by EndCellEdit or by any other step, are
-    // one step.
+    // cells written until it ends, by EndCellEdit or by any other edit, are
+    // one edit.
     void BeginSession(Kind kind);
     void EndCellEdit();
     void CancelCellEdit();
@@ -95,7 +95,7 @@ public:
     // The tables as they are now are what was last opened or saved.
     void MarkClean() { history_->setClean(); }
 
-    // Puts the count and cells back as a step of `kind` left or found them;
+    // Puts the count and cells back as an edit of `kind` left or found them;
     // writes nothing into the history.
     void Restore(int count, const std::vector<CellText>& cells, Kind kind);
 
@@ -103,9 +103,9 @@ signals:
     // The node count changes to n: the count box must show it, and its
     // change sizes the tables.
     void CountRequested(int n);
-    // A step, or taking one back or again, changed the tables.
+    // An edit, or taking one back or again, changed the tables.
     void Edited();
-    // As Edited, for a step that only moved nodes.
+    // As Edited, for an edit that only moved nodes.
     void NodesMoved();
 
 private:
@@ -121,9 +121,9 @@ private:
     CellTableModel* nodes_;
     CellTableModel* matrix_;
     QUndoStack* history_;
-    // The step being recorded, and the editing session of a cell.
-    std::unique_ptr<TableStep> open_;
-    std::optional<Step> cellEdit_;
+    // The edit being recorded, and the editing session of a cell.
+    std::unique_ptr<TableEdit> open_;
+    std::optional<Edit> cellEdit_;
 };
 
 }  // namespace app

@@ -20,7 +20,7 @@ NodeCountBox::NodeCountBox(QWidget* parent) : QSpinBox(parent) {
     setValue(kInitial);
     setFocusPolicy(Qt::StrongFocus);
     shownText_ = lineEdit()->text();
-    // Typing reaches the line's own signal; a step rewrites the line with its
+    // Typing reaches the line's own signal; a spin press rewrites the line with its
     // signals blocked and is seen only through the spin box's signal. Each
     // change is passed on once, whichever of the two saw it first.
     connect(lineEdit(), &QLineEdit::textChanged, this, &NodeCountBox::NoteText);

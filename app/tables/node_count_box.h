@@ -1,5 +1,5 @@
-// The node count: an edit box with spin buttons, 2..100 in steps of 1, no
-// wrap-around, no acceleration, the up and down keys stepping it. The spin
+// The node count: an edit box with spin buttons, 2..100, each press 1 more
+// or less, no wrap-around, no acceleration, the up and down keys moving it. The spin
 // box plays UpDown1 and its edit line LabeledEdit1; the count is always the
 // spin position, so text typed into the line can never take it out of range.
 #pragma once
@@ -26,16 +26,16 @@ public:
     std::int16_t Position() const { return static_cast<std::int16_t>(value()); }
 
 protected:
-    // Only the up and down keys step the count; Page Up and Page Down do not.
+    // Only the up and down keys move the count; Page Up and Page Down do not.
     void keyPressEvent(QKeyEvent* event) override;
-    // The wheel steps the count only while the box has the focus, so that
+    // The wheel moves the count only while the box has the focus, so that
     // scrolling past it never changes the graph.
     void wheelEvent(QWheelEvent* event) override;
     // Undo and redo keys go to the window's history.
     bool event(QEvent* event) override;
 
 signals:
-    // Every change of the edit line's text: each keystroke and each step of
+    // Every change of the edit line's text: each keystroke and each press of
     // the spin buttons or keys, once per change.
     void EditTextChanged();
 

@@ -32,7 +32,7 @@ TableActions::TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matri
     redo_->setObjectName(QStringLiteral("redoAction"));
     redo_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    // An open cell editor commits before a step is taken back or again.
+    // An open cell editor commits before an edit is taken back or again.
     for (QAction* action : {undo_, redo_}) {
         disconnect(action, &QAction::triggered, tables_->History(), nullptr);
     }
@@ -68,7 +68,7 @@ TableActions::TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matri
 void TableActions::FinishEditing() {
     nodes_->FinishEditing();
     matrix_->FinishEditing();
-    // A node dragged or moved on the picture ends its step too.
+    // A node dragged or moved on the picture ends its edit too.
     tables_->EndCellEdit();
 }
 

@@ -8,7 +8,7 @@
 #include <QObject>
 #include <functional>
 
-#include "app/tables/table_step.h"
+#include "app/tables/table_edit.h"
 
 class QAction;
 class QPoint;

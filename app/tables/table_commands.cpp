@@ -116,7 +116,7 @@ CellBlock WithoutZerosForNoLink(CellBlock block) {
 }
 
 void EmptyZerosForNoLink(GraphTables& tables) {
-    const GraphTables::Step step(tables, GraphTables::Kind::Zeros);
+    const GraphTables::Edit edit(tables, GraphTables::Kind::Zeros);
     CellTableModel* matrix = tables.MatrixTable();
     matrix->BeginBatch();
     for (int c = 1; c <= tables.Count(); ++c) {
@@ -190,7 +190,7 @@ void PasteCells(GraphTables& tables, TableId table, int column, int row, const C
     }
 
     CellTableModel* model = tables.Table(table);
-    const GraphTables::Step step(tables, GraphTables::Kind::Paste);
+    const GraphTables::Edit edit(tables, GraphTables::Kind::Paste);
     if (needed > tables.Count()) tables.SetCount(needed);
     model->BeginBatch();
     for (qsizetype i = 0; i < block.size(); ++i) {
@@ -208,7 +208,7 @@ void PasteCells(GraphTables& tables, TableId table, int column, int row, const C
 
 void ClearCells(GraphTables& tables, TableId table, const QRect& cells) {
     CellTableModel* model = tables.Table(table);
-    const GraphTables::Step step(tables, GraphTables::Kind::Clear);
+    const GraphTables::Edit edit(tables, GraphTables::Kind::Clear);
     model->BeginBatch();
     for (int row = cells.top(); row <= cells.bottom(); ++row) {
         for (int column = cells.left(); column <= cells.right(); ++column) {
@@ -220,7 +220,7 @@ void ClearCells(GraphTables& tables, TableId table, const QRect& cells) {
 }
 
 void PlaceNodesOnCircle(GraphTables& tables) {
-    const GraphTables::Step step(tables, GraphTables::Kind::Layout);
+    const GraphTables::Edit edit(tables, GraphTables::Kind::Layout);
     CellTableModel* nodes = tables.NodeTable();
     nodes->BeginBatch();
     int row = 1;

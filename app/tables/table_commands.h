@@ -1,5 +1,5 @@
 // What the tables' keys and right-click menu do: blocks of cells copied,
-// pasted and cleared, and nodes placed on a circle, each one step of the
+// pasted and cleared, and nodes placed on a circle, each one edit of the
 // history. A paste is handled as if every cell were typed in turn: in the
 // matrix each one also goes to its transposed cell. Nothing here asks the
 // person anything: the caller decides about zeros and headers.
@@ -20,7 +20,7 @@ CellBlock CopyCells(const GraphTables& tables, TableId table, const QRect& cells
 bool HasZerosForNoLink(const CellBlock& block);
 // The block with its zeros off the diagonal emptied.
 CellBlock WithoutZerosForNoLink(CellBlock block);
-// The same for the matrix in the tables, as one step.
+// The same for the matrix in the tables, as one edit.
 void EmptyZerosForNoLink(GraphTables& tables);
 
 // A block copied with the headers of its table: a matrix whose first row
@@ -37,10 +37,10 @@ CellBlock WithoutHeaders(CellBlock block, TableId table);
 void PasteCells(GraphTables& tables, TableId table, int column, int row, const CellBlock& block);
 
 // Empties the cells of `cells`, and in the matrix their transposed cells, as
-// one step.
+// one edit.
 void ClearCells(GraphTables& tables, TableId table, const QRect& cells);
 
-// Sets every node's X and Y to a place on a circle, as one step.
+// Sets every node's X and Y to a place on a circle, as one edit.
 void PlaceNodesOnCircle(GraphTables& tables);
 
 }  // namespace app

@@ -77,18 +77,18 @@ double ResidentMiB() {
     return static_cast<double>(resident) * 4096 / (1 << 20);
 }
 
-// What the history holds after `steps` pastes of a whole 100-node matrix of
-// three-digit weights, each over the one before: the bytes its steps keep,
+// What the history holds after `edits` pastes of a whole 100-node matrix of
+// three-digit weights, each over the one before: the bytes its edits keep,
 // and how much the process grew.
 void BM_HistoryMemory(benchmark::State& state) {
-    const int steps = static_cast<int>(state.range(0));
+    const int edits = static_cast<int>(state.range(0));
     std::mt19937 random(20261208);
     std::uniform_int_distribution<int> weight(100, 999);
     for (auto _ : state) {
         const double before = ResidentMiB();
         app::GraphTables tables(100);
         tables.Resize(100);
-        for (int k = 0; k < steps; ++k) {
+        for (int k = 0; k < edits; ++k) {
             app::CellBlock block(100, QStringList(100));
             for (int r = 0; r < 100; ++r) {
                 for (int c = r + 1; c < 100; ++c) {
@@ -100,9 +100,9 @@ void BM_HistoryMemory(benchmark::State& state) {
         std::size_t bytes = 0;
         const QUndoStack* history = tables.History();
         for (int k = 0; k < history->count(); ++k) {
-            bytes += static_cast<const app::TableStep*>(history->command(k))->Bytes();
+            bytes += static_cast<const app::TableEdit*>(history->command(k))->Bytes();
         }
-        state.counters["steps_kept"] = history->count();
+        state.counters["edits_kept"] = history->count();
         state.counters["history_MiB"] = static_cast<double>(bytes) / (1 << 20);
         state.counters["resident_growth_MiB"] = ResidentMiB() - before;
     }

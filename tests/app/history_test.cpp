@@ -49,7 +49,7 @@ TEST(GraphTablesHistory, EachStepGoesBackAndAgainExactly) {
         {"textbook zeros", [](app::GraphTables& t) { app::EmptyZerosForNoLink(t); }},
         {"count down",
          [](app::GraphTables& t) {
-             const app::GraphTables::Step step(t, app::GraphTables::Kind::Count);
+             const app::GraphTables::Edit step(t, app::GraphTables::Kind::Count);
              t.Resize(3);
          }},
         {"a cell's editing",
@@ -88,7 +88,7 @@ TEST(GraphTablesHistory, CountRunIsOneStepUntilTakenBack) {
     app::GraphTables tables(6);
     tables.Resize(6);
     for (const int n : {7, 8, 9}) {
-        const app::GraphTables::Step step(tables, app::GraphTables::Kind::Count);
+        const app::GraphTables::Edit step(tables, app::GraphTables::Kind::Count);
         tables.Resize(n);
     }
     EXPECT_EQ(tables.History()->count(), 1);
@@ -96,7 +96,7 @@ TEST(GraphTablesHistory, CountRunIsOneStepUntilTakenBack) {
     EXPECT_EQ(tables.Count(), 6);
     tables.History()->redo();
     {
-        const app::GraphTables::Step step(tables, app::GraphTables::Kind::Count);
+        const app::GraphTables::Edit step(tables, app::GraphTables::Kind::Count);
         tables.Resize(10);
     }
     EXPECT_EQ(tables.History()->count(), 2);

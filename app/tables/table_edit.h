@@ -1,7 +1,7 @@
-// One step of the tables' history: the cells it changed, with their texts
-// before and after, and the node count before and after. A done step keeps
+// One edit of the tables' history: the cells it changed, with their texts
+// before and after, and the node count before and after. A done edit keeps
 // its cells in one byte string (cell number, then each text with its
-// length), so that a thousand steps that each paste a whole 100 x 100
+// length), so that a thousand edits that each paste a whole 100 x 100
 // matrix take about a hundred megabytes.
 #pragma once
 
@@ -16,10 +16,10 @@ enum class TableId { Nodes, Matrix };
 
 class GraphTables;
 
-class TableStep : public QUndoCommand {
+class TableEdit : public QUndoCommand {
 public:
     enum class Kind {
-        Edit,
+        Typing,
         Count,
         Paste,
         Clear,
@@ -31,9 +31,9 @@ public:
         DeleteNode
     };
 
-    TableStep(GraphTables& tables, Kind kind, int count);
+    TableEdit(GraphTables& tables, Kind kind, int count);
 
-    Kind StepKind() const { return kind_; }
+    Kind EditKind() const { return kind_; }
     // Records a write of cell (column, row), both below 128; a cell written
     // again keeps its first text before and takes the new one after.
     void Record(TableId table, int column, int row, const std::string& before,
@@ -41,21 +41,21 @@ public:
     void SetCountAfter(int count) { countAfter_ = count; }
     // Puts back the texts the recording changed, and forgets them.
     void Cancel();
-    // A write after the step was done, by a command emptying the diagonal,
-    // becomes part of it, so that doing the step again gives the texts as
-    // they stand now. False when the step then changes nothing.
+    // A write after the edit was done, by a command emptying the diagonal,
+    // becomes part of it, so that doing the edit again gives the texts as
+    // they stand now. False when the edit then changes nothing.
     bool Amend(TableId table, int column, int row, const std::string& before,
                const std::string& after);
     // Ends the recording: forgets the cells whose text came back to what it
-    // was and packs the rest. True when the step changes anything.
+    // was and packs the rest. True when the edit changes anything.
     bool Settle();
-    // The bytes the step holds.
+    // The bytes the edit holds.
     std::size_t Bytes() const;
 
     void undo() override;
     void redo() override;
     int id() const override;
-    // A run of count changes is one step, until the run is taken back.
+    // A run of count changes is one edit, until the run is taken back.
     bool mergeWith(const QUndoCommand* other) override;
 
 private:

@@ -1,5 +1,5 @@
-// A step of the tables' history, packed; see table_step.h.
-#include "app/tables/table_step.h"
+// An edit of the tables' history, packed; see table_edit.h.
+#include "app/tables/table_edit.h"
 
 #include <algorithm>
 
@@ -48,27 +48,27 @@ std::string TakeText(const std::string& in, std::size_t& at) {
     return text;
 }
 
-QString KindText(TableStep::Kind kind) {
+QString KindText(TableEdit::Kind kind) {
     switch (kind) {
-        case TableStep::Kind::Edit:
+        case TableEdit::Kind::Typing:
             return QStringLiteral("ввод в ячейку");
-        case TableStep::Kind::Count:
+        case TableEdit::Kind::Count:
             return QStringLiteral("изменение числа узлов");
-        case TableStep::Kind::Paste:
+        case TableEdit::Kind::Paste:
             return QStringLiteral("вставку");
-        case TableStep::Kind::Clear:
+        case TableEdit::Kind::Clear:
             return QStringLiteral("удаление");
-        case TableStep::Kind::ClearAll:
+        case TableEdit::Kind::ClearAll:
             return QStringLiteral("очистку таблиц");
-        case TableStep::Kind::Layout:
+        case TableEdit::Kind::Layout:
             return QStringLiteral("расстановку по кругу");
-        case TableStep::Kind::Zeros:
+        case TableEdit::Kind::Zeros:
             return QStringLiteral("удаление нулей");
-        case TableStep::Kind::MoveNode:
+        case TableEdit::Kind::MoveNode:
             return QStringLiteral("перемещение узла");
-        case TableStep::Kind::AddNode:
+        case TableEdit::Kind::AddNode:
             return QStringLiteral("добавление узла");
-        case TableStep::Kind::DeleteNode:
+        case TableEdit::Kind::DeleteNode:
             return QStringLiteral("удаление узла");
     }
     return {};
@@ -76,14 +76,14 @@ QString KindText(TableStep::Kind kind) {
 
 }  // namespace
 
-TableStep::TableStep(GraphTables& tables, Kind kind, int count)
+TableEdit::TableEdit(GraphTables& tables, Kind kind, int count)
     : QUndoCommand(KindText(kind)),
       tables_(tables),
       kind_(kind),
       countBefore_(count),
       countAfter_(count) {}
 
-void TableStep::Record(TableId table, int column, int row, const std::string& before,
+void TableEdit::Record(TableId table, int column, int row, const std::string& before,
                        const std::string& after) {
     if (slots_.empty()) slots_.assign(kCells, 0);
     const std::uint32_t cell = CellNumber(table, column, row);
@@ -104,7 +104,7 @@ void TableStep::Record(TableId table, int column, int row, const std::string& be
     entry.afterSize = static_cast<std::uint32_t>(after.size());
 }
 
-bool TableStep::Settle() {
+bool TableEdit::Settle() {
     for (const Pending& entry : pending_) {
         const std::string_view texts(scratch_);
         const std::string_view before = texts.substr(entry.before, entry.beforeSize);
@@ -121,14 +121,14 @@ bool TableStep::Settle() {
     return !packed_.empty() || countBefore_ != countAfter_;
 }
 
-void TableStep::ForgetRecording() {
-    // Assigning {} would keep the capacity, which a thousand steps cannot.
+void TableEdit::ForgetRecording() {
+    // Assigning {} would keep the capacity, which a thousand edits cannot.
     pending_ = std::vector<Pending>();
     scratch_ = std::string();
     slots_ = std::vector<std::uint32_t>();
 }
 
-std::vector<TableStep::Change> TableStep::Unpacked() const {
+std::vector<TableEdit::Change> TableEdit::Unpacked() const {
     std::vector<Change> changes;
     for (std::size_t at = 0; at < packed_.size();) {
         const std::uint32_t cell = TakeNumber(packed_, at);
@@ -138,7 +138,7 @@ std::vector<TableStep::Change> TableStep::Unpacked() const {
     return changes;
 }
 
-void TableStep::Reopen() {
+void TableEdit::Reopen() {
     for (const Change& change : Unpacked()) {
         const GraphTables::CellText cell = CellOf(change.cell, {});
         Record(cell.table, cell.column, cell.row, change.before, change.after);
@@ -146,7 +146,7 @@ void TableStep::Reopen() {
     packed_.clear();
 }
 
-void TableStep::Cancel() {
+void TableEdit::Cancel() {
     std::vector<GraphTables::CellText> cells;
     for (auto entry = pending_.rbegin(); entry != pending_.rend(); ++entry) {
         cells.push_back(CellOf(entry->cell, scratch_.substr(entry->before, entry->beforeSize)));
@@ -156,23 +156,23 @@ void TableStep::Cancel() {
     countAfter_ = countBefore_;
 }
 
-bool TableStep::Amend(TableId table, int column, int row, const std::string& before,
+bool TableEdit::Amend(TableId table, int column, int row, const std::string& before,
                       const std::string& after) {
     Reopen();
     Record(table, column, row, before, after);
     return Settle();
 }
 
-std::size_t TableStep::Bytes() const { return sizeof *this + packed_.capacity(); }
+std::size_t TableEdit::Bytes() const { return sizeof *this + packed_.capacity(); }
 
-void TableStep::undo() {
+void TableEdit::undo() {
     undone_ = true;
     Apply(false);
 }
 
-void TableStep::redo() { Apply(true); }
+void TableEdit::redo() { Apply(true); }
 
-void TableStep::Apply(bool forward) {
+void TableEdit::Apply(bool forward) {
     std::vector<GraphTables::CellText> cells;
     for (Change& change : Unpacked()) {
         cells.push_back(
@@ -183,10 +183,10 @@ void TableStep::Apply(bool forward) {
     tables_.Restore(forward ? countAfter_ : countBefore_, cells, kind_);
 }
 
-int TableStep::id() const { return kind_ == Kind::Count ? 1 : -1; }
+int TableEdit::id() const { return kind_ == Kind::Count ? 1 : -1; }
 
-bool TableStep::mergeWith(const QUndoCommand* other) {
-    const auto* next = static_cast<const TableStep*>(other);
+bool TableEdit::mergeWith(const QUndoCommand* other) {
+    const auto* next = static_cast<const TableEdit*>(other);
     if (undone_) return false;
     Reopen();
     for (const Change& change : next->Unpacked()) {
