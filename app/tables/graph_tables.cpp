@@ -21,7 +21,13 @@ constexpr int kMostEdits = 1000;
 GraphTables::Edit::Edit(GraphTables& tables, Kind kind) : tables_(tables) {
     if (kind != Kind::Typing) tables.EndCellEdit();
     outermost_ = tables.open_ == nullptr;
-    if (outermost_) tables.open_ = std::make_unique<TableEdit>(tables, kind, tables.count_);
+    if (!outermost_) return;
+    tables.open_ = std::make_unique<TableEdit>(
+        kind, tables.count_,
+        [&tables](int count, const std::vector<CellText>& cells, Kind edited) {
+            tables.Restore(count, cells, edited);
+        },
+        tables.loose_);
 }
 
 GraphTables::Edit::~Edit() {
@@ -29,7 +35,6 @@ GraphTables::Edit::~Edit() {
     std::unique_ptr<TableEdit> edit = std::move(tables_.open_);
     edit->SetCountAfter(tables_.count_);
     if (!edit->Settle()) return;
-    // Pushing does the edit again, which writes what is already there.
     const Kind kind = edit->EditKind();
     tables_.history_->push(edit.release());
     tables_.EmitEdited(kind);
@@ -116,20 +121,17 @@ void GraphTables::Written(TableId table, int column, int row, const std::string&
         return;
     }
     // A command empties the diagonal outside any edit: that is no change of
-    // the person's, so it joins the edit the tables are at.
+    // the person's, so it belongs to the state the history stands at.
     const int done = history_->index();
-    if (table == TableId::Matrix && column == row && done > 0) {
-        auto* last =
-            const_cast<TableEdit*>(static_cast<const TableEdit*>(history_->command(done - 1)));
-        if (last->Amend(table, column, row, before, after)) return;
-        // The edit only wrote the text the command emptied: it goes, as
-        // undone, without writing anything, and the tables are as clean as
-        // they were before the command.
-        const bool clean = history_->isClean();
-        last->setObsolete(true);
-        history_->undo();
-        if (clean) history_->setClean();
-    }
+    if (table != TableId::Matrix || column != row || done == 0) return;
+    loose_.push_back({table, column, row, before, after});
+    if (!static_cast<const TableEdit*>(history_->command(done - 1))->UndoneByLooseWrites()) return;
+    // The last edit only wrote texts the command emptied: taken back, it
+    // writes nothing and goes, and the tables are as clean as they were
+    // before the command.
+    const bool clean = history_->isClean();
+    history_->undo();
+    if (clean) history_->setClean();
 }
 
 void GraphTables::Restore(int count, const std::vector<CellText>& cells, Kind kind) {
@@ -160,6 +162,7 @@ document::GraphTexts GraphTables::Texts() const {
 void GraphTables::Load(const document::GraphTexts& texts) {
     EndCellEdit();
     history_->clear();
+    loose_.clear();
     BeginBatch();
     for (CellTableModel* table : {nodes_, matrix_}) {
         for (const auto& [column, row] : table->FilledCells()) {

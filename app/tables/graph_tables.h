@@ -40,14 +40,6 @@ public:
         bool outermost_;
     };
 
-    // A cell's text as an edit writes it back.
-    struct CellText {
-        TableId table;
-        int column;
-        int row;
-        std::string text;
-    };
-
     // `count` is the node count before the tables are first sized.
     explicit GraphTables(int count, QObject* parent = nullptr);
     ~GraphTables() override;
@@ -95,10 +87,6 @@ public:
     // The tables as they are now are what was last opened or saved.
     void MarkClean() { history_->setClean(); }
 
-    // Puts the count and cells back as an edit of `kind` left or found them;
-    // writes nothing into the history.
-    void Restore(int count, const std::vector<CellText>& cells, Kind kind);
-
 signals:
     // The node count changes to n: the count box must show it, and its
     // change sizes the tables.
@@ -109,6 +97,9 @@ signals:
     void NodesMoved();
 
 private:
+    // Puts the count and cells back as an edit of `kind` left or found them;
+    // writes nothing into the history.
+    void Restore(int count, const std::vector<CellText>& cells, Kind kind);
     void Written(TableId table, int column, int row, const std::string& before,
                  const std::string& after);
     // Sizes the tables without emptying the diagonal.
@@ -124,6 +115,8 @@ private:
     // The edit being recorded, and the editing session of a cell.
     std::unique_ptr<TableEdit> open_;
     std::optional<Edit> cellEdit_;
+    // Writes outside any edit at the state the history stands at.
+    std::vector<CellWrite> loose_;
 };
 
 }  // namespace app

@@ -2,8 +2,8 @@
 #include "app/tables/table_edit.h"
 
 #include <algorithm>
-
-#include "app/tables/graph_tables.h"
+#include <map>
+#include <utility>
 
 namespace app {
 
@@ -18,7 +18,7 @@ std::uint32_t CellNumber(TableId table, int column, int row) {
            static_cast<std::uint32_t>(row);
 }
 
-GraphTables::CellText CellOf(std::uint32_t cell, std::string text) {
+CellText CellOf(std::uint32_t cell, std::string text) {
     return {static_cast<TableId>(cell >> 14), static_cast<int>((cell >> 7) & 0x7f),
             static_cast<int>(cell & 0x7f), std::move(text)};
 }
@@ -76,9 +76,10 @@ QString KindText(TableEdit::Kind kind) {
 
 }  // namespace
 
-TableEdit::TableEdit(GraphTables& tables, Kind kind, int count)
+TableEdit::TableEdit(Kind kind, int count, Restorer restore, std::vector<CellWrite>& loose)
     : QUndoCommand(KindText(kind)),
-      tables_(tables),
+      restore_(std::move(restore)),
+      loose_(loose),
       kind_(kind),
       countBefore_(count),
       countAfter_(count) {}
@@ -140,47 +141,79 @@ std::vector<TableEdit::Change> TableEdit::Unpacked() const {
 
 void TableEdit::Reopen() {
     for (const Change& change : Unpacked()) {
-        const GraphTables::CellText cell = CellOf(change.cell, {});
+        const CellText cell = CellOf(change.cell, {});
         Record(cell.table, cell.column, cell.row, change.before, change.after);
     }
     packed_.clear();
 }
 
 void TableEdit::Cancel() {
-    std::vector<GraphTables::CellText> cells;
+    std::vector<CellText> cells;
     for (auto entry = pending_.rbegin(); entry != pending_.rend(); ++entry) {
         cells.push_back(CellOf(entry->cell, scratch_.substr(entry->before, entry->beforeSize)));
     }
     ForgetRecording();
-    tables_.Restore(countBefore_, cells, kind_);
+    restore_(countBefore_, cells, kind_);
     countAfter_ = countBefore_;
 }
 
-bool TableEdit::Amend(TableId table, int column, int row, const std::string& before,
-                      const std::string& after) {
+bool TableEdit::TakeIn(const std::vector<CellWrite>& writes) {
+    if (writes.empty()) return true;
     Reopen();
-    Record(table, column, row, before, after);
+    for (const CellWrite& write : writes) {
+        Record(write.table, write.column, write.row, write.before, write.after);
+    }
     return Settle();
+}
+
+bool TableEdit::UndoneByLooseWrites() const {
+    if (countBefore_ != countAfter_) return false;
+    // Each cell's first text before and last text after, the edit's own
+    // writes first.
+    std::map<std::uint32_t, std::pair<std::string, std::string>> texts;
+    for (Change& change : Unpacked()) {
+        texts.emplace(change.cell, std::pair(std::move(change.before), std::move(change.after)));
+    }
+    for (const CellWrite& write : loose_) {
+        const auto entry = texts
+                               .try_emplace(CellNumber(write.table, write.column, write.row),
+                                            write.before, write.after)
+                               .first;
+        entry->second.second = write.after;
+    }
+    return std::all_of(texts.begin(), texts.end(),
+                       [](const auto& entry) { return entry.second.first == entry.second.second; });
 }
 
 std::size_t TableEdit::Bytes() const { return sizeof *this + packed_.capacity(); }
 
 void TableEdit::undo() {
     undone_ = true;
+    const bool changes = TakeIn(std::exchange(loose_, {}));
+    loose_ = std::move(looseBefore_);
+    // Writing nothing, it leaves the history.
+    if (!changes) {
+        setObsolete(true);
+        return;
+    }
     Apply(false);
 }
 
-void TableEdit::redo() { Apply(true); }
+void TableEdit::redo() {
+    looseBefore_ = std::exchange(loose_, {});
+    if (pushed_) Apply(true);
+    pushed_ = true;
+}
 
 void TableEdit::Apply(bool forward) {
-    std::vector<GraphTables::CellText> cells;
+    std::vector<CellText> cells;
     for (Change& change : Unpacked()) {
         cells.push_back(
             CellOf(change.cell, forward ? std::move(change.after) : std::move(change.before)));
     }
     // Taken back, the cells go back in the reverse order of their writing.
     if (!forward) std::reverse(cells.begin(), cells.end());
-    tables_.Restore(forward ? countAfter_ : countBefore_, cells, kind_);
+    restore_(forward ? countAfter_ : countBefore_, cells, kind_);
 }
 
 int TableEdit::id() const { return kind_ == Kind::Count ? 1 : -1; }
@@ -189,12 +222,20 @@ bool TableEdit::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const TableEdit*>(other);
     if (undone_) return false;
     Reopen();
+    // The loose writes between the two come before the next edit's own.
+    for (const CellWrite& write : next->looseBefore_) {
+        Record(write.table, write.column, write.row, write.before, write.after);
+    }
     for (const Change& change : next->Unpacked()) {
-        const GraphTables::CellText cell = CellOf(change.cell, {});
+        const CellText cell = CellOf(change.cell, {});
         Record(cell.table, cell.column, cell.row, change.before, change.after);
     }
     countAfter_ = next->countAfter_;
-    setObsolete(!Settle());
+    if (!Settle()) {
+        // Gone, the history stands where it stood before this edit.
+        setObsolete(true);
+        loose_ = std::move(looseBefore_);
+    }
     return true;
 }
 
