@@ -64,7 +64,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
              RunCommand(drawn_ == Drawn::Nothing || drawn_ == Drawn::Nodes ? Drawn::Nodes
                                                                            : Drawn::Links);
          },
-         [this](const app::PictureEditor::Handler& handler) { RunHandler(handler); }},
+         [this](const app::PictureEditor::Handler& handler) { return RunHandler(handler); }},
         this);
     CreateActions();
     SetTabOrder();

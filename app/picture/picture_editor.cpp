@@ -9,13 +9,12 @@
 #include <QMouseEvent>
 #include <QToolTip>
 #include <algorithm>
-#include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "app/picture/picture_view.h"
 #include "app/tables/cell_grid.h"
 #include "app/tables/graph_tables.h"
+#include "app/tables/table_commands.h"
 #include "graph/graph_model.h"
 
 namespace app {
@@ -25,7 +24,6 @@ namespace {
 // How near a dot the mouse must be to take its node, in widget pixels.
 constexpr int kReach = 6;
 constexpr int kPlotLimit = 200;
-constexpr int kFewestNodes = 2;
 
 QPoint PlotOf(const graph::NodePoint& point) {
     return {point.X - kPlotLimit, kPlotLimit - point.Y};
@@ -97,76 +95,11 @@ QAction* PictureEditor::DeleteActionAt(QPoint at) {
 }
 
 void PictureEditor::AddNode(QPoint at) {
-    bool added = false;
-    window_.run([&] {
-        const int n = tables_->Count();
-        if (n >= graph::kMostNodes) {
-            throw std::runtime_error(
-                QStringLiteral("Узел не добавлен: в окне может быть не больше %1 узлов")
-                    .arg(graph::kMostNodes)
-                    .toStdString());
-        }
-        const GraphTables::Edit edit(*tables_, GraphTables::Kind::AddNode);
-        tables_->SetCount(n + 1);
-        const int node = n + 1;
-        tables_->NodeTable()->SetCellText(1, node, std::to_string(at.x()));
-        tables_->NodeTable()->SetCellText(2, node, std::to_string(at.y()));
-        // Texts kept beyond the count would give the new node old links.
-        CellTableModel* matrix = tables_->MatrixTable();
-        for (const auto& [column, row] : matrix->FilledCells()) {
-            if ((column == node && row > 0) || (row == node && column > 0)) {
-                matrix->SetCellText(column, row, std::string());
-            }
-        }
-        added = true;
-    });
-    if (added) window_.nodesChanged();
+    if (window_.run([&] { app::AddNode(*tables_, at.x(), at.y()); })) window_.nodesChanged();
 }
 
 void PictureEditor::DeleteNode(int node) {
-    bool deleted = false;
-    window_.run([&] {
-        const int n = tables_->Count();
-        if (n <= kFewestNodes) {
-            throw std::runtime_error(QStringLiteral("Узел не удалён: узлов не может быть меньше %1")
-                                         .arg(kFewestNodes)
-                                         .toStdString());
-        }
-        const GraphTables::Edit edit(*tables_, GraphTables::Kind::DeleteNode);
-        // Texts kept beyond the count move up with the rest.
-        int last = n;
-        for (CellTableModel* table : {tables_->NodeTable(), tables_->MatrixTable()}) {
-            for (const auto& [column, row] : table->FilledCells()) {
-                last = std::max(last, table == tables_->NodeTable() ? row : std::max(column, row));
-            }
-        }
-        const int gone = node + 1;
-        const auto from = [gone](int k) { return k >= gone ? k + 1 : k; };
-        CellTableModel* nodes = tables_->NodeTable();
-        for (int row = gone; row <= last; ++row) {
-            for (int column = 1; column <= 2; ++column) {
-                nodes->SetCellText(column, row,
-                                   row < last ? nodes->CellText(column, row + 1) : std::string());
-            }
-        }
-        CellTableModel* matrix = tables_->MatrixTable();
-        std::vector<std::string> moved;
-        moved.reserve(static_cast<std::size_t>(last) * last);
-        for (int column = 1; column <= last; ++column) {
-            for (int row = 1; row <= last; ++row) {
-                const int c = from(column);
-                const int r = from(row);
-                moved.push_back(c <= last && r <= last ? matrix->CellText(c, r) : std::string());
-            }
-        }
-        std::size_t k = 0;
-        for (int column = 1; column <= last; ++column) {
-            for (int row = 1; row <= last; ++row) matrix->SetCellText(column, row, moved[k++]);
-        }
-        tables_->SetCount(n - 1);
-        deleted = true;
-    });
-    if (!deleted) return;
+    if (!window_.run([&] { app::DeleteNode(*tables_, node); })) return;
     selected_.reset();
     ShowMark();
     window_.nodesChanged();

@@ -37,8 +37,8 @@ public:
         std::function<void()> nodesMoved;
         // Draws the picture again after a node was added or deleted.
         std::function<void()> nodesChanged;
-        // Runs a handler, reporting its failure.
-        std::function<void(const Handler&)> run;
+        // Runs a handler, reporting its failure; true when it ran through.
+        std::function<bool(const Handler&)> run;
     };
 
     PictureEditor(GraphTables* tables, PictureView* picture, CellGrid* matrix, Window window,

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "document/graph_document.h"
 #include "graph/cell_text.h"
@@ -230,6 +232,66 @@ void PlaceNodesOnCircle(GraphTables& tables) {
         ++row;
     }
     nodes->EndBatch();
+}
+
+void AddNode(GraphTables& tables, int x, int y) {
+    const int n = tables.Count();
+    if (n >= graph::kMostNodes) {
+        throw std::runtime_error(
+            QStringLiteral("Узел не добавлен: в окне может быть не больше %1 узлов")
+                .arg(graph::kMostNodes)
+                .toStdString());
+    }
+    const GraphTables::Edit edit(tables, GraphTables::Kind::AddNode);
+    tables.SetCount(n + 1);
+    const int node = n + 1;
+    tables.NodeTable()->SetCellText(1, node, std::to_string(x));
+    tables.NodeTable()->SetCellText(2, node, std::to_string(y));
+    // Texts kept beyond the count would give the new node old links.
+    CellTableModel* matrix = tables.MatrixTable();
+    for (const auto& [column, row] : matrix->FilledCells()) {
+        if ((column == node && row > 0) || (row == node && column > 0)) {
+            matrix->SetCellText(column, row, std::string());
+        }
+    }
+}
+
+void DeleteNode(GraphTables& tables, int node) {
+    const int n = tables.Count();
+    if (n <= graph::kFewestNodes) {
+        throw std::runtime_error(QStringLiteral("Узел не удалён: узлов не может быть меньше %1")
+                                     .arg(graph::kFewestNodes)
+                                     .toStdString());
+    }
+    const GraphTables::Edit edit(tables, GraphTables::Kind::DeleteNode);
+    // Texts kept beyond the count move up with the rest.
+    CellTableModel* nodes = tables.NodeTable();
+    CellTableModel* matrix = tables.MatrixTable();
+    int last = n;
+    for (const auto& [column, row] : nodes->FilledCells()) last = std::max(last, row);
+    for (const auto& [column, row] : matrix->FilledCells()) last = std::max({last, column, row});
+    const int gone = node + 1;
+    const auto from = [gone](int k) { return k >= gone ? k + 1 : k; };
+    for (int row = gone; row <= last; ++row) {
+        for (int column = 1; column <= kCoordinateColumns; ++column) {
+            nodes->SetCellText(column, row,
+                               row < last ? nodes->CellText(column, row + 1) : std::string());
+        }
+    }
+    std::vector<std::string> moved;
+    moved.reserve(static_cast<std::size_t>(last) * last);
+    for (int column = 1; column <= last; ++column) {
+        for (int row = 1; row <= last; ++row) {
+            const int c = from(column);
+            const int r = from(row);
+            moved.push_back(c <= last && r <= last ? matrix->CellText(c, r) : std::string());
+        }
+    }
+    std::size_t k = 0;
+    for (int column = 1; column <= last; ++column) {
+        for (int row = 1; row <= last; ++row) matrix->SetCellText(column, row, moved[k++]);
+    }
+    tables.SetCount(n - 1);
 }
 
 }  // namespace app

@@ -1,6 +1,6 @@
-// What the tables' keys and right-click menu do: blocks of cells copied,
-// pasted and cleared, and nodes placed on a circle, each one edit of the
-// history. A paste is handled as if every cell were typed in turn: in the
+// What the tables' keys, their right-click menu and the mouse on the picture
+// do to both tables: blocks of cells copied, pasted and cleared, nodes
+// placed on a circle, added and deleted, each one edit of the history. A paste is handled as if every cell were typed in turn: in the
 // matrix each one also goes to its transposed cell. Nothing here asks the
 // person anything: the caller decides about zeros and headers.
 #pragma once
@@ -42,5 +42,14 @@ void ClearCells(GraphTables& tables, TableId table, const QRect& cells);
 
 // Sets every node's X and Y to a place on a circle, as one edit.
 void PlaceNodesOnCircle(GraphTables& tables);
+
+// Adds a node at plot point (x, y) after the last one, as one edit, with no
+// links. Throws std::runtime_error, with nothing changed, at 100 nodes.
+void AddNode(GraphTables& tables, int x, int y);
+
+// Deletes node index `node` from both tables, as one edit: later nodes, the
+// texts kept beyond the count with them, move up by one. Throws
+// std::runtime_error, with nothing changed, at 2 nodes.
+void DeleteNode(GraphTables& tables, int node);
 
 }  // namespace app
