@@ -144,8 +144,8 @@ void TForm1::CreateControls() {
 
     GroupBox5 = app::NewGroupBox(QStringLiteral("GroupBox5"), QString(), GroupBox4);
     GroupBox5->setFixedHeight(46);
-    Button2 =
-        app::NewButton(QStringLiteral("Button2"), QStringLiteral("Отобразить"), {8, 16}, GroupBox5);
+    Button2 = app::NewButton(QStringLiteral("Button2"), QStringLiteral("Отобразить"), GroupBox5,
+                             {{8, 16}});
 
     nodeLayout->addWidget(GroupBox3);
     nodeLayout->addWidget(StringGrid1, 1);
@@ -165,9 +165,9 @@ void TForm1::CreateControls() {
     GroupBox2 = app::NewGroupBox(QStringLiteral("GroupBox2"), QString(), GroupBox1);
     GroupBox2->setFixedHeight(78);
     Button3 =
-        app::NewButton(QStringLiteral("Button3"), QStringLiteral("Связи"), {8, 16}, GroupBox2);
-    Button1 =
-        app::NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), {8, 48}, GroupBox2);
+        app::NewButton(QStringLiteral("Button3"), QStringLiteral("Связи"), GroupBox2, {{8, 16}});
+    Button1 = app::NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), GroupBox2,
+                             {{8, 48}});
     Label2 = new app::AnswerLabel(QStringLiteral("Label2"), QString(), {88, 40}, GroupBox2);
     Label1 = new app::AnswerLabel(QStringLiteral("Label1"), QString(), {88, 56}, GroupBox2);
 
@@ -352,7 +352,7 @@ void TForm1::Button1Click() {
     Button3Click();
     graph::ReadAdjacency(*tables_->MatrixTable(), NodeCount(), Adjacency);
     FoundWays = graph::FindShortestWay(Adjacency);
-    answer_->Calculated({NodePoints, Adjacency, FoundWays},
+    answer_->Calculated({{NodePoints, Adjacency}, FoundWays},
                         [this](const graph::Way& way) { ShowWay(way); });
     if (!FoundWays) {
         Image1->update();
@@ -374,11 +374,11 @@ void TForm1::ReportError(const std::exception& error) {
         {QMessageBox::Critical, app::ApplicationTitle(), app::WithFullStop(message)});
 }
 
-std::optional<app::StepWindow::Graph> TForm1::ReadGraph() {
-    std::optional<app::StepWindow::Graph> read;
+std::optional<graph::Graph> TForm1::ReadGraph() {
+    std::optional<graph::Graph> read;
     RunHandler([&] {
         FinishEditing();
-        app::StepWindow::Graph graph;
+        graph::Graph graph;
         graph::ReadNodePoints(*tables_->NodeTable(), NodeCount(), graph.points, graph.adjacency);
         graph::ReadAdjacency(*tables_->MatrixTable(), NodeCount(), graph.adjacency);
         read = std::move(graph);

@@ -14,7 +14,6 @@
 #include <exception>
 #include <optional>
 
-#include "app/steps/step_window.h"
 #include "graph/graph_model.h"
 #include "graph/ways.h"
 #include "plot/drawing_surface.h"
@@ -108,7 +107,7 @@ private:
     void FinishEditing();
     // The graph in the tables, read as "Рассчитать" reads it; nothing when a
     // cell cannot be read, which has been reported.
-    std::optional<app::StepWindow::Graph> ReadGraph();
+    std::optional<graph::Graph> ReadGraph();
     void SelectBadCell(const std::exception& error);
 
     plot::DrawingSurface surface_;

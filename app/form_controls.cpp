@@ -44,10 +44,11 @@ QGroupBox* NewGroupBox(const QString& name, const QString& title, QWidget* paren
     return box;
 }
 
-QPushButton* NewButton(const QString& name, const QString& caption, QPoint at, QWidget* parent) {
+QPushButton* NewButton(const QString& name, const QString& caption, QWidget* parent,
+                       std::optional<QPoint> at) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(QRect(at, QSize(75, 25)));
+    if (at) button->setGeometry(QRect(*at, QSize(75, 25)));
     button->setAutoDefault(false);
     return button;
 }

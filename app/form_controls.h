@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -28,8 +29,10 @@ protected:
 };
 
 QGroupBox* NewGroupBox(const QString& name, const QString& title, QWidget* parent);
-// A 75 x 25 button at `at` that Enter does not press as a dialog's default.
-QPushButton* NewButton(const QString& name, const QString& caption, QPoint at, QWidget* parent);
+// A named button that Enter does not press as a dialog's default: 75 x 25
+// at `at` when a place is given, otherwise where a layout puts it.
+QPushButton* NewButton(const QString& name, const QString& caption, QWidget* parent,
+                       std::optional<QPoint> at = std::nullopt);
 
 // A named action of `parent`, with its key when one is given.
 QAction* NewAction(const QString& name, const QString& text, QObject* parent,

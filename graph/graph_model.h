@@ -30,6 +30,15 @@ using AdjacencyMatrix = std::vector<std::vector<std::int32_t>>;
 
 constexpr std::int32_t kNoLink = -1;
 
+// A graph as the window reads it from its tables: where each node stands,
+// and the weights of the links between them.
+struct Graph {
+    NodePoints points;
+    AdjacencyMatrix adjacency;
+
+    friend bool operator==(const Graph&, const Graph&) = default;
+};
+
 // The node counts the window holds, and with it every table, file and
 // pasted block it takes. graphway reads graphs of any size.
 constexpr int kFewestNodes = 2;

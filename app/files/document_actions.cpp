@@ -12,21 +12,22 @@
 #include "app/form_controls.h"
 #include "app/messages.h"
 #include "app/tables/graph_tables.h"
+#include "app/tables/table_actions.h"
 #include "app/tables/table_commands.h"
 
 namespace app {
 
 namespace {
 
-// A textbook matrix: zeros all along the diagonal and some zero off it.
-bool OpensWithZerosForNoLink(const document::GraphTexts& texts) {
+// The file's matrix as the block a paste would bring.
+CellBlock MatrixBlock(const document::GraphTexts& texts) {
     CellBlock block;
     for (const auto& row : texts.matrix) {
         QStringList cells;
         for (const std::string& cell : row) cells.append(QString::fromStdString(cell));
         block.append(cells);
     }
-    return HasZerosForNoLink(block);
+    return block;
 }
 
 }  // namespace
@@ -68,11 +69,7 @@ void DocumentActions::Load(const QString& path) {
     RememberFolderOf(path);
     ShowFileInCaption();
     emit Opened();
-    if (OpensWithZerosForNoLink(texts) &&
-        AskQuestion({QStringLiteral("Считать нули вне диагонали отсутствием связи?"),
-                     QuestionContent::YesNo}) == QMessageBox::Yes) {
-        EmptyZerosForNoLink(*tables_);
-    }
+    if (ZerosMeanNoLink(MatrixBlock(texts))) EmptyZerosForNoLink(*tables_);
 }
 
 bool DocumentActions::Save() {

@@ -81,15 +81,15 @@ void AnswerView::ShowWhetherCurrent() {
 void AnswerView::Redraw() {
     if (!last_) return;
     surface_->UpdatePict();
-    surface_->DrawNodes(last_->points);
-    surface_->DrawLinks(last_->points, last_->adjacency);
+    surface_->DrawNodes(last_->graph.points);
+    surface_->DrawLinks(last_->graph.points, last_->graph.adjacency);
     DrawAnswer(*last_, distances_->isChecked(),
-               [this](const graph::Way& way) { surface_->DrawWay(last_->points, way); });
+               [this](const graph::Way& way) { surface_->DrawWay(last_->graph.points, way); });
     picture_->update();
 }
 
 void AnswerView::Redraw(const graph::NodePoints& points) {
-    if (last_) last_->points = points;
+    if (last_) last_->graph.points = points;
     Redraw();
 }
 
@@ -100,34 +100,34 @@ void AnswerView::PictureDrawn() {
 
 void AnswerView::DrawAnswer(Calculation& calculation, bool distances, const WayShower& showWay) {
     if (distances && !calculation.distances) {
-        const graph::AdjacencyMatrix& adjacency = calculation.adjacency;
+        const graph::AdjacencyMatrix& adjacency = calculation.graph.adjacency;
         calculation.distances = {
             graph::FindDistancesFromStart(adjacency),
             graph::LinksOnShortestWays(adjacency, graph::FindWayDistances(adjacency))};
     }
     if (distances && calculation.found) {
-        surface_->DrawShortestWayLinks(calculation.points, calculation.distances->onShortestWays);
+        surface_->DrawShortestWayLinks(calculation.graph.points,
+                                       calculation.distances->onShortestWays);
     }
     if (calculation.found) showWay(calculation.found->way);
-    if (distances) surface_->DrawDistances(calculation.points, calculation.distances->fromStart);
+    if (distances) {
+        surface_->DrawDistances(calculation.graph.points, calculation.distances->fromStart);
+    }
 }
 
-void AnswerView::ShowStep(const graph::NodePoints& points, const graph::AdjacencyMatrix& adjacency,
-                          const graph::DijkstraSteps& steps, int step) {
+void AnswerView::ShowStep(const graph::Graph& graph, const graph::DijkstraSteps& steps, int step) {
     surface_->UpdatePict();
-    surface_->DrawNodes(points);
-    surface_->DrawLinks(points, adjacency);
+    surface_->DrawNodes(graph.points);
+    surface_->DrawLinks(graph.points, graph.adjacency);
     if (step + 1 < static_cast<int>(steps.steps.size())) {
-        surface_->DrawDijkstraStep(points, steps.steps[step]);
+        surface_->DrawDijkstraStep(graph.points, steps.steps[step]);
     } else {
         // The run's end is the tables' answer; its orange links are worked
         // out once, not each time the last step is shown again.
-        if (!last_ || last_->points != points || last_->adjacency != adjacency) {
-            last_ = Calculation{points, adjacency, steps.way};
-        }
+        if (!last_ || last_->graph != graph) last_ = Calculation{graph, steps.way};
         current_ = true;
         DrawAnswer(*last_, true, [&](const graph::Way& way) {
-            surface_->DrawWay(points, way);
+            surface_->DrawWay(graph.points, way);
             way_->setText(QString::fromStdString(graph::WayText(way)));
         });
         if (steps.way) WriteAnswer(*steps.way);
@@ -198,8 +198,7 @@ void AnswerView::OpenSteps() {
     connect(window, &StepWindow::StepShown, this, [this, window](int step) {
         // A background gone meanwhile is reported, never thrown into Qt.
         try {
-            ShowStep(window->ReadGraph().points, window->ReadGraph().adjacency, window->Steps(),
-                     step);
+            ShowStep(window->ReadGraph(), window->Steps(), step);
         } catch (const std::exception& error) {
             emit Failed(error);
         }
@@ -267,7 +266,7 @@ void AnswerView::SavePicture() {
 }
 
 void AnswerView::CopyTikz() {
-    const std::optional<StepWindow::Graph> graph = read_();
+    const std::optional<graph::Graph> graph = read_();
     if (!graph) return;
     std::optional<graph::Way> way;
     if (current_ && last_ && last_->found) way = last_->found->way;

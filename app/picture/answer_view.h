@@ -43,8 +43,7 @@ public:
     // again from it and the answer copied; the distances the first time
     // they are drawn, kept for every redraw after.
     struct Calculation {
-        graph::NodePoints points;
-        graph::AdjacencyMatrix adjacency;
+        graph::Graph graph;
         std::optional<graph::ShortestWay> found;
         std::optional<DistancesShown> distances = std::nullopt;
     };
@@ -100,12 +99,11 @@ public:
     // Asks for a file and writes the picture to it; throws FileError.
     void SavePicture();
 
-    // Step `step` of a Dijkstra run of the graph `points` and `adjacency`,
+    // Step `step` of a Dijkstra run of `graph`,
     // read from the tables as they are, on the picture, over the links; the
     // last one as a calculation with the distances on shows it, and its
     // answer becomes the answer of the tables.
-    void ShowStep(const graph::NodePoints& points, const graph::AdjacencyMatrix& adjacency,
-                  const graph::DijkstraSteps& steps, int step);
+    void ShowStep(const graph::Graph& graph, const graph::DijkstraSteps& steps, int step);
     // Keeps the picture and the answer as a command left them, so that
     // they come back when the step window closes, greyed and faded if the
     // tables have changed since.

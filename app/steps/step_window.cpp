@@ -11,24 +11,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/form_controls.h"
 #include "app/steps/table_check_window.h"
 #include "graph/shown_texts.h"
 #include "plot/drawing_surface.h"
 
 namespace app {
-
-namespace {
-
-QPushButton* NewButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    // The window's keys move through the table, wherever the focus is.
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-}  // namespace
 
 StepWindow::StepWindow(Reader read, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -56,6 +44,10 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
     state_->setWordWrap(true);
     answer_->setObjectName(QStringLiteral("StepAnswer"));
 
+    // The window's keys move through the table, wherever the focus is.
+    for (QPushButton* button : {first_, back_, next_, last_, check_}) {
+        button->setFocusPolicy(Qt::NoFocus);
+    }
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {first_, back_, next_, last_}) buttons->addWidget(button);
     buttons->addStretch(1);
@@ -85,7 +77,7 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
 }
 
 bool StepWindow::Restart() {
-    std::optional<Graph> read = read_();
+    std::optional<graph::Graph> read = read_();
     if (!read) return false;
     graph_ = std::move(*read);
     steps_ = graph::FindDijkstraSteps(graph_.adjacency);

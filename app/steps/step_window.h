@@ -28,14 +28,9 @@ class StepWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // The graph as «Рассчитать» reads it.
-    struct Graph {
-        graph::NodePoints points;
-        graph::AdjacencyMatrix adjacency;
-    };
-    // Reads the tables; nothing when a cell could not be read, which the
-    // reader has reported.
-    using Reader = std::function<std::optional<Graph>()>;
+    // Reads the tables as «Рассчитать» reads them; nothing when a cell could
+    // not be read, which the reader has reported.
+    using Reader = std::function<std::optional<graph::Graph>()>;
 
     explicit StepWindow(Reader read, QWidget* parent = nullptr);
 
@@ -46,7 +41,7 @@ public:
     void ShowStep(int step);
     int CurrentStep() const { return current_; }
     int LastStep() const { return static_cast<int>(steps_.steps.size()) - 1; }
-    const Graph& ReadGraph() const { return graph_; }
+    const graph::Graph& ReadGraph() const { return graph_; }
     const graph::DijkstraSteps& Steps() const { return steps_; }
     // The tables no longer hold the graph the table was worked on.
     void MarkTablesChanged();
@@ -69,7 +64,7 @@ private:
     void EnableButtons();
 
     Reader read_;
-    Graph graph_;
+    graph::Graph graph_;
     graph::DijkstraSteps steps_;
     int current_ = 0;
     QTableWidget* table_;

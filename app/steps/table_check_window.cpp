@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/form_controls.h"
 #include "app/messages.h"
 #include "graph/table_check.h"
 #include "graph/table_check_texts.h"
@@ -72,9 +73,7 @@ TableCheckWindow::TableCheckWindow(graph::AdjacencyMatrix adjacency, int steps, 
     auto* notation = new QLabel(QString::fromStdString(graph::NotationText()), this);
     notation->setObjectName(QStringLiteral("CheckNotation"));
     notation->setWordWrap(true);
-    check_ = new QPushButton(QStringLiteral("Проверить"), this);
-    check_->setObjectName(QStringLiteral("CheckButton"));
-    check_->setAutoDefault(false);
+    check_ = NewButton(QStringLiteral("CheckButton"), QStringLiteral("Проверить"), this);
     connect(check_, &QPushButton::clicked, this, &TableCheckWindow::Check);
 
     auto* buttons = new QHBoxLayout;

@@ -16,6 +16,12 @@
 
 namespace app {
 
+bool ZerosMeanNoLink(const CellBlock& block) {
+    return HasZerosForNoLink(block) &&
+           AskQuestion({QStringLiteral("Считать нули вне диагонали отсутствием связи?"),
+                        QuestionContent::YesNo}) == QMessageBox::Yes;
+}
+
 TableActions::TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matrix,
                            QList<QAction*> fileActions, Runner run, QWidget* window)
     : QObject(window),
@@ -76,9 +82,7 @@ void TableActions::PasteInto(TableId table) {
     FinishEditing();
     const QRect at = Grid(table)->SelectedCells();
     CellBlock block = WithoutHeaders(ParseCellBlock(QApplication::clipboard()->text()), table);
-    if (table == TableId::Matrix && HasZerosForNoLink(block) &&
-        AskQuestion({QStringLiteral("Считать нули вне диагонали отсутствием связи?"),
-                     QuestionContent::YesNo}) == QMessageBox::Yes) {
+    if (table == TableId::Matrix && ZerosMeanNoLink(block)) {
         block = WithoutZerosForNoLink(std::move(block));
     }
     PasteCells(*tables_, table, at.left(), at.top(), block);

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <functional>
 
+#include "app/tables/cell_block.h"
 #include "app/tables/table_edit.h"
 
 class QAction;
@@ -18,6 +19,10 @@ namespace app {
 
 class CellGrid;
 class GraphTables;
+
+// True when `block` is a matrix written the textbook way and the person,
+// asked, takes its zeros off the diagonal for "no link".
+bool ZerosMeanNoLink(const CellBlock& block);
 
 class TableActions : public QObject {
     Q_OBJECT
