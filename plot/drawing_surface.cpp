@@ -495,14 +495,6 @@ void DrawingSurface::DrawDistances(const graph::NodePoints& points,
     });
 }
 
-void DrawingSurface::DrawAnswer(const graph::NodePoints& points,
-                                const std::vector<graph::Link>& tiedLinks, const graph::Way& way,
-                                const graph::Distances& distances) {
-    DrawShortestWayLinks(points, tiedLinks);
-    DrawWay(points, way);
-    DrawDistances(points, distances);
-}
-
 void DrawingSurface::DrawDijkstraStep(const graph::NodePoints& points,
                                       const graph::DijkstraStep& step) {
     const std::size_t n = std::min(points.size(), step.cells.size());

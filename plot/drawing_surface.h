@@ -97,18 +97,12 @@ public:
     // belongs to node index i; surplus entries are left out.
     void DrawDistances(const graph::NodePoints& points, const graph::Distances& distances);
 
-    // What the calculation draws over the links: `tiedLinks` in orange, then
-    // `way` in red, then `distances`. An empty way or list leaves its layer
-    // out.
-    void DrawAnswer(const graph::NodePoints& points, const std::vector<graph::Link>& tiedLinks,
-                    const graph::Way& way, const graph::Distances& distances);
-
     // One step of Dijkstra's search over the links: the links to every
     // node's predecessors in orange, the links relaxed at this step in sky
     // blue over them, settled nodes in teal with the node settled at this
     // step ringed, and each node's tentative distance as DrawDistances
-    // writes it. The last step of a run is drawn by DrawAnswer instead, so
-    // that it shows what the calculation shows.
+    // writes it. The last step of a run is drawn as the calculation draws
+    // its answer instead, so that it shows what the calculation shows.
     void DrawDijkstraStep(const graph::NodePoints& points, const graph::DijkstraStep& step);
 
     // The colour of settled nodes, for the table's settled cells as well.
