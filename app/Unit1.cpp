@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <initializer_list>
 #include <new>
 #include <string>
 
@@ -32,12 +33,6 @@
 #include "graph/shown_texts.h"
 #include "graph/way_search.h"
 
-namespace {
-
-const QString kNoWay = QString::fromUtf8(graph::kNoWayText);
-
-}  // namespace
-
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -46,26 +41,17 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setFont(font);
     setAcceptDrops(true);
 
-    tables_ = new app::GraphTables(app::NodeCountBox::kInitial, this);
+    tables_ = std::make_unique<app::GraphTables>(app::NodeCountBox::kInitial, this);
     CreateControls();
-    documents_ = new app::DocumentActions(
-        tables_, this, [this](const std::exception& error) { ReportError(error); });
-    answer_ = new app::AnswerView(
-        &surface_, Image1, Label2, Label1, [this] { return ReadGraph(); }, this);
-    table_ = new app::TableActions(
-        tables_, StringGrid1, StringGrid2,
-        {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction()},
-        [this](const app::TableActions::Handler& handler) { RunHandler(handler); }, this);
-    editor_ = new app::PictureEditor(
-        tables_, Image1, StringGrid2,
-        {[this] { return drawn_ == Drawn::Nothing ? nullptr : &NodePoints; },
-         [this] { DrawMovedNodes(); },
-         [this] {
-             RunCommand(drawn_ == Drawn::Nothing || drawn_ == Drawn::Nodes ? Drawn::Nodes
-                                                                           : Drawn::Links);
-         },
-         [this](const app::PictureEditor::Handler& handler) { return RunHandler(handler); }},
+    documents_ = std::make_unique<app::DocumentActions>(tables_.get(), this);
+    answer_ =
+        std::make_unique<app::AnswerView>(&surface_, Image1, Label2, Label1, tables_.get(), this);
+    table_ = std::make_unique<app::TableActions>(
+        tables_.get(), StringGrid1, StringGrid2,
+        QList<QAction*>{documents_->OpenAction(), documents_->SaveAction(),
+                        documents_->SaveAsAction()},
         this);
+    editor_ = std::make_unique<app::PictureEditor>(tables_.get(), Image1, StringGrid2, this);
     CreateActions();
     SetTabOrder();
     app::SetHints(StringGrid1, StringGrid2, Button2, Button3, Button1);
@@ -81,37 +67,34 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     connect(Button1, &QPushButton::clicked, this, [this] { RunCommand(Drawn::Way); });
     connect(Button2, &QPushButton::clicked, this, [this] { RunCommand(Drawn::Nodes); });
     connect(Button3, &QPushButton::clicked, this, [this] { RunCommand(Drawn::Links); });
-
-    connect(tables_, &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
-    connect(tables_, &app::GraphTables::Edited, answer_, &app::AnswerView::TablesChanged);
-    connect(answer_, &app::AnswerView::Failed, this, &TForm1::ReportError);
-    connect(documents_, &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
-    connect(documents_, &app::DocumentActions::Opened, this, [this] {
-        answer_->Reset();
-        drawn_ = Drawn::Nothing;
-        surface_.UpdatePict();
-        answer_->KeepCommandPicture();
-    });
+    ConnectParts();
 
     RunHandler([this] { FormCreate(); });
     answer_->KeepCommandPicture();
     tables_->MarkClean();
 }
 
-TForm1::~TForm1() {
-    // Children go after this object's own part: an editor closing then must
-    // not reach the handlers.
-    for (QObject* sender :
-         {static_cast<QObject*>(tables_), static_cast<QObject*>(tables_->MatrixTable()),
-          static_cast<QObject*>(UpDown1), static_cast<QObject*>(StringGrid1),
-          static_cast<QObject*>(StringGrid2), static_cast<QObject*>(documents_)}) {
-        sender->disconnect(this);
+TForm1::~TForm1() = default;
+
+void TForm1::ConnectParts() {
+    for (app::WindowPart* part : std::initializer_list<app::WindowPart*>{
+             documents_.get(), answer_.get(), table_.get(), editor_.get()}) {
+        connect(part, &app::WindowPart::Failed, this, &TForm1::ShowFailure);
     }
-    tables_->disconnect(editor_);
-    Image1->removeEventFilter(editor_);
-    // The history, cleared as the tables go, must not ask them whether the
-    // window's caption shows a change.
-    tables_->History()->disconnect(documents_);
+    connect(tables_.get(), &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
+    connect(tables_.get(), &app::GraphTables::Edited, answer_.get(),
+            &app::AnswerView::TablesChanged);
+    connect(documents_.get(), &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
+    connect(answer_.get(), &app::AnswerView::EditingMustEnd, this, &TForm1::FinishEditing);
+    connect(documents_.get(), &app::DocumentActions::Opened, this, [this] {
+        SetDrawn(Drawn::Nothing);
+        answer_->Reset();
+    });
+    connect(editor_.get(), &app::PictureEditor::NodesMoved, this, &TForm1::DrawMovedNodes);
+    connect(editor_.get(), &app::PictureEditor::NodesChanged, this, [this] {
+        RunCommand(drawn_ == Drawn::Nothing || drawn_ == Drawn::Nodes ? Drawn::Nodes
+                                                                      : Drawn::Links);
+    });
 }
 
 void TForm1::CreateControls() {
@@ -191,16 +174,6 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateActions() {
-    connect(documents_->OpenAction(), &QAction::triggered, this,
-            [this] { RunHandler([this] { documents_->Open(); }); });
-    connect(answer_->SavePictureAction(), &QAction::triggered, this,
-            [this] { RunHandler([this] { answer_->SavePicture(); }); });
-    connect(answer_->DistancesAction(), &QAction::toggled, this, [this] {
-        RunHandler([this] {
-            answer_->Redraw();
-            answer_->KeepCommandPicture();
-        });
-    });
     QAction* print = app::NewAction(QStringLiteral("printAction"), QStringLiteral("Печать…"), this,
                                     QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
@@ -248,11 +221,8 @@ bool TForm1::RunHandler(Handler handler, bool command) {
         handler();
     } catch (const std::exception& error) {
         done = false;
-        // What was drawn before the failure shows behind the report.
-        Image1->update();
         if (command) answer_->MarkStale();
-        ReportError(error);
-        SelectBadCell(error);
+        ShowFailure(error);
     }
     if (command) answer_->KeepCommandPicture();
     Image1->update();
@@ -277,7 +247,12 @@ void TForm1::RunCommand(Drawn what) {
     // A background that cannot be loaded leaves the old picture, still not
     // of the tables' graph if it was faded.
     if (faded && surface_.Generation() == before) answer_->TablesChanged();
-    drawn_ = done ? what : Drawn::Nothing;
+    SetDrawn(done ? what : Drawn::Nothing);
+}
+
+void TForm1::SetDrawn(Drawn drawn) {
+    drawn_ = drawn;
+    editor_->SetDrawnNodes(drawn == Drawn::Nothing ? nullptr : &NodePoints);
 }
 
 void TForm1::DrawMovedNodes() {
@@ -356,7 +331,8 @@ void TForm1::Button1Click() {
                         [this](const graph::Way& way) { ShowWay(way); });
     if (!FoundWays) {
         Image1->update();
-        app::ShowMessageBox({QMessageBox::NoIcon, app::ApplicationTitle(), kNoWay});
+        app::ShowMessageBox(
+            {QMessageBox::NoIcon, app::ApplicationTitle(), QString::fromUtf8(graph::kNoWayText)});
     }
 }
 
@@ -372,18 +348,6 @@ void TForm1::ReportError(const std::exception& error) {
                                 : QString::fromStdString(graph::ErrorMessage(error));
     app::ShowMessageBox(
         {QMessageBox::Critical, app::ApplicationTitle(), app::WithFullStop(message)});
-}
-
-std::optional<graph::Graph> TForm1::ReadGraph() {
-    std::optional<graph::Graph> read;
-    RunHandler([&] {
-        FinishEditing();
-        graph::Graph graph;
-        graph::ReadNodePoints(*tables_->NodeTable(), NodeCount(), graph.points, graph.adjacency);
-        graph::ReadAdjacency(*tables_->MatrixTable(), NodeCount(), graph.adjacency);
-        read = std::move(graph);
-    });
-    return read;
 }
 
 void TForm1::OpenFile(const QString& path) {
@@ -412,6 +376,13 @@ void TForm1::dropEvent(QDropEvent* event) {
     if (path.isEmpty()) return;
     event->acceptProposedAction();
     OpenFile(path);
+}
+
+void TForm1::ShowFailure(const std::exception& error) {
+    // What was drawn before the failure shows behind the report.
+    Image1->update();
+    ReportError(error);
+    SelectBadCell(error);
 }
 
 void TForm1::SelectBadCell(const std::exception& error) {

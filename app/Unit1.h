@@ -5,13 +5,16 @@
 // controls the window offers its features through right-click menus,
 // standard shortcuts, dropped files and its command line, each kept by a
 // part of its own: the graph file (DocumentActions), the tables' keys, menu
-// and history (TableActions), and the answer with its picture (AnswerView).
+// and history (TableActions), the answer with its picture (AnswerView) and
+// the mouse on the picture (PictureEditor). The parts tell the window what
+// it must do through their signals; the window reports what fails in them.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <optional>
 
 #include "graph/graph_model.h"
@@ -105,17 +108,24 @@ private:
     void DrawMovedNodes();
 
     void FinishEditing();
-    // The graph in the tables, read as "Рассчитать" reads it; nothing when a
-    // cell cannot be read, which has been reported.
-    std::optional<graph::Graph> ReadGraph();
+    // What failed in a handler or a part: reported over the picture as it
+    // was drawn, and the cell that did not convert selected after.
+    void ShowFailure(const std::exception& error);
     void SelectBadCell(const std::exception& error);
+    // The parts' signals to the window and to each other.
+    void ConnectParts();
+    // What the picture shows now, for the mouse on it too.
+    void SetDrawn(Drawn drawn);
 
     plot::DrawingSurface surface_;
-    app::GraphTables* tables_ = nullptr;
-    app::DocumentActions* documents_ = nullptr;
-    app::AnswerView* answer_ = nullptr;
-    app::TableActions* table_ = nullptr;
-    app::PictureEditor* editor_ = nullptr;
+    // The tables and the parts, children of the window for whoever looks
+    // for them, go in the reverse order of their making before the
+    // window's controls: none is left to hear the controls go.
+    std::unique_ptr<app::GraphTables> tables_;
+    std::unique_ptr<app::DocumentActions> documents_;
+    std::unique_ptr<app::AnswerView> answer_;
+    std::unique_ptr<app::TableActions> table_;
+    std::unique_ptr<app::PictureEditor> editor_;
     Drawn drawn_ = Drawn::Nothing;
 
     // The model the commands rebuild from the tables, and the way the last

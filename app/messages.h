@@ -1,14 +1,45 @@
 // What the window tells the person outside its own controls: the
-// application's title, the full-stop rule of error texts, and the single
-// place every message box goes through, which tests replace so that nothing
-// modal blocks them.
+// application's title, the full-stop rule of error texts, the single place
+// every message box goes through, which tests replace so that nothing modal
+// blocks them, and the way the window's parts hand their failures to the
+// window, the one place that shows them.
 #pragma once
 
 #include <QMessageBox>
+#include <QObject>
 #include <QString>
+#include <exception>
 #include <functional>
+#include <utility>
 
 namespace app {
+
+// A part of the main window that runs handlers of its own (a menu entry, a
+// key, the mouse): what fails in them goes to Failed, for the window to
+// show, never into Qt's event loop.
+class WindowPart : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+signals:
+    void Failed(const std::exception& error);
+
+protected:
+    // Runs `handler`; true when it ran through, false when it failed and
+    // its failure went to Failed.
+    template <typename Handler>
+    bool Run(Handler&& handler) {
+        try {
+            std::forward<Handler>(handler)();
+            return true;
+        } catch (const std::exception& error) {
+            emit Failed(error);
+            return false;
+        }
+    }
+};
 
 // The title of an executable at `path`: its file name without the folder,
 // cut at its first ".", every character after the first in lower case.

@@ -32,17 +32,17 @@ CellBlock MatrixBlock(const document::GraphTexts& texts) {
 
 }  // namespace
 
-DocumentActions::DocumentActions(GraphTables* tables, QWidget* window, ErrorReport report)
-    : QObject(window),
+DocumentActions::DocumentActions(GraphTables* tables, QWidget* window)
+    : WindowPart(window),
       tables_(tables),
       window_(window),
-      report_(std::move(report)),
       open_(NewAction(QStringLiteral("openAction"), QStringLiteral("Открыть…"), window,
                       QKeySequence(Qt::CTRL | Qt::Key_O))),
       save_(NewAction(QStringLiteral("saveAction"), QStringLiteral("Сохранить"), window,
                       QKeySequence(Qt::CTRL | Qt::Key_S))),
       saveAs_(NewAction(QStringLiteral("saveAsAction"), QStringLiteral("Сохранить как…"), window,
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))) {
+    connect(open_, &QAction::triggered, this, [this] { Run([this] { Open(); }); });
     connect(save_, &QAction::triggered, this, &DocumentActions::Save);
     connect(saveAs_, &QAction::triggered, this, &DocumentActions::SaveAs);
     connect(tables_->History(), &QUndoStack::cleanChanged, this,
@@ -91,7 +91,7 @@ bool DocumentActions::WriteTo(const QString& path) {
     try {
         WriteGraphFile(path, tables_->Texts());
     } catch (const std::exception& error) {
-        report_(error);
+        emit Failed(error);
         return false;
     }
     fileName_ = path;

@@ -2,13 +2,13 @@
 // as (from the keys, the right-click menus and dropped files), the question
 // «Сохранить изменения?» before unsaved changes go, and the file's name in
 // the window's caption. Undo and redo never change the file, so the caption
-// and Ctrl+S always name the file last opened or saved.
+// and Ctrl+S always name the file last opened or saved. A failure of
+// opening or saving goes to Failed.
 #pragma once
 
-#include <QObject>
 #include <QString>
-#include <exception>
-#include <functional>
+
+#include "app/messages.h"
 
 class QAction;
 class QMimeData;
@@ -18,14 +18,12 @@ namespace app {
 
 class GraphTables;
 
-class DocumentActions : public QObject {
+class DocumentActions : public WindowPart {
     Q_OBJECT
 
 public:
-    using ErrorReport = std::function<void(const std::exception&)>;
-
-    // Keeps `window`'s caption; failures of saving go to `report`.
-    DocumentActions(GraphTables* tables, QWidget* window, ErrorReport report);
+    // Keeps `window`'s caption.
+    DocumentActions(GraphTables* tables, QWidget* window);
 
     QAction* OpenAction() const { return open_; }
     QAction* SaveAction() const { return save_; }
@@ -65,7 +63,6 @@ private:
 
     GraphTables* tables_;
     QWidget* window_;
-    ErrorReport report_;
     QString fileName_;
     QAction* open_;
     QAction* save_;

@@ -14,6 +14,7 @@
 #include "app/messages.h"
 #include "app/picture/answer_label.h"
 #include "app/picture/picture_view.h"
+#include "app/tables/graph_tables.h"
 #include "graph/shown_texts.h"
 #include "graph/way_distances.h"
 #include "graph/ways.h"
@@ -29,8 +30,8 @@ const QString kNoWay = QString::fromUtf8(graph::kNoWayText);
 }  // namespace
 
 AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, AnswerLabel* way,
-                       AnswerLabel* length, StepWindow::Reader read, QWidget* window)
-    : QObject(window),
+                       AnswerLabel* length, GraphTables* tables, QWidget* window)
+    : WindowPart(window),
       surface_(surface),
       picture_(picture),
       way_(way),
@@ -45,7 +46,7 @@ AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, Answ
                            window)),
       steps_(NewAction(QStringLiteral("stepsAction"), QStringLiteral("Пошагово…"), window)),
       tikz_(NewAction(QStringLiteral("tikzAction"), QStringLiteral("Копировать как TikZ"), window)),
-      read_(std::move(read)) {
+      tables_(tables) {
     steps_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(steps_, &QAction::triggered, this, &AnswerView::OpenSteps);
     connect(tikz_, &QAction::triggered, this, &AnswerView::CopyTikz);
@@ -55,6 +56,20 @@ AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, Answ
     connect(copyPicture_, &QAction::triggered, this,
             [this] { QApplication::clipboard()->setImage(surface_->Image()); });
     connect(copyAnswer_, &QAction::triggered, this, &AnswerView::CopyAnswer);
+    connect(savePicture_, &QAction::triggered, this, [this] { Run([this] { SavePicture(); }); });
+    connect(distances_, &QAction::toggled, this, [this] {
+        Run([this] {
+            Redraw();
+            KeepCommandPicture();
+        });
+    });
+}
+
+std::optional<graph::Graph> AnswerView::ReadGraph() {
+    std::optional<graph::Graph> read;
+    emit EditingMustEnd();
+    Run([&] { read = tables_->ReadGraph(); });
+    return read;
 }
 
 void AnswerView::Calculated(Calculation calculation, const WayShower& showWay) {
@@ -189,7 +204,7 @@ void AnswerView::OpenSteps() {
         if (stepWindow_->Restart()) stepWindow_->ShowStep(0);
         return;
     }
-    auto* window = new StepWindow(read_, picture_->window());
+    auto* window = new StepWindow([this] { return ReadGraph(); }, picture_->window());
     if (!window->Restart()) {
         delete window;
         return;
@@ -197,11 +212,7 @@ void AnswerView::OpenSteps() {
     stepWindow_ = window;
     connect(window, &StepWindow::StepShown, this, [this, window](int step) {
         // A background gone meanwhile is reported, never thrown into Qt.
-        try {
-            ShowStep(window->ReadGraph(), window->Steps(), step);
-        } catch (const std::exception& error) {
-            emit Failed(error);
-        }
+        Run([&] { ShowStep(window->ReadGraph(), window->Steps(), step); });
     });
     connect(window, &StepWindow::Closed, this, &AnswerView::BringBackCommandPicture);
     const QRect main = picture_->window()->frameGeometry();
@@ -236,6 +247,9 @@ void AnswerView::Reset() {
     last_.reset();
     picture_->SetFaded(false);
     ShowWhetherCurrent();
+    surface_->UpdatePict();
+    KeepCommandPicture();
+    picture_->update();
 }
 
 void AnswerView::SavePicture() {
@@ -266,7 +280,7 @@ void AnswerView::SavePicture() {
 }
 
 void AnswerView::CopyTikz() {
-    const std::optional<graph::Graph> graph = read_();
+    const std::optional<graph::Graph> graph = ReadGraph();
     if (!graph) return;
     std::optional<graph::Way> way;
     if (current_ && last_ && last_->found) way = last_->found->way;

@@ -1,18 +1,17 @@
 // The answer of the last calculation and the picture that shows it: the way
 // and length labels and whether they still belong to the tables, the
 // distances drawn on demand, and the picture and the answer copied or saved
-// for a report.
+// for a report. Its failures go to Failed.
 #pragma once
 
 #include <QList>
-#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <exception>
 #include <functional>
 #include <optional>
 
+#include "app/messages.h"
 #include "app/steps/step_window.h"
 #include "graph/dijkstra_steps.h"
 #include "graph/graph_model.h"
@@ -28,9 +27,10 @@ class QWidget;
 namespace app {
 
 class AnswerLabel;
+class GraphTables;
 class PictureView;
 
-class AnswerView : public QObject {
+class AnswerView : public WindowPart {
     Q_OBJECT
 
 public:
@@ -50,10 +50,10 @@ public:
     using WayShower = std::function<void(const graph::Way&)>;
 
     // `way` and `length` are the labels of the answer; the actions belong
-    // to `window`; `read` reads the tables as a calculation does, for the
-    // step window and the TikZ picture.
+    // to `window`; the step window and the TikZ picture read `tables` as a
+    // calculation does.
     AnswerView(plot::DrawingSurface* surface, PictureView* picture, AnswerLabel* way,
-               AnswerLabel* length, StepWindow::Reader read, QWidget* window);
+               AnswerLabel* length, GraphTables* tables, QWidget* window);
 
     QAction* SavePictureAction() const { return savePicture_; }
     QAction* CopyPictureAction() const { return copyPicture_; }
@@ -89,7 +89,8 @@ public:
     // The tables changed: the answer, the picture and the steps shown no
     // longer belong to them, nor what the last command left.
     void TablesChanged();
-    // Back to the state before any calculation.
+    // Back to the state before any calculation, the picture the bare axes
+    // as a command left them.
     void Reset();
 
     // The answer while it belongs to the tables: the way and "Длина: …", or
@@ -110,10 +111,13 @@ public:
     void KeepCommandPicture();
 
 signals:
-    // Drawing a step failed; the picture shows what was drawn.
-    void Failed(const std::exception& error);
+    // Before the tables are read: an open cell editor must commit.
+    void EditingMustEnd();
 
 private:
+    // The tables read as a calculation reads them; nothing when a cell
+    // cannot be read, which has gone to Failed.
+    std::optional<graph::Graph> ReadGraph();
     void BringBackCommandPicture();
     // Greys the labels unless they hold the answer of the tables as they
     // are, and offers the answer for copying only while there is one.
@@ -151,7 +155,7 @@ private:
     QAction* distances_;
     QAction* steps_;
     QAction* tikz_;
-    StepWindow::Reader read_;
+    GraphTables* tables_;
     QPointer<StepWindow> stepWindow_;
 };
 

@@ -42,12 +42,11 @@ QString Coordinate(int value) {
 }  // namespace
 
 PictureEditor::PictureEditor(GraphTables* tables, PictureView* picture, CellGrid* matrix,
-                             Window window, QObject* parent)
-    : QObject(parent),
+                             QObject* parent)
+    : WindowPart(parent),
       tables_(tables),
       picture_(picture),
       matrix_(matrix),
-      window_(std::move(window)),
       delete_(new QAction(this)) {
     delete_->setObjectName(QStringLiteral("deleteNodeAction"));
     connect(delete_, &QAction::triggered, this, [this] { DeleteNode(delete_->data().toInt()); });
@@ -57,7 +56,7 @@ PictureEditor::PictureEditor(GraphTables* tables, PictureView* picture, CellGrid
     // Moves taken back or done again are drawn as they are made; other
     // edits may take the picked node away.
     connect(tables_, &GraphTables::NodesMoved, this, [this] {
-        window_.nodesMoved();
+        emit NodesMoved();
         ShowMark();
     });
     connect(tables_, &GraphTables::Edited, this, [this] {
@@ -67,7 +66,7 @@ PictureEditor::PictureEditor(GraphTables* tables, PictureView* picture, CellGrid
 }
 
 std::optional<int> PictureEditor::NodeAt(QPoint at) const {
-    const graph::NodePoints* points = window_.drawnNodes();
+    const graph::NodePoints* points = drawn_;
     if (points == nullptr) return std::nullopt;
     std::optional<int> nearest;
     int best = kReach * kReach;
@@ -95,14 +94,14 @@ QAction* PictureEditor::DeleteActionAt(QPoint at) {
 }
 
 void PictureEditor::AddNode(QPoint at) {
-    if (window_.run([&] { app::AddNode(*tables_, at.x(), at.y()); })) window_.nodesChanged();
+    if (Run([&] { app::AddNode(*tables_, at.x(), at.y()); })) emit NodesChanged();
 }
 
 void PictureEditor::DeleteNode(int node) {
-    if (!window_.run([&] { app::DeleteNode(*tables_, node); })) return;
+    if (!Run([&] { app::DeleteNode(*tables_, node); })) return;
     selected_.reset();
     ShowMark();
-    window_.nodesChanged();
+    emit NodesChanged();
 }
 
 bool PictureEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -136,7 +135,7 @@ bool PictureEditor::eventFilter(QObject* watched, QEvent* event) {
                 QToolTip::hideText();
                 return true;
             }
-            const QPoint at = PlotOf((*window_.drawnNodes())[*node]);
+            const QPoint at = PlotOf((*drawn_)[*node]);
             QToolTip::showText(help->globalPos(),
                                QStringLiteral("Узел %1 (%2; %3)")
                                    .arg(*node + 1)
@@ -181,7 +180,7 @@ void PictureEditor::Drag(QMouseEvent* event) {
         return;
     }
     if (linkFrom_ && (event->buttons() & Qt::LeftButton)) {
-        picture_->SetGuide(QLine(picture_->WidgetPoint((*window_.drawnNodes())[*linkFrom_]), at));
+        picture_->SetGuide(QLine(picture_->WidgetPoint((*drawn_)[*linkFrom_]), at));
         return;
     }
     picture_->setCursor(NodeAt(at) ? Qt::OpenHandCursor : Qt::ArrowCursor);
@@ -231,7 +230,7 @@ bool PictureEditor::Key(QKeyEvent* event) {
             EndRun();
             return false;
     }
-    const graph::NodePoints* points = window_.drawnNodes();
+    const graph::NodePoints* points = drawn_;
     if (!selected_ || points == nullptr || *selected_ >= static_cast<int>(points->size())) {
         return false;
     }
@@ -249,7 +248,7 @@ void PictureEditor::PlaceNode(int node, QPoint at) {
     if (nodes->CellText(1, node + 1) == x && nodes->CellText(2, node + 1) == y) return;
     nodes->SetCellText(1, node + 1, x);
     nodes->SetCellText(2, node + 1, y);
-    window_.nodesMoved();
+    emit NodesMoved();
     ShowMark();
 }
 
@@ -263,7 +262,7 @@ void PictureEditor::EndRun() {
 }
 
 void PictureEditor::ShowMark() {
-    const graph::NodePoints* points = window_.drawnNodes();
+    const graph::NodePoints* points = drawn_;
     if (selected_ && points != nullptr && *selected_ < static_cast<int>(points->size())) {
         picture_->SetMark((*points)[*selected_]);
     } else {

@@ -2,14 +2,13 @@
 // with the arrow keys, a node added by a double click or deleted from the
 // picture's menu, and a link drawn with Shift+drag into the matrix's cell
 // editor. The mouse only writes into the tables, each change one edit of
-// their history; the window draws the picture again.
+// their history; the window draws the picture again when told so.
 #pragma once
 
-#include <QObject>
 #include <QPoint>
-#include <functional>
 #include <optional>
 
+#include "app/messages.h"
 #include "graph/graph_model.h"
 
 class QAction;
@@ -22,27 +21,16 @@ class CellGrid;
 class GraphTables;
 class PictureView;
 
-class PictureEditor : public QObject {
+class PictureEditor : public WindowPart {
     Q_OBJECT
 
 public:
-    using Handler = std::function<void()>;
-    // What the editor needs of the window.
-    struct Window {
-        // The nodes as the picture shows them, or nullptr while no command
-        // has drawn them.
-        std::function<const graph::NodePoints*()> drawnNodes;
-        // Draws the picture again with the nodes where the tables put them,
-        // also when a move is taken back or done again.
-        std::function<void()> nodesMoved;
-        // Draws the picture again after a node was added or deleted.
-        std::function<void()> nodesChanged;
-        // Runs a handler, reporting its failure; true when it ran through.
-        std::function<bool(const Handler&)> run;
-    };
-
-    PictureEditor(GraphTables* tables, PictureView* picture, CellGrid* matrix, Window window,
+    PictureEditor(GraphTables* tables, PictureView* picture, CellGrid* matrix,
                   QObject* parent = nullptr);
+
+    // The nodes as the picture shows them, kept by the window, or nullptr
+    // while no command has drawn them.
+    void SetDrawnNodes(const graph::NodePoints* nodes) { drawn_ = nodes; }
 
     // The index of the drawn node within the count whose dot is within 6
     // pixels of widget pixel `at`, the nearest one, or none.
@@ -56,6 +44,13 @@ public:
     // Deletes node index `node` from both tables (an edit): later nodes move
     // up by one.
     void DeleteNode(int node);
+
+signals:
+    // The picture must be drawn again with the nodes where the tables put
+    // them, also when a move is taken back or done again.
+    void NodesMoved();
+    // The picture must be drawn again: a node was added or deleted.
+    void NodesChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,7 +69,7 @@ private:
     GraphTables* tables_;
     PictureView* picture_;
     CellGrid* matrix_;
-    Window window_;
+    const graph::NodePoints* drawn_ = nullptr;
     QAction* delete_;
     std::optional<int> dragged_;
     // Where the pressed node was taken, until the pointer leaves the drag

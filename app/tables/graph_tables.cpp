@@ -1,6 +1,7 @@
 // The window's graph tables and their history; see graph_tables.h.
 #include "app/tables/graph_tables.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -157,6 +158,14 @@ document::GraphTexts GraphTables::Texts() const {
         for (int j = 0; j < count_; ++j) texts.matrix[i][j] = matrix_->CellText(i + 1, j + 1);
     }
     return texts;
+}
+
+graph::Graph GraphTables::ReadGraph() {
+    graph::Graph graph;
+    const auto count = static_cast<std::int16_t>(count_);
+    graph::ReadNodePoints(*nodes_, count, graph.points, graph.adjacency);
+    graph::ReadAdjacency(*matrix_, count, graph.adjacency);
+    return graph;
 }
 
 void GraphTables::Load(const document::GraphTexts& texts) {

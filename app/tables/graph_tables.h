@@ -16,6 +16,7 @@
 #include "app/tables/cell_table_model.h"
 #include "app/tables/table_edit.h"
 #include "document/graph_document.h"
+#include "graph/graph_model.h"
 
 namespace app {
 
@@ -73,6 +74,10 @@ public:
 
     // The texts within the node count, as a graph file holds them.
     document::GraphTexts Texts() const;
+    // The graph within the node count, read as «Рассчитать» reads it: the
+    // nodes, then the links, the diagonal emptied. Throws
+    // graph::CellConversionError for the first cell that is not an integer.
+    graph::Graph ReadGraph();
     // Opening a file starts a new history: every text goes, the texts kept
     // beyond the count included, then the count and the texts of `texts`
     // are set exactly as they are, nothing mirrored, and the tables are

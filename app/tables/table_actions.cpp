@@ -23,13 +23,12 @@ bool ZerosMeanNoLink(const CellBlock& block) {
 }
 
 TableActions::TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matrix,
-                           QList<QAction*> fileActions, Runner run, QWidget* window)
-    : QObject(window),
+                           QList<QAction*> fileActions, QWidget* window)
+    : WindowPart(window),
       tables_(tables),
       nodes_(nodes),
       matrix_(matrix),
       fileActions_(std::move(fileActions)),
-      run_(std::move(run)),
       window_(window),
       undo_(tables->History()->createUndoAction(window, QStringLiteral("Отменить"))),
       redo_(tables->History()->createRedoAction(window, QStringLiteral("Повторить"))) {
@@ -61,9 +60,9 @@ TableActions::TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matri
                 CellBlockText(CopyCells(*tables_, table, grid->SelectedCells())));
         });
         connect(grid, &CellGrid::PasteRequested, this,
-                [this, table] { run_([this, table] { PasteInto(table); }); });
+                [this, table] { Run([this, table] { PasteInto(table); }); });
         connect(grid, &CellGrid::ClearRequested, this, [this, table, grid] {
-            run_([this, table, grid] { ClearCells(*tables_, table, grid->SelectedCells()); });
+            Run([this, table, grid] { ClearCells(*tables_, table, grid->SelectedCells()); });
         });
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(grid, &QWidget::customContextMenuRequested, this,
@@ -107,7 +106,7 @@ void TableActions::ShowMenu(TableId table, const QPoint& at) {
     if (chosen == copy) emit grid->CopyRequested();
     if (chosen == paste) emit grid->PasteRequested();
     if (chosen != clearAll && chosen != circle) return;
-    run_([&] {
+    Run([&] {
         FinishEditing();
         if (chosen == clearAll) tables_->ClearAll();
         if (chosen == circle) PlaceNodesOnCircle(*tables_);

@@ -1,13 +1,12 @@
 // The keys and right-click menu of both tables: copy, paste (asking about
 // textbook zeros, leaving out copied headers), delete, undo and redo of the
-// history, emptying both tables and placing the nodes on a circle. Every
-// handler runs through the window's runner, which reports failures.
+// history, emptying both tables and placing the nodes on a circle. A
+// handler's failure goes to Failed.
 #pragma once
 
 #include <QList>
-#include <QObject>
-#include <functional>
 
+#include "app/messages.h"
 #include "app/tables/cell_block.h"
 #include "app/tables/table_edit.h"
 
@@ -24,17 +23,14 @@ class GraphTables;
 // asked, takes its zeros off the diagonal for "no link".
 bool ZerosMeanNoLink(const CellBlock& block);
 
-class TableActions : public QObject {
+class TableActions : public WindowPart {
     Q_OBJECT
 
 public:
-    using Handler = std::function<void()>;
-    using Runner = std::function<void(const Handler&)>;
-
     // The menu also offers `fileActions`; the undo and redo actions belong
     // to `window`, so their keys work wherever the focus is in it.
     TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matrix,
-                 QList<QAction*> fileActions, Runner run, QWidget* window);
+                 QList<QAction*> fileActions, QWidget* window);
 
     QAction* UndoAction() const { return undo_; }
     QAction* RedoAction() const { return redo_; }
@@ -50,7 +46,6 @@ private:
     CellGrid* nodes_;
     CellGrid* matrix_;
     QList<QAction*> fileActions_;
-    Runner run_;
     QWidget* window_;
     QAction* undo_;
     QAction* redo_;

@@ -1,8 +1,9 @@
 // What the tables' keys, their right-click menu and the mouse on the picture
 // do to both tables: blocks of cells copied, pasted and cleared, nodes
-// placed on a circle, added and deleted, each one edit of the history. A paste is handled as if every cell were typed in turn: in the
-// matrix each one also goes to its transposed cell. Nothing here asks the
-// person anything: the caller decides about zeros and headers.
+// placed on a circle, added and deleted, each one edit of the history. A
+// paste is handled as if every cell were typed in turn: in the matrix each
+// one also goes to its transposed cell. Nothing here asks the person
+// anything: the caller decides about zeros and headers.
 #pragma once
 
 #include <QRect>
