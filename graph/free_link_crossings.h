@@ -9,9 +9,19 @@
 #include <cstdint>
 #include <vector>
 
-#include "graph/way_distances.h"
+#include "graph/graph_model.h"
 
 namespace graph {
+
+// The work the search over one-way links may do, in links read (under 2 ns
+// each): 2^26 for one graph, some 0.1 s. Every link the search needs first
+// gets 2^14 of it, so that the many easy ones are decided before a hard one
+// spends the rest; those still undecided then get up to 2^22 each while the
+// budget lasts. Doubling both decides few more of the links left undecided
+// on the grids of BM_OrangeLinksOnGrids (bench/graph/way_search_bench.cpp).
+constexpr std::size_t kCrossingSearchBudget = std::size_t{1} << 26;
+constexpr std::size_t kCrossingSearchFirstShare = std::size_t{1} << 14;
+constexpr std::size_t kCrossingSearchShare = std::size_t{1} << 22;
 
 // Of `links` (u -> v, u != v), those on some simple way that starts at one
 // of `entries`, follows `links` only and ends at one of `exits`; a way of

@@ -30,6 +30,14 @@ using AdjacencyMatrix = std::vector<std::vector<std::int32_t>>;
 
 constexpr std::int32_t kNoLink = -1;
 
+// A link from node index `from` to node index `to`.
+struct Link {
+    std::int32_t from = 0;
+    std::int32_t to = 0;
+
+    friend bool operator==(const Link&, const Link&) = default;
+};
+
 // A graph as the window reads it from its tables: where each node stands,
 // and the weights of the links between them.
 struct Graph {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "graph/free_link_crossings.h"
 #include "graph/graph_model.h"
 
 namespace graph {
@@ -27,14 +28,6 @@ struct WayDistances {
     Distances toGoal;
 };
 
-// A link from node index `from` to node index `to`.
-struct Link {
-    std::int32_t from = 0;
-    std::int32_t to = 0;
-
-    friend bool operator==(const Link&, const Link&) = default;
-};
-
 // Both distance lists of a square matrix, complete over all nodes (the way
 // search stops as soon as node index 0 is settled). Time O(n^2), memory O(n).
 WayDistances FindWayDistances(const AdjacencyMatrix& adjacency);
@@ -43,16 +36,6 @@ WayDistances FindWayDistances(const AdjacencyMatrix& adjacency);
 // links out of the last index included: the distances written next to the
 // nodes. Time O(n^2), memory O(n).
 Distances FindDistancesFromStart(const AdjacencyMatrix& adjacency);
-
-// The work the search over one-way links may do, in links read (under 2 ns
-// each): 2^26 for one graph, some 0.1 s. Every link the search needs first
-// gets 2^14 of it, so that the many easy ones are decided before a hard one
-// spends the rest; those still undecided then get up to 2^22 each while the
-// budget lasts. Doubling both decides few more of the links left undecided
-// on the grids of BM_OrangeLinksOnGrids (bench/graph/way_search_bench.cpp).
-constexpr std::size_t kCrossingSearchBudget = std::size_t{1} << 26;
-constexpr std::size_t kCrossingSearchFirstShare = std::size_t{1} << 14;
-constexpr std::size_t kCrossingSearchShare = std::size_t{1} << 22;
 
 // Every link u -> v that some simple shortest way from node index 0 to the
 // last index uses, ordered by u, then v. A link of weight 0 whose mirror

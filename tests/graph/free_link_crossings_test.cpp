@@ -10,6 +10,7 @@
 #include <random>
 #include <set>
 
+#include "graph/way_distances.h"
 #include "graph/way_enumeration.h"
 
 namespace {
