@@ -23,14 +23,19 @@ constexpr std::int64_t kMarkReach = 7;
 constexpr std::int64_t kDistanceOffset = -14;
 constexpr std::int64_t kLongestDistance = 999;
 
-// The strain's terms: a node or a link nearer than comfortable, costing so
-// much for each unit its squared distance falls short; a line through a
-// number; a node's dot, number or distance over an axis number; a weight under a distance; a weight
-// less than kLabelGap from what it must not cover, where the texts would read as one; node 1 or the
-// last node away from the middle height, each pixel costing kEndOffMiddle;
-// and the square of each link's length over kLengthDivisor, which keeps
-// linked nodes near.
+// The strain's terms: a node or a link nearer than comfortable (for nodes,
+// kComfortableNodeDistance, or more when fewer nodes can spread wider),
+// costing so much for each unit its squared distance falls short; a line
+// through a number; a node's dot, number or distance over an axis number;
+// a weight under a distance; a weight less than kLabelGap from what it must
+// not cover, where the texts would read as one; node 1 or the last node
+// away from the middle height, each pixel costing kEndOffMiddle; and,
+// without the numbers, the square of each link's length over
+// kLengthDivisor, which keeps linked nodes near while the shape is sought
+// and leaves them where they are once it is stretched.
 constexpr std::int64_t kComfortableNodeDistance = 60;
+// n nodes spread over the plot are some sqrt(kSpreadNodes2 / n) apart.
+constexpr std::int64_t kSpreadNodes2 = 320 * 320;
 constexpr std::int64_t kComfortableClearance = 20;
 constexpr std::int64_t kNodeCrowding = 1;
 constexpr std::int64_t kLinkCrowding = 4;
@@ -143,7 +148,10 @@ TextBox FixedTextBox(std::int64_t number) {
 }
 
 LayoutScene::LayoutScene(const AdjacencyMatrix& adjacency, const TextMeasure& measure)
-    : labelsOf_(adjacency.size()) {
+    : labelsOf_(adjacency.size()),
+      comfort2_(std::max(
+          Square(kComfortableNodeDistance),
+          kSpreadNodes2 / std::max<std::int64_t>(1, static_cast<std::int64_t>(adjacency.size())))) {
     const std::size_t n = adjacency.size();
     const auto weight = [&](std::size_t u, std::size_t v) {
         return v < adjacency[u].size() ? adjacency[u][v] : kNoLink;
@@ -213,7 +221,6 @@ LayoutScene::Tally LayoutScene::Count(const std::vector<Pixel>& at,
     Tally tally;
     LayoutVerdict& verdict = tally.verdict;
     const std::size_t n = NodeCount();
-    const std::int64_t comfort2 = Square(kComfortableNodeDistance);
     const std::int64_t least2 = Square(kLeastNodeDistance);
     for (const std::size_t a : moved) {
         verdict.nodesOutside += Outside(at[a]);
@@ -222,7 +229,7 @@ LayoutScene::Tally LayoutScene::Count(const std::vector<Pixel>& at,
             if (b == a || (isMoved[b] && b < a)) continue;
             const std::int64_t d2 = Distance2(at[a], at[b]);
             verdict.closeNodes += d2 < least2;
-            if (d2 < comfort2) tally.strain += kNodeCrowding * (comfort2 - d2);
+            if (d2 < comfort2_) tally.strain += kNodeCrowding * (comfort2_ - d2);
         }
         work += n;
     }
@@ -263,7 +270,7 @@ LayoutScene::Tally LayoutScene::Count(const std::vector<Pixel>& at,
             work += moved.size();
             continue;
         }
-        tally.strain += Distance2(at[link.a], at[link.b]) / kLengthDivisor;
+        if (!withLabels) tally.strain += Distance2(at[link.a], at[link.b]) / kLengthDivisor;
         for (std::size_t u = 0; u < n; ++u) near(e, u);
         const Box& span = spans[e];
         for (std::size_t f = 0; f < links_.size(); ++f) {

@@ -121,6 +121,7 @@ private:
     std::vector<Label> labels_;  // axis numbers, numbers, marks, distances, weights
     std::size_t firstWeight_ = 0;
     std::vector<std::vector<std::size_t>> labelsOf_;  // each node's labels, weights included
+    std::int64_t comfort2_;  // the square of a comfortable distance between nodes
 };
 
 }  // namespace graph

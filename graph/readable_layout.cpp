@@ -286,9 +286,13 @@ private:
         Start();
         Search(every_, kShapeMoves * n, kLayoutLimit, false, kShapeRuleWeight);
         Stretch();
-        Search(every_, kLabelMoves * n, kLabelReach, true, kShapeRuleWeight);
-        // Each node that breaks a rule goes to the best place round it, and
-        // after the first round so do its neighbours.
+        Refine();
+    }
+
+    // Nodes moved for the numbers, then each node that breaks a rule to the
+    // best place round it, and after the first round its neighbours too.
+    void Refine() {
+        Search(every_, kLabelMoves * at_.size(), kLabelReach, true, kShapeRuleWeight);
         int stillBroken = -1;
         for (std::size_t round = 0; round < kRepairRounds && work_ < kWorkBudget; ++round) {
             const std::vector<std::size_t> troubled = Troubled(round > 0);
@@ -328,11 +332,12 @@ private:
     }
 
     // Stretches the places round the plot's centre to fill it, one way at
-    // most kWidest times as much as the other, so that the shape stays
-    // recognisable: crossings stay as they are, and nothing comes nearer.
+    // most two and a half times as much as the other, so that the shape
+    // stays recognisable: crossings stay as they are, and nothing comes
+    // nearer.
     void Stretch() {
         constexpr std::int64_t kFixed = 1024;
-        constexpr std::int64_t kWidest = 3;  // halves
+        constexpr std::int64_t kWidest = 5;  // halves
         std::int64_t left = kHigh, right = kLow, top = kHigh, bottom = kLow;
         for (const Pixel& p : at_) {
             left = std::min(left, p.x);
