@@ -46,7 +46,7 @@ constexpr std::int64_t kWeightUnderDistance = 1000;
 constexpr std::int64_t kLabelGap = 3;
 constexpr std::int64_t kLabelsTouching = 3000;
 constexpr std::int64_t kLengthDivisor = 64;
-constexpr std::int64_t kEndOffMiddle = 20;
+constexpr std::int64_t kEndOffMiddle = 200;
 
 // Right and bottom exclusive.
 struct Box {
