@@ -6,9 +6,9 @@
 
 namespace graph {
 
-std::vector<std::pair<std::int32_t, std::int32_t>> CircleLayout(int n) {
+NodePlaces CircleLayout(int n) {
     constexpr double kRadius = 150.0;
-    std::vector<std::pair<std::int32_t, std::int32_t>> places;
+    NodePlaces places;
     for (int k = 1; k <= n; ++k) {
         const double angle = 2.0 * std::numbers::pi * (k - 1) / n;
         places.emplace_back(static_cast<std::int32_t>(std::lround(kRadius * std::sin(angle))),
