@@ -1,24 +1,102 @@
 // Argument reading for graphway; see command_line.h.
 #include "cli/command_line.h"
 
+#include <charconv>
+#include <climits>
+#include <optional>
+#include <set>
+
 namespace cli {
+
+namespace {
+
+// The options that only --generate takes.
+const std::set<std::string> kSetOptions = {"--nodes", "--weights", "--min-links",
+                                           "--seed",  "--out",     "--unique-table"};
+
+bool IsDigits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A whole number written in decimal digits alone; nothing when it is beyond
+// 64 bits.
+std::optional<std::uint64_t> Digits(const std::string& option, const std::string& text) {
+    if (!IsDigits(text)) throw UsageError(option + " " + text + " is not a whole number");
+    std::uint64_t value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+int Count(const std::string& option, const std::string& text) {
+    const std::optional<std::uint64_t> value = Digits(option, text);
+    return !value || *value > INT_MAX ? INT_MAX : static_cast<int>(*value);
+}
+
+// Reads the value of a --generate option into `set`.
+void ReadSetOption(const std::string& option, const std::string& value, CommandLine& line) {
+    graph::ClassSetParameters& set = line.set;
+    if (option == "--generate") {
+        set.variants = Count(option, value);
+    } else if (option == "--nodes") {
+        set.nodes = Count(option, value);
+    } else if (option == "--min-links") {
+        set.minLinks = Count(option, value);
+    } else if (option == "--seed") {
+        const std::optional<std::uint64_t> seed = Digits(option, value);
+        if (!seed) throw UsageError("--seed " + value + " is beyond 18446744073709551615");
+        set.seed = *seed;
+    } else if (option == "--weights") {
+        const std::size_t dots = value.find("..");
+        const std::string lightest = value.substr(0, dots);
+        const std::string heaviest = dots == std::string::npos ? "" : value.substr(dots + 2);
+        if (!IsDigits(lightest) || !IsDigits(heaviest)) {
+            throw UsageError("--weights " + value + " is not a range A..B such as 1..20");
+        }
+        set.lightest = Count(option, lightest);
+        set.heaviest = Count(option, heaviest);
+    } else {
+        if (value.empty()) throw UsageError("--out needs the name of a folder");
+        line.folder = value;
+    }
+}
+
+}  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     bool fileGiven = false;
     bool optionsEnded = false;
+    std::set<std::string> given;
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string& argument = arguments[k];
         const bool isOption = !optionsEnded && argument.size() > 1 && argument[0] == '-';
-        if (isOption && (argument == "--steps" || argument == "--check")) {
+        const bool isTask =
+            argument == "--steps" || argument == "--check" || argument == "--generate";
+        if (isOption && (isTask || kSetOptions.count(argument) != 0)) {
+            if (!given.insert(argument).second) throw UsageError(argument + " is given twice");
+        }
+        if (isOption && isTask) {
             if (line.task != CommandLine::Task::Way) {
-                throw UsageError("Only one of --steps and --check can be given");
+                throw UsageError("Only one of --steps, --check and --generate can be given");
             }
-            line.task = argument == "--steps" ? CommandLine::Task::Steps : CommandLine::Task::Check;
+            line.task = argument == "--steps"   ? CommandLine::Task::Steps
+                        : argument == "--check" ? CommandLine::Task::Check
+                                                : CommandLine::Task::Generate;
             if (line.task == CommandLine::Task::Check) {
                 if (++k == arguments.size()) throw UsageError("--check needs the table's file");
                 line.table = arguments[k];
+            } else if (line.task == CommandLine::Task::Generate) {
+                if (++k == arguments.size())
+                    throw UsageError("--generate needs the number of variants");
+                ReadSetOption(argument, arguments[k], line);
             }
+        } else if (isOption && argument == "--unique-table") {
+            line.set.uniqueTable = true;
+        } else if (isOption && kSetOptions.count(argument) != 0) {
+            if (++k == arguments.size()) throw UsageError(argument + " needs a value");
+            ReadSetOption(argument, arguments[k], line);
         } else if (isOption && argument == "--") {
             optionsEnded = true;
         } else if (isOption && (argument == "--help" || argument == "-h")) {
@@ -35,6 +113,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             fileGiven = true;
         }
     }
+    if (line.task != CommandLine::Task::Generate) {
+        for (const std::string& option : given) {
+            if (kSetOptions.count(option) != 0) throw UsageError(option + " belongs to --generate");
+        }
+    } else if (fileGiven || line.json) {
+        throw UsageError("--generate reads no graph, so " +
+                         (fileGiven ? "the file " + line.input : std::string("--json")) +
+                         " cannot go with it");
+    } else if (given.count("--nodes") == 0) {
+        throw UsageError("--generate needs --nodes K, the number of nodes of each variant");
+    } else if (given.count("--out") == 0) {
+        throw UsageError("--generate needs --out DIR, the folder the set is written into");
+    }
     return line;
 }
 
@@ -42,6 +133,8 @@ std::string UsageText() {
     return "Usage: graphway [--json] [FILE]\n"
            "       graphway --steps [--json] [FILE]\n"
            "       graphway --check TABLE [FILE]\n"
+           "       graphway --generate N --nodes K [--weights A..B] [--min-links L]\n"
+           "                [--seed S] [--unique-table] --out DIR\n"
            "       graphway --help\n"
            "\n"
            "Finds the shortest way from node 1 to the last node of the graph in FILE,\n"
@@ -76,11 +169,24 @@ std::string UsageText() {
            "complete: it ends where the last node is chosen, or with a row saying\n"
            "\"нет пути\" once no reached node is left.\n"
            "\n"
-           "Exit status: 0 a way was found (or the table is right), 1 there is no way\n"
-           "(or the table has faults, an empty or unfinished one included), 2 an error:\n"
-           "a file that cannot be read, a table that is not UTF-8 text, over 1 MiB or\n"
-           "with a row of the wrong width (one line on standard error, nothing on\n"
-           "standard output).\n";
+           "--generate N writes a class set: N variants (1 to 200) of one exercise, each\n"
+           "a connected graph of K nodes (4 to 20) with mirrored links of weights A to B\n"
+           "(1..20 unless given, at most 999) and exactly one shortest way from node 1\n"
+           "to node K, of at least L links (3 unless given); no two variants are the same\n"
+           "graph with the middle nodes numbered otherwise. --unique-table also gives\n"
+           "each variant a step table with one correct form: one node at the least\n"
+           "distance at every step, one predecessor for each chosen node. The same\n"
+           "options and seed S (1 unless given) write the same bytes on every machine:\n"
+           "variant-01.json ... and key.csv (\"variant;way;length\", e.g. \"7;1-3-6-8;17\")\n"
+           "into DIR, which must be new or empty, so that no file is replaced. Prints one\n"
+           "line per variant: its number, way and length, tab-separated. Options that\n"
+           "cannot be met are an error naming the one to change.\n"
+           "\n"
+           "Exit status: 0 a way was found (or the table is right, or the set written),\n"
+           "1 there is no way (or the table has faults, an empty or unfinished one\n"
+           "included), 2 an error: a file that cannot be read or written, a table that\n"
+           "is not UTF-8 text, over 1 MiB or with a row of the wrong width, a set that\n"
+           "cannot be made (one line on standard error, nothing on standard output).\n";
 }
 
 }  // namespace cli

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "graph/class_set.h"
+
 namespace cli {
 
 // Raised for arguments graphway does not understand; what() names the fault.
@@ -15,8 +17,8 @@ public:
 
 struct CommandLine {
     // The way; the program's own Dijkstra table; or a student's table
-    // checked against the graph.
-    enum class Task { Way, Steps, Check };
+    // checked against the graph; or a class set written into a folder.
+    enum class Task { Way, Steps, Check, Generate };
 
     bool help = false;
     bool json = false;
@@ -25,12 +27,19 @@ struct CommandLine {
     std::string table;
     // The document's file name; "-" stands for standard input.
     std::string input = "-";
+    // --generate: the set asked for and the folder it goes into.
+    graph::ClassSetParameters set;
+    std::string folder;
 };
 
-// Reads `graphway [--json] [--steps | --check TABLE] [FILE]` and
-// `graphway --help` (-h as well); "--" ends the options so that a file named
-// like one can still be given.
-// Throws UsageError for an unknown option or a second file.
+// Reads `graphway [--json] [--steps | --check TABLE] [FILE]`,
+// `graphway --generate N --nodes K [--weights A..B] [--min-links L]
+// [--seed S] [--unique-table] --out DIR` and `graphway --help` (-h as well);
+// "--" ends the options so that a file named like one can still be given.
+// A count too large for an int is kept as the largest int, which the set's
+// own check then refuses. Throws UsageError for an unknown option, a second
+// file, an option given twice, a value that is not a whole number, or
+// options that do not go together.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The text --help prints.

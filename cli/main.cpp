@@ -1,6 +1,7 @@
 // graphway: reads a graph document and prints the shortest way from node 1
 // to the last node, as the window's "Рассчитать" would find it, or Dijkstra's
-// search step by step, or the faults of a table worked by hand.
+// search step by step, or the faults of a table worked by hand; or writes a
+// class set of variants of one exercise.
 #include <unistd.h>
 
 #include <csignal>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "cli/answer_text.h"
+#include "cli/class_set_command.h"
 #include "cli/command_line.h"
 #include "cli/fault_text.h"
 #include "cli/input_text.h"
@@ -51,6 +53,13 @@ int Run(const std::vector<std::string>& arguments) {
     if (line.help) {
         return Print(stdout, cli::UsageText()) ? kSuccess : kFailed;
     }
+    if (line.task == cli::CommandLine::Task::Generate) {
+        if (!Print(stdout, cli::WriteClassSet(line.set, line.folder))) {
+            Print(stderr, cli::ErrorLine("Cannot write the variants to standard output"));
+            return kFailed;
+        }
+        return kSuccess;
+    }
     if (line.input != "-") {
         shortenedLine = cli::ErrorLine("Cannot read file " + line.input +
                                        ": it was shortened while it was read");
@@ -89,6 +98,9 @@ int Run(const std::vector<std::string>& arguments) {
         case cli::CommandLine::Task::Check:
             text = cli::CheckedTableText(cli::ReadInputText(line.table).Text(), adjacency);
             found = text.empty();
+            break;
+        case cli::CommandLine::Task::Generate:
+            // Done before any graph is read.
             break;
     }
     if (!Print(stdout, text)) {
