@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Where the package installs the module, from the folder of graphway.
-constexpr const char* kInstalledFolder = "../lib/graphway";
+constexpr const char* kInstalledFolder = "../lib/graphway/plugins";
 
 VariantPngEntry* LoadEntry() {
     std::error_code error;

@@ -26,8 +26,8 @@ public:
 };
 
 // Loads the module, from graphway's own folder (the build) or from
-// ../lib/graphway beside it (the installed package), once per process,
-// and returns the maker of a variant's PNG bytes, which throws PictureError.
+// ../lib/graphway/plugins (the installed package), once per process, and
+// returns the maker of a variant's PNG bytes, which throws PictureError.
 // Throws PictureError when the module is in neither place or does not load.
 std::function<std::string(const graph::ClassVariant&)> LoadPictureModule();
 

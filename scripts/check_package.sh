@@ -54,7 +54,7 @@ check() {
 
 expected_paths=(
     usr/bin/graphway usr/bin/graphway-gui usr/lib/graphway/Project1
-    usr/lib/graphway/graphway_pictures.so usr/share/graphway/1.bmp
+    usr/lib/graphway/plugins/graphway_pictures.so usr/share/graphway/1.bmp
     usr/share/applications/graphway.desktop usr/share/icons/hicolor/scalable/apps/graphway.svg
     usr/share/man/man1/graphway.1.gz usr/share/man/man1/graphway-gui.1.gz
     usr/share/doc/graphway/README.md usr/share/doc/graphway/copyright
@@ -117,8 +117,8 @@ answers_sample() {
 check "the unpacked graphway answers the unpacked example" \
     answers_sample "$root/usr/bin/graphway" "$root/$sample"
 
-# The quiz's pictures come from the module graphway loads from ../lib/graphway,
-# drawn offscreen without a display.
+# The quiz's pictures come from the module graphway loads from
+# ../lib/graphway/plugins, drawn offscreen without a display.
 writes_quiz() {
     local graphway=$root/usr/bin/graphway
     "$graphway" --generate 2 --nodes 5 --out "$work/set" >/dev/null &&
