@@ -56,6 +56,9 @@ int Run(const std::vector<std::string>& arguments) {
     }
     if (line.task == cli::CommandLine::Task::Generate ||
         line.task == cli::CommandLine::Task::Moodle) {
+        // Many graphs are made or read one after another, and each is let go:
+        // memory that is freed must be given back.
+        cli::CloseReadingArena();
         if (line.task == cli::CommandLine::Task::Moodle) {
             shortenedLine =
                 cli::ErrorLine("Cannot read a graph file: it was shortened while it was read");
