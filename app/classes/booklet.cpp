@@ -1,0 +1,132 @@
+// The booklet of a class set; see booklet.h.
+#include "app/classes/booklet.h"
+
+#include <QStringList>
+#include <string>
+
+#include "app/picture/page_grid.h"
+#include "app/picture/printed_page.h"
+#include "app/picture/worksheet.h"
+#include "document/class_set_files.h"
+#include "graph/dijkstra_steps.h"
+#include "graph/ways.h"
+
+namespace app {
+
+namespace {
+
+constexpr double kKeyTitleSize = 16;
+constexpr double kKeyLineSize = 10;
+
+// Tab-separated lines as the rows of a grid.
+std::vector<QStringList> Rows(const std::string& text) {
+    std::vector<QStringList> rows;
+    for (const QString& line :
+         QString::fromStdString(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        rows.push_back(line.split(QLatin1Char('\t')));
+    }
+    return rows;
+}
+
+QString WayLine(int number, const graph::ShortestWay& way) {
+    return QStringLiteral("Вариант %1: путь %2, длина %3")
+        .arg(number)
+        .arg(QString::fromStdString(graph::WayText(way.way)))
+        .arg(way.length);
+}
+
+}  // namespace
+
+graph::Graph VariantGraph(const graph::ClassVariant& variant) {
+    graph::Graph graph{{}, variant.adjacency};
+    for (const auto& [x, y] : variant.nodes) graph.points.push_back(graph::PlotToSurface(x, y));
+    return graph;
+}
+
+Booklet::Booklet(const std::vector<graph::ClassVariant>& set,
+                 const graph::ClassSetParameters& parameters, plot::DrawingSurface::Scene axes)
+    : set_(set),
+      parameters_(parameters),
+      axes_(std::move(axes)),
+      buffer_(&bytes_),
+      writer_(&buffer_) {
+    buffer_.open(QIODevice::WriteOnly);
+    writer_.setPageLayout(A4Layout());
+    writer_.setCreator(QStringLiteral("Путь на графе"));
+    writer_.setTitle(QStringLiteral("Варианты для класса"));
+    painter_.begin(&writer_);
+    page_ = std::make_unique<PageInPoints>(writer_, painter_);
+}
+
+Booklet::~Booklet() = default;
+
+bool Booklet::PaintNext() {
+    if (next_ >= Slices()) return false;
+    if (next_ > 0) writer_.newPage();
+    if (next_ < static_cast<int>(set_.size())) {
+        const graph::ClassVariant& variant = set_[static_cast<std::size_t>(next_)];
+        PaintWorksheet(*page_,
+                       MakeWorksheet(QStringLiteral("Вариант %1").arg(next_ + 1), axes_,
+                                     VariantGraph(variant), document::VariantTexts(variant)));
+    } else {
+        PaintKey();
+    }
+    return ++next_ < Slices();
+}
+
+void Booklet::PaintKey() {
+    const QSizeF size = page_->Size();
+    painter_.setPen(Qt::black);
+    painter_.setFont(PageFont(writer_, kKeyTitleSize, true));
+    const QRectF title(0, 0, size.width(), kKeyTitleSize * 1.6);
+    painter_.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ответы"));
+    double y = title.bottom();
+    painter_.setFont(PageFont(writer_, kKeyLineSize));
+    const QRectF line(0, y, size.width(), kKeyLineSize * 1.8);
+    painter_.drawText(
+        line, Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("Номер набора %1; узлов %2, веса %3–%4, связей в пути не меньше %5%6")
+            .arg(parameters_.seed)
+            .arg(parameters_.nodes)
+            .arg(parameters_.lightest)
+            .arg(parameters_.heaviest)
+            .arg(parameters_.minLinks)
+            .arg(parameters_.uniqueTable ? QStringLiteral(", единственная таблица Дейкстры")
+                                         : QString()));
+    y = line.bottom() + kPageGap / 2;
+
+    if (!parameters_.uniqueTable) {
+        Grid key{QString(),
+                 {{QStringLiteral("Вариант"), QStringLiteral("Путь"), QStringLiteral("Длина")}}};
+        for (std::size_t k = 0; k < set_.size(); ++k) {
+            key.rows.push_back({QString::number(k + 1),
+                                QString::fromStdString(graph::WayText(set_[k].way.way)),
+                                QString::number(set_[k].way.length)});
+        }
+        PageInPoints::Shape shape = page_->Measure(key, kKeyLineSize);
+        page_->DrawFlowing(key, y, shape, kKeyLineSize);
+        return;
+    }
+    for (std::size_t k = 0; k < set_.size(); ++k) {
+        Grid steps{WayLine(static_cast<int>(k) + 1, set_[k].way),
+                   Rows(graph::DijkstraStepsText(graph::FindDijkstraSteps(set_[k].adjacency)))};
+        const double points = page_->Fit({steps}, QSizeF(size.width(), size.height()));
+        const PageInPoints::Shape shape = page_->Measure(steps, points);
+        // A variant's table is kept on one page.
+        if (y + shape.Height(steps) > size.height()) {
+            writer_.newPage();
+            y = 0;
+        }
+        y = page_->DrawFlowing(steps, y, shape, points) + kPageGap;
+    }
+}
+
+QByteArray Booklet::Finish() {
+    while (PaintNext()) {
+    }
+    painter_.end();
+    buffer_.close();
+    return bytes_;
+}
+
+}  // namespace app
