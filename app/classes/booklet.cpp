@@ -60,29 +60,40 @@ Booklet::Booklet(const std::vector<graph::ClassVariant>& set,
 
 Booklet::~Booklet() = default;
 
+int Booklet::Slices() const {
+    const int variants = static_cast<int>(set_.size());
+    return variants + (parameters_.uniqueTable ? variants : 1);
+}
+
 bool Booklet::PaintNext() {
     if (next_ >= Slices()) return false;
-    if (next_ > 0) writer_.newPage();
-    if (next_ < static_cast<int>(set_.size())) {
+    const int variants = static_cast<int>(set_.size());
+    // Each worksheet, and the key, begins a page.
+    if (next_ > 0 && next_ <= variants) writer_.newPage();
+    if (next_ < variants) {
         const graph::ClassVariant& variant = set_[static_cast<std::size_t>(next_)];
         PaintWorksheet(*page_,
                        MakeWorksheet(QStringLiteral("Вариант %1").arg(next_ + 1), axes_,
                                      VariantGraph(variant), document::VariantTexts(variant)));
     } else {
-        PaintKey();
+        if (next_ == variants) PaintKeyTitle();
+        if (parameters_.uniqueTable) {
+            PaintSteps(static_cast<std::size_t>(next_ - variants));
+        } else {
+            PaintWays();
+        }
     }
     return ++next_ < Slices();
 }
 
-void Booklet::PaintKey() {
+void Booklet::PaintKeyTitle() {
     const QSizeF size = page_->Size();
     painter_.setPen(Qt::black);
     painter_.setFont(PageFont(writer_, kKeyTitleSize, true));
     const QRectF title(0, 0, size.width(), kKeyTitleSize * 1.6);
     painter_.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ответы"));
-    double y = title.bottom();
     painter_.setFont(PageFont(writer_, kKeyLineSize));
-    const QRectF line(0, y, size.width(), kKeyLineSize * 1.8);
+    const QRectF line(0, title.bottom(), size.width(), kKeyLineSize * 1.8);
     painter_.drawText(
         line, Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Номер набора %1; узлов %2, веса %3–%4, связей в пути не меньше %5%6")
@@ -93,32 +104,34 @@ void Booklet::PaintKey() {
             .arg(parameters_.minLinks)
             .arg(parameters_.uniqueTable ? QStringLiteral(", единственная таблица Дейкстры")
                                          : QString()));
-    y = line.bottom() + kPageGap / 2;
+    keyY_ = line.bottom() + kPageGap / 2;
+}
 
-    if (!parameters_.uniqueTable) {
-        Grid key{QString(),
-                 {{QStringLiteral("Вариант"), QStringLiteral("Путь"), QStringLiteral("Длина")}}};
-        for (std::size_t k = 0; k < set_.size(); ++k) {
-            key.rows.push_back({QString::number(k + 1),
-                                QString::fromStdString(graph::WayText(set_[k].way.way)),
-                                QString::number(set_[k].way.length)});
-        }
-        PageInPoints::Shape shape = page_->Measure(key, kKeyLineSize);
-        page_->DrawFlowing(key, y, shape, kKeyLineSize);
-        return;
-    }
+void Booklet::PaintWays() {
+    Grid key{QString(),
+             {{QStringLiteral("Вариант"), QStringLiteral("Путь"), QStringLiteral("Длина")}}};
     for (std::size_t k = 0; k < set_.size(); ++k) {
-        Grid steps{WayLine(static_cast<int>(k) + 1, set_[k].way),
-                   Rows(graph::DijkstraStepsText(graph::FindDijkstraSteps(set_[k].adjacency)))};
-        const double points = page_->Fit({steps}, QSizeF(size.width(), size.height()));
-        const PageInPoints::Shape shape = page_->Measure(steps, points);
-        // A variant's table is kept on one page.
-        if (y + shape.Height(steps) > size.height()) {
-            writer_.newPage();
-            y = 0;
-        }
-        y = page_->DrawFlowing(steps, y, shape, points) + kPageGap;
+        key.rows.push_back({QString::number(k + 1),
+                            QString::fromStdString(graph::WayText(set_[k].way.way)),
+                            QString::number(set_[k].way.length)});
     }
+    const PageInPoints::Shape shape = page_->Measure(key, kKeyLineSize);
+    keyY_ = page_->DrawFlowing(key, keyY_, shape, kKeyLineSize);
+}
+
+void Booklet::PaintSteps(std::size_t variant) {
+    const QSizeF size = page_->Size();
+    const Grid steps{
+        WayLine(static_cast<int>(variant) + 1, set_[variant].way),
+        Rows(graph::DijkstraStepsText(graph::FindDijkstraSteps(set_[variant].adjacency)))};
+    const double points = page_->Fit({steps}, size);
+    const PageInPoints::Shape shape = page_->Measure(steps, points);
+    // A variant's table is kept on one page.
+    if (keyY_ + shape.Height(steps) > size.height()) {
+        writer_.newPage();
+        keyY_ = 0;
+    }
+    keyY_ = page_->DrawFlowing(steps, keyY_, shape, points) + kPageGap;
 }
 
 QByteArray Booklet::Finish() {
