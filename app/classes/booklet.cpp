@@ -93,9 +93,7 @@ void Booklet::PaintKeyTitle() {
     const QRectF title(0, 0, size.width(), kKeyTitleSize * 1.6);
     painter_.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ответы"));
     painter_.setFont(PageFont(writer_, kKeyLineSize));
-    const QRectF line(0, title.bottom(), size.width(), kKeyLineSize * 1.8);
-    painter_.drawText(
-        line, Qt::AlignLeft | Qt::AlignVCenter,
+    const QString made =
         QStringLiteral("Номер набора %1; узлов %2, веса %3–%4, связей в пути не меньше %5%6")
             .arg(parameters_.seed)
             .arg(parameters_.nodes)
@@ -103,7 +101,11 @@ void Booklet::PaintKeyTitle() {
             .arg(parameters_.heaviest)
             .arg(parameters_.minLinks)
             .arg(parameters_.uniqueTable ? QStringLiteral(", единственная таблица Дейкстры")
-                                         : QString()));
+                                         : QString());
+    // Wrapped: the line is wider than the page with the unique-table option.
+    const QRectF line = painter_.boundingRect(
+        QRectF(0, title.bottom(), size.width(), size.height()), Qt::TextWordWrap, made);
+    painter_.drawText(line, Qt::TextWordWrap, made);
     keyY_ = line.bottom() + kPageGap / 2;
 }
 
