@@ -16,6 +16,7 @@
 #include <new>
 #include <string>
 
+#include "app/classes/class_set_actions.h"
 #include "app/files/document_actions.h"
 #include "app/form_controls.h"
 #include "app/messages.h"
@@ -44,12 +45,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     tables_ = std::make_unique<app::GraphTables>(app::NodeCountBox::kInitial, this);
     CreateControls();
     documents_ = std::make_unique<app::DocumentActions>(tables_.get(), this);
+    classes_ = std::make_unique<app::ClassSetActions>(tables_.get(), documents_.get(), this);
     answer_ =
         std::make_unique<app::AnswerView>(&surface_, Image1, Label2, Label1, tables_.get(), this);
     table_ = std::make_unique<app::TableActions>(
         tables_.get(), StringGrid1, StringGrid2,
         QList<QAction*>{documents_->OpenAction(), documents_->SaveAction(),
-                        documents_->SaveAsAction()},
+                        documents_->SaveAsAction(), classes_->ClassSetAction()},
         this);
     editor_ = std::make_unique<app::PictureEditor>(tables_.get(), Image1, StringGrid2, this);
     CreateActions();
@@ -78,7 +80,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::ConnectParts() {
     for (app::WindowPart* part : std::initializer_list<app::WindowPart*>{
-             documents_.get(), answer_.get(), table_.get(), editor_.get()}) {
+             documents_.get(), classes_.get(), answer_.get(), table_.get(), editor_.get()}) {
         connect(part, &app::WindowPart::Failed, this, &TForm1::ShowFailure);
     }
     connect(tables_.get(), &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
@@ -86,6 +88,7 @@ void TForm1::ConnectParts() {
             &app::AnswerView::TablesChanged);
     connect(documents_.get(), &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(answer_.get(), &app::AnswerView::EditingMustEnd, this, &TForm1::FinishEditing);
+    connect(classes_.get(), &app::ClassSetActions::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(documents_.get(), &app::DocumentActions::Opened, this, [this] {
         SetDrawn(Drawn::Nothing);
         answer_->Reset();
@@ -195,9 +198,10 @@ void TForm1::CreateActions() {
 
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Image1, &QWidget::customContextMenuRequested, this, [this, print](const QPoint& at) {
-        answer_->ShowPictureMenu(Image1->mapToGlobal(at), editor_->DeleteActionAt(at),
-                                 {documents_->OpenAction(), documents_->SaveAction(),
-                                  documents_->SaveAsAction(), print});
+        answer_->ShowPictureMenu(
+            Image1->mapToGlobal(at), editor_->DeleteActionAt(at),
+            {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction(), print,
+             classes_->PrintTaskAction(), classes_->ClassSetAction()});
     });
     GroupBox2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(GroupBox2, &QWidget::customContextMenuRequested, this,

@@ -4,7 +4,8 @@
 // background and reports any failure through ReportError. Beyond its
 // controls the window offers its features through right-click menus,
 // standard shortcuts, dropped files and its command line, each kept by a
-// part of its own: the graph file (DocumentActions), the tables' keys, menu
+// part of its own: the graph file (DocumentActions), class sets and
+// worksheets (ClassSetActions), the tables' keys, menu
 // and history (TableActions), the answer with its picture (AnswerView) and
 // the mouse on the picture (PictureEditor). The parts tell the window what
 // it must do through their signals; the window reports what fails in them.
@@ -30,6 +31,7 @@ class QPushButton;
 namespace app {
 class AnswerLabel;
 class AnswerView;
+class ClassSetActions;
 class DocumentActions;
 class CellGrid;
 class GraphTables;
@@ -123,6 +125,7 @@ private:
     // window's controls: none is left to hear the controls go.
     std::unique_ptr<app::GraphTables> tables_;
     std::unique_ptr<app::DocumentActions> documents_;
+    std::unique_ptr<app::ClassSetActions> classes_;
     std::unique_ptr<app::AnswerView> answer_;
     std::unique_ptr<app::TableActions> table_;
     std::unique_ptr<app::PictureEditor> editor_;

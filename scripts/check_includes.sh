@@ -3,7 +3,8 @@
 # program is a room on a floor, and a file includes only its own room and
 # rooms on lower floors:
 #
-#   6  the window: app/Unit1, app/Project1
+#   7  the window: app/Unit1, app/Project1
+#   6  app/classes/
 #   5  app/picture/
 #   4  app/files/, app/steps/
 #   3  app/tables/
@@ -29,14 +30,14 @@ done)
 
 wrong=$(echo "$includes" | awk '
     function room(path) {
-        if (path ~ /^app\/(tables|files|picture|steps)\//) return substr(path, 1, index(substr(path, 5), "/") + 3)
+        if (path ~ /^app\/(tables|files|picture|steps|classes)\//) return substr(path, 1, index(substr(path, 5), "/") + 3)
         if (path ~ /^app\/(Unit1|Project1)\./) return "the window"
         if (path ~ /^app\/[^\/]+$/) return "the window'"'"'s helpers"
         if (path ~ /^(graph|document|plot|cli)\//) return substr(path, 1, index(path, "/") - 1)
         return ""
     }
     BEGIN {
-        floor["the window"] = 6; floor["app/picture"] = 5; floor["app/files"] = 4
+        floor["the window"] = 7; floor["app/classes"] = 6; floor["app/picture"] = 5; floor["app/files"] = 4
         floor["app/steps"] = 4; floor["app/tables"] = 3; floor["the window'"'"'s helpers"] = 2
         floor["cli"] = 2; floor["document"] = 1; floor["plot"] = 1; floor["graph"] = 0
     }

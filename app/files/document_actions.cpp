@@ -62,11 +62,19 @@ void DocumentActions::OpenFile(const QString& path) {
     if (ChangesMayGo()) Load(path);
 }
 
+void DocumentActions::OpenNew(const document::GraphTexts& texts) {
+    emit EditingMustEnd();
+    if (ChangesMayGo()) Take(texts, {});
+}
+
 void DocumentActions::Load(const QString& path) {
-    const document::GraphTexts texts = ReadGraphFile(path);
-    tables_->Load(texts);
-    fileName_ = QFileInfo(path).absoluteFilePath();
+    Take(ReadGraphFile(path), QFileInfo(path).absoluteFilePath());
     RememberFolderOf(path);
+}
+
+void DocumentActions::Take(const document::GraphTexts& texts, const QString& path) {
+    tables_->Load(texts);
+    fileName_ = path;
     ShowFileInCaption();
     emit Opened();
     if (ZerosMeanNoLink(MatrixBlock(texts))) EmptyZerosForNoLink(*tables_);

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "app/messages.h"
+#include "document/graph_document.h"
 
 class QAction;
 class QMimeData;
@@ -35,6 +36,9 @@ public:
     void Open();
     // The same for the file `path`.
     void OpenFile(const QString& path);
+    // Puts `texts` into the tables as a new document, belonging to no file
+    // yet, asking first as opening a file does.
+    void OpenNew(const document::GraphTexts& texts);
     // Saves to the file the tables belong to, or asks for one; false when
     // the person cancels or the saving fails (reported).
     bool Save();
@@ -58,6 +62,8 @@ signals:
 
 private:
     void Load(const QString& path);
+    // Takes `texts` as the tables' document, belonging to the file `path`.
+    void Take(const document::GraphTexts& texts, const QString& path);
     bool WriteTo(const QString& path);
     void ShowFileInCaption();
 

@@ -46,6 +46,11 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
                              });
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
             break;
+        case FileRequest::Purpose::SaveSet:
+            dialog.setWindowTitle(QStringLiteral("Сохранить набор в папку"));
+            dialog.setFileMode(QFileDialog::Directory);
+            dialog.setOption(QFileDialog::ShowDirsOnly);
+            break;
     }
     dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);

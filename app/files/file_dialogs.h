@@ -11,7 +11,8 @@
 namespace app {
 
 struct FileRequest {
-    enum class Purpose { OpenGraph, SaveGraph, SavePicture };
+    // SaveSet chooses a folder, not a file.
+    enum class Purpose { OpenGraph, SaveGraph, SavePicture, SaveSet };
 
     Purpose purpose = Purpose::OpenGraph;
     // Where the dialog starts, and the name it suggests.

@@ -152,13 +152,15 @@ QString WriteReason(const QString& path, int error) {
     }
 }
 
-// Writes `bytes` through a temporary file that replaces `path` only once it
-// is whole and synced. Unbuffered, so that a write cut short by a full disk
+}  // namespace
+
+// The temporary file replaces `path` only once it is whole and synced.
+// Unbuffered, so that a write cut short by a full disk
 // shows in write()'s count: a buffered QSaveFile loses that failure while
 // flushing and commits the cut file. The reason comes from the system's
 // error number, taken at once after the call that failed, since QSaveFile
 // words it in English or, for a write cut short, not at all.
-void WriteBytes(const QString& path, const QByteArray& bytes) {
+void WriteFileBytes(const QString& path, const QByteArray& bytes) {
     const QFileInfo existing(path);
     QString reason;
     if (existing.isDir()) {
@@ -187,8 +189,6 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
             QStringLiteral("Файл «%1» не сохранён: %2.").arg(Name(path), reason).toStdString());
     }
 }
-
-}  // namespace
 
 QString FaultText(const QString& fileName, const document::Fault& fault) {
     using Kind = document::Fault::Kind;
@@ -296,7 +296,7 @@ document::GraphTexts ReadGraphFile(const QString& path) {
 }
 
 void WriteGraphFile(const QString& path, const document::GraphTexts& texts) {
-    WriteBytes(path, QByteArray::fromStdString(document::WriteGraphTexts(texts)));
+    WriteFileBytes(path, QByteArray::fromStdString(document::WriteGraphTexts(texts)));
 }
 
 void WritePictureFile(const QString& path, const plot::DrawingSurface& surface) {
@@ -320,7 +320,7 @@ void WritePictureFile(const QString& path, const plot::DrawingSurface& surface) 
                             .arg(Name(path))
                             .toStdString());
     }
-    WriteBytes(path, bytes);
+    WriteFileBytes(path, bytes);
 }
 
 }  // namespace app

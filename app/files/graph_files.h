@@ -35,6 +35,10 @@ void WriteGraphFile(const QString& path, const document::GraphTexts& texts);
 // vector files SVG or PDF, by the name's extension. Throws FileError.
 void WritePictureFile(const QString& path, const plot::DrawingSurface& surface);
 
+// Writes `bytes` to `path`, through a temporary file as every file the
+// window writes. Throws FileError naming the file and the cause.
+void WriteFileBytes(const QString& path, const QByteArray& bytes);
+
 // The person's words for a fault of the file named `fileName`.
 QString FaultText(const QString& fileName, const document::Fault& fault);
 

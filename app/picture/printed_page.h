@@ -7,10 +7,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "document/graph_document.h"
 #include "plot/drawing_surface.h"
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QWidget;
 
@@ -34,5 +36,12 @@ void PaintPages(QPagedPaintDevice& device, const PrintedPage& page);
 // Opens the print preview of `page` over `parent`; printing from it prints
 // what it shows.
 void ShowPrintPreview(const PrintedPage& page, QWidget* parent);
+// The same for pages `paint` lays out on the device it is given, A4 with
+// its margins, for the document `title`.
+void ShowPrintPreview(const QString& title, const std::function<void(QPagedPaintDevice&)>& paint,
+                      QWidget* parent);
+
+// Portrait A4 with margins of 15 mm: every page the window prints or writes.
+QPageLayout A4Layout();
 
 }  // namespace app
