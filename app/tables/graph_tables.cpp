@@ -98,7 +98,7 @@ void GraphTables::BeginSession(Kind kind) {
 }
 
 void GraphTables::EmitEdited(Kind kind) {
-    if (kind == Kind::MoveNode) {
+    if (kind == Kind::MoveNode || kind == Kind::Layout || kind == Kind::ReadableLayout) {
         emit NodesMoved();
     } else {
         emit Edited();
@@ -158,6 +158,15 @@ document::GraphTexts GraphTables::Texts() const {
         for (int j = 0; j < count_; ++j) texts.matrix[i][j] = matrix_->CellText(i + 1, j + 1);
     }
     return texts;
+}
+
+int GraphTables::PlacedCount() const {
+    for (int node = 1; node <= count_; ++node) {
+        if (nodes_->CellText(1, node).empty() && nodes_->CellText(2, node).empty()) {
+            return node - 1;
+        }
+    }
+    return count_;
 }
 
 graph::Graph GraphTables::ReadGraph() {

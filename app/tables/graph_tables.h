@@ -72,6 +72,10 @@ public:
     void EndCellEdit();
     void CancelCellEdit();
 
+    // The nodes before the first one whose X and Y are both empty: those
+    // placed so far while a graph is built on the picture.
+    int PlacedCount() const;
+
     // The texts within the node count, as a graph file holds them.
     document::GraphTexts Texts() const;
     // The graph within the node count, read as «Рассчитать» reads it: the
@@ -98,7 +102,8 @@ signals:
     void CountRequested(int n);
     // An edit, or taking one back or again, changed the tables.
     void Edited();
-    // As Edited, for an edit that only moved nodes.
+    // As Edited, for an edit that only moved nodes: a drag, the arrow keys,
+    // a layout.
     void NodesMoved();
 
 private:
