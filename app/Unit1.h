@@ -105,10 +105,9 @@ private:
     // on the picture, only the nodes placed so far are drawn (Nodes or
     // Links).
     void RunCommand(Drawn what, bool placed = false);
-    // Axes and the nodes before the first one without X and Y, with their
-    // links from `matrix` when `links`: the graph as far as it has been
-    // built, without a failure for the nodes «Новый граф» or «Очистить
-    // таблицы» left empty.
+    // Axes and the nodes placed so far, with their links from `matrix` when
+    // `links`: the graph as far as it has been built, without a failure for
+    // the last nodes that «Новый граф» or «Очистить таблицы» left empty.
     void DrawPlacedNodes(bool links, graph::TextTable& matrix);
     // An opened graph drawn as «Связи» draws it; one that cannot be read
     // yet stays the bare axes, for the next command to report.

@@ -246,6 +246,8 @@ void StepWindow::EnableButtons() {
     next_->setEnabled(read && current_ < LastStep());
     last_->setEnabled(read && current_ < LastStep());
     check_->setEnabled(read);
+    // Greyed rows belong to the old graph: none of them is revealed.
+    allSteps_->setEnabled(read);
 }
 
 bool StepWindow::IsGreyed() const { return !table_->isEnabled(); }

@@ -160,13 +160,21 @@ document::GraphTexts GraphTables::Texts() const {
     return texts;
 }
 
-int GraphTables::PlacedCount() const {
+int GraphTables::FirstUnplacedNode() const {
     for (int node = 1; node <= count_; ++node) {
-        if (nodes_->CellText(1, node).empty() && nodes_->CellText(2, node).empty()) {
-            return node - 1;
-        }
+        if (!HasPlace(node)) return node;
     }
-    return count_;
+    return 0;
+}
+
+int GraphTables::PlacedCount() const {
+    int placed = count_;
+    while (placed > 0 && !HasPlace(placed)) --placed;
+    return placed;
+}
+
+bool GraphTables::HasPlace(int node) const {
+    return !nodes_->CellText(1, node).empty() || !nodes_->CellText(2, node).empty();
 }
 
 graph::Graph GraphTables::ReadGraph() {

@@ -72,8 +72,12 @@ public:
     void EndCellEdit();
     void CancelCellEdit();
 
-    // The nodes before the first one whose X and Y are both empty: those
-    // placed so far while a graph is built on the picture.
+    // The first node whose X and Y are both empty, or 0 when every node
+    // within the count has a place.
+    int FirstUnplacedNode() const;
+    // The nodes before the last run of nodes whose X and Y are both empty:
+    // those placed so far while a graph is built on the picture. A node
+    // without a place before a placed one counts, for a command to report.
     int PlacedCount() const;
 
     // The texts within the node count, as a graph file holds them.
@@ -107,6 +111,8 @@ signals:
     void NodesMoved();
 
 private:
+    // Node `node`'s X or Y holds a text.
+    bool HasPlace(int node) const;
     // Puts the count and cells back as an edit of `kind` left or found them;
     // writes nothing into the history.
     void Restore(int count, const std::vector<CellText>& cells, Kind kind);

@@ -273,15 +273,15 @@ void SetLinkWeight(GraphTables& tables, int from, int to, const std::string& tex
 
 void AddNode(GraphTables& tables, int x, int y) {
     const int n = tables.Count();
-    const int placed = tables.PlacedCount();
-    if (placed == n && n >= graph::kMostNodes) {
+    const int unplaced = tables.FirstUnplacedNode();
+    if (unplaced == 0 && n >= graph::kMostNodes) {
         throw std::runtime_error(
             QStringLiteral("Узел не добавлен: в окне может быть не больше %1 узлов")
                 .arg(graph::kMostNodes)
                 .toStdString());
     }
     const GraphTables::Edit edit(tables, GraphTables::Kind::AddNode);
-    const int node = placed + 1;
+    const int node = unplaced != 0 ? unplaced : n + 1;
     tables.NodeTable()->SetCellText(1, node, std::to_string(x));
     tables.NodeTable()->SetCellText(2, node, std::to_string(y));
     if (node <= n) return;

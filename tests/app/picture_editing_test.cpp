@@ -124,6 +124,12 @@ TEST_F(PictureEditingTest, DoubleClickAddsANodeAndDrawsItUpToTheLimit) {
     EXPECT_TRUE(shown.empty());
     Select("StringGrid1", 1, 8, 1, 8);
     Paste("StringGrid1", QString("1\t1\n").repeated(93));
+    // A node emptied among placed ones is the one placed next.
+    Select("StringGrid1", 1, 3, 2, 3);
+    QTest::keyClick(Grid("StringGrid1"), Qt::Key_Delete);
+    QTest::mouseDClick(View(), Qt::LeftButton, Qt::NoModifier, At(60, 60));
+    EXPECT_EQ(Node(3), std::pair(QString("60"), QString("60")));
+    EXPECT_TRUE(shown.empty());
     QTest::mouseDClick(View(), Qt::LeftButton, Qt::NoModifier, At(-150, 150));
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown[0].text.contains("100")) << shown[0].text.toStdString();
