@@ -34,6 +34,24 @@
 #include "graph/shown_texts.h"
 #include "graph/way_search.h"
 
+namespace {
+
+// A table read as a command reads it but never written: opening a file
+// leaves every text as the file has it, the diagonal's too.
+class UnwrittenTable : public graph::TextTable {
+public:
+    explicit UnwrittenTable(const graph::TextTable& table) : table_(table) {}
+    std::string CellText(int column, int row) const override {
+        return table_.CellText(column, row);
+    }
+    void SetCellText(int /*column*/, int /*row*/, const std::string& /*text*/) override {}
+
+private:
+    const graph::TextTable& table_;
+};
+
+}  // namespace
+
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -50,10 +68,11 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
         std::make_unique<app::AnswerView>(&surface_, Image1, Label2, Label1, tables_.get(), this);
     table_ = std::make_unique<app::TableActions>(
         tables_.get(), StringGrid1, StringGrid2,
-        QList<QAction*>{documents_->OpenAction(), documents_->SaveAction(),
-                        documents_->SaveAsAction(), classes_->ClassSetAction()},
+        QList<QAction*>{documents_->NewGraphAction(), documents_->OpenAction(),
+                        documents_->SaveAction(), documents_->SaveAsAction(),
+                        classes_->ClassSetAction()},
         this);
-    editor_ = std::make_unique<app::PictureEditor>(tables_.get(), Image1, StringGrid2, this);
+    editor_ = std::make_unique<app::PictureEditor>(tables_.get(), Image1, this);
     CreateActions();
     SetTabOrder();
     app::SetHints(StringGrid1, StringGrid2, Button2, Button3, Button1);
@@ -92,11 +111,20 @@ void TForm1::ConnectParts() {
     connect(documents_.get(), &app::DocumentActions::Opened, this, [this] {
         SetDrawn(Drawn::Nothing);
         answer_->Reset();
+        DrawOpenedGraph();
     });
     connect(editor_.get(), &app::PictureEditor::NodesMoved, this, &TForm1::DrawMovedNodes);
     connect(editor_.get(), &app::PictureEditor::NodesChanged, this, [this] {
-        RunCommand(drawn_ == Drawn::Nothing || drawn_ == Drawn::Nodes ? Drawn::Nodes
-                                                                      : Drawn::Links);
+        RunCommand(drawn_ == Drawn::Nothing || drawn_ == Drawn::Nodes ? Drawn::Nodes : Drawn::Links,
+                   true);
+    });
+    connect(editor_.get(), &app::PictureEditor::LinkMade, this,
+            [this] { RunCommand(Drawn::Links, true); });
+    connect(table_.get(), &app::TableActions::NodesPlaced, this, [this] {
+        // A layout that only moved the nodes of a current picture has been
+        // drawn as the nodes moved.
+        if (drawn_ != Drawn::Nothing && !Image1->IsFaded()) return;
+        RunCommand(drawn_ == Drawn::Nodes ? Drawn::Nodes : Drawn::Links, true);
     });
 }
 
@@ -193,15 +221,17 @@ void TForm1::CreateActions() {
         });
     });
     // Actions of the window itself, so their keys work wherever the focus is.
-    addActions({documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction(),
-                print, table_->UndoAction(), table_->RedoAction(), answer_->StepsAction()});
+    addActions({documents_->NewGraphAction(), documents_->OpenAction(), documents_->SaveAction(),
+                documents_->SaveAsAction(), print, table_->UndoAction(), table_->RedoAction(),
+                answer_->StepsAction()});
 
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Image1, &QWidget::customContextMenuRequested, this, [this, print](const QPoint& at) {
-        answer_->ShowPictureMenu(
-            Image1->mapToGlobal(at), editor_->DeleteActionAt(at),
-            {documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction(), print,
-             classes_->PrintTaskAction(), classes_->ClassSetAction()});
+        answer_->ShowPictureMenu(Image1->mapToGlobal(at), editor_->DeleteActionAt(at),
+                                 table_->LayoutAction(),
+                                 {documents_->NewGraphAction(), documents_->OpenAction(),
+                                  documents_->SaveAction(), documents_->SaveAsAction(), print,
+                                  classes_->PrintTaskAction(), classes_->ClassSetAction()});
     });
     GroupBox2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(GroupBox2, &QWidget::customContextMenuRequested, this,
@@ -233,13 +263,15 @@ bool TForm1::RunHandler(Handler handler, bool command) {
     return done;
 }
 
-void TForm1::RunCommand(Drawn what) {
+void TForm1::RunCommand(Drawn what, bool placed) {
     const bool faded = Image1->IsFaded();
     const std::uint64_t before = surface_.Generation();
     answer_->PictureDrawn();
     const bool done = RunHandler(
-        [this, what] {
-            if (what == Drawn::Way) {
+        [this, what, placed] {
+            if (placed) {
+                DrawPlacedNodes(what == Drawn::Links, *tables_->MatrixTable());
+            } else if (what == Drawn::Way) {
                 Button1Click();
             } else if (what == Drawn::Links) {
                 Button3Click();
@@ -259,11 +291,36 @@ void TForm1::SetDrawn(Drawn drawn) {
     editor_->SetDrawnNodes(drawn == Drawn::Nothing ? nullptr : &NodePoints);
 }
 
+void TForm1::DrawPlacedNodes(bool links, graph::TextTable& matrix) {
+    surface_.UpdatePict();
+    const auto placed = static_cast<std::int16_t>(tables_->PlacedCount());
+    graph::ReadNodePoints(*tables_->NodeTable(), placed, NodePoints, Adjacency);
+    surface_.DrawNodes(NodePoints);
+    if (!links) return;
+    graph::ReadAdjacency(matrix, placed, Adjacency);
+    surface_.DrawLinks(NodePoints, Adjacency);
+}
+
+void TForm1::DrawOpenedGraph() {
+    const plot::DrawingSurface::Scene axes = surface_.Shown();
+    try {
+        UnwrittenTable matrix(*tables_->MatrixTable());
+        DrawPlacedNodes(true, matrix);
+        SetDrawn(Drawn::Links);
+    } catch (const std::exception&) {
+        // The next command reports what cannot be read or loaded.
+        surface_.Restore(axes);
+    }
+    answer_->KeepCommandPicture();
+    Image1->update();
+}
+
 void TForm1::DrawMovedNodes() {
     graph::NodePoints points;
     try {
         graph::AdjacencyMatrix sized;
-        graph::ReadNodePoints(*tables_->NodeTable(), NodeCount(), points, sized);
+        graph::ReadNodePoints(*tables_->NodeTable(),
+                              static_cast<std::int16_t>(tables_->PlacedCount()), points, sized);
     } catch (const std::exception&) {
         // Nodes the tables cannot give yet leave the picture as it was.
         points.clear();

@@ -103,8 +103,17 @@ private:
 
     // What the picture shows of the tables, as the last command drew it.
     enum class Drawn { Nothing, Nodes, Links, Way };
-    // Runs the command that draws `what`.
-    void RunCommand(Drawn what);
+    // Runs the command that draws `what`; with `placed`, for what was built
+    // on the picture, only the nodes placed so far are drawn (Nodes or
+    // Links).
+    void RunCommand(Drawn what, bool placed = false);
+    // Axes and the nodes placed so far, with their links from `matrix` when
+    // `links`: the graph as far as it has been built, without a failure for
+    // the last nodes that «Новый граф» or «Очистить таблицы» left empty.
+    void DrawPlacedNodes(bool links, graph::TextTable& matrix);
+    // An opened graph drawn as «Связи» draws it; one that cannot be read
+    // yet stays the bare axes, for the next command to report.
+    void DrawOpenedGraph();
     // The picture again with the nodes where the tables now put them, in
     // the mode of the last command, or, when it cannot be, marked stale.
     void DrawMovedNodes();

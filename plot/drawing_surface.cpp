@@ -39,8 +39,7 @@ const QPointF kPixelCentre(0.5, 0.5);
 // A dot's radius as a circle: as wide as the 5-pixel dot.
 constexpr double kDotRadius = 2.5;
 
-// The ring round the node settled at a step: clear of the node's dot, and
-// under its number, which is written again over it.
+// The ring round the node settled at a step, clear of the node's dot.
 constexpr int kRingRadius = 6;
 
 // Ends of a line within this distance of the picture go to QPainter as they
@@ -516,17 +515,19 @@ void DrawingSurface::DrawDijkstraStep(const graph::NodePoints& points,
         for (std::size_t v = 0; v < n; ++v) {
             if (step.cells[v].settled) DrawDot(canvas, points[v], kSettledColor);
         }
-        if (step.settled && IsNodeOf(points, *step.settled)) {
-            const graph::NodePoint& centre = points[*step.settled];
-            canvas.painter.setPen(WidePen(kSettledColor));
-            DrawRing(canvas, centre);
-            DrawLabel(canvas, ToPoint64(centre), 3, 3, canvas.inks.numbers,
-                      std::int64_t{*step.settled} + 1);
-        }
     });
     DrawDistances(points, distances);
+    if (!step.settled || !IsNodeOf(points, *step.settled)) return;
+    Record([centre = points[*step.settled]](Canvas& canvas) {
+        canvas.painter.setPen(WidePen(kSettledColor));
+        DrawRing(canvas, centre);
+    });
 }
 
 QColor DrawingSurface::SettledColor() { return kSettledColor; }
+QColor DrawingSurface::RelaxedColor() { return kRelaxedColor; }
+QColor DrawingSurface::ShortestWayLinkColor() { return kShortestWayLinkColor; }
+QColor DrawingSurface::WayColor() { return kWayColor; }
+QColor DrawingSurface::DistanceColor() { return LabelInks::DistanceInk(); }
 
 }  // namespace plot

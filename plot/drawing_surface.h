@@ -100,14 +100,20 @@ public:
 
     // One step of Dijkstra's search over the links: the links to every
     // node's predecessors in orange, the links relaxed at this step in sky
-    // blue over them, settled nodes in teal with the node settled at this
-    // step ringed, and each node's tentative distance as DrawDistances
-    // writes it. The last step of a run is drawn as the calculation draws
-    // its answer instead, so that it shows what the calculation shows.
+    // blue over them, settled nodes in teal, each node's tentative distance
+    // as DrawDistances writes it, and the node settled at this step ringed
+    // over everything, so that no number cuts the ring. The last step of a
+    // run is drawn as the calculation draws its answer instead, so that it
+    // shows what the calculation shows.
     void DrawDijkstraStep(const graph::NodePoints& points, const graph::DijkstraStep& step);
 
     // The colour of settled nodes, for the table's settled cells as well.
     static QColor SettledColor();
+    // The other colours of a step and of the answer, for a legend.
+    static QColor RelaxedColor();
+    static QColor ShortestWayLinkColor();
+    static QColor WayColor();
+    static QColor DistanceColor();
 
 private:
     void Record(std::function<void(Canvas&)> call);

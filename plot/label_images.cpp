@@ -33,7 +33,9 @@ QFont LabelImages::Font() {
 LabelImages::LabelImages(QColor ink, qreal pixelRatio) : ink_(ink), pixelRatio_(pixelRatio) {}
 
 LabelInks::LabelInks(qreal pixelRatio)
-    : numbers(QColor(0, 0, 0), pixelRatio), distances(QColor(192, 0, 192), pixelRatio) {}
+    : numbers(QColor(0, 0, 0), pixelRatio), distances(DistanceInk(), pixelRatio) {}
+
+QColor LabelInks::DistanceInk() { return {192, 0, 192}; }
 
 const QImage& LabelImages::Get(std::int64_t number) {
     if (const auto found = images_.find(number); found != images_.end()) {

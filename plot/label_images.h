@@ -75,6 +75,8 @@ private:
 struct LabelInks {
     explicit LabelInks(qreal pixelRatio = 1.0);
 
+    static QColor DistanceInk();
+
     LabelImages numbers;
     LabelImages distances;
 };

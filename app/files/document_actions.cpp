@@ -6,6 +6,9 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
 
 #include "app/files/file_dialogs.h"
 #include "app/files/graph_files.h"
@@ -14,6 +17,7 @@
 #include "app/tables/graph_tables.h"
 #include "app/tables/table_actions.h"
 #include "app/tables/table_commands.h"
+#include "graph/graph_model.h"
 
 namespace app {
 
@@ -36,18 +40,33 @@ DocumentActions::DocumentActions(GraphTables* tables, QWidget* window)
     : WindowPart(window),
       tables_(tables),
       window_(window),
+      new_(NewAction(QStringLiteral("newAction"), QStringLiteral("Новый граф"), window,
+                     QKeySequence(Qt::CTRL | Qt::Key_N))),
       open_(NewAction(QStringLiteral("openAction"), QStringLiteral("Открыть…"), window,
                       QKeySequence(Qt::CTRL | Qt::Key_O))),
       save_(NewAction(QStringLiteral("saveAction"), QStringLiteral("Сохранить"), window,
                       QKeySequence(Qt::CTRL | Qt::Key_S))),
       saveAs_(NewAction(QStringLiteral("saveAsAction"), QStringLiteral("Сохранить как…"), window,
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))) {
+    connect(new_, &QAction::triggered, this, [this] { Run([this] { NewGraph(); }); });
     connect(open_, &QAction::triggered, this, [this] { Run([this] { Open(); }); });
     connect(save_, &QAction::triggered, this, &DocumentActions::Save);
     connect(saveAs_, &QAction::triggered, this, &DocumentActions::SaveAs);
     connect(tables_->History(), &QUndoStack::cleanChanged, this,
             &DocumentActions::ShowFileInCaption);
     ShowFileInCaption();
+}
+
+void DocumentActions::NewGraph() {
+    emit EditingMustEnd();
+    if (!ChangesMayGo()) return;
+    constexpr std::size_t kNodes = graph::kFewestNodes;
+    tables_->Load(
+        {std::vector<std::array<std::string, 2>>(kNodes),
+         std::vector<std::vector<std::string>>(kNodes, std::vector<std::string>(kNodes))});
+    fileName_.clear();
+    ShowFileInCaption();
+    emit Opened();
 }
 
 void DocumentActions::Open() {
@@ -76,8 +95,8 @@ void DocumentActions::Take(const document::GraphTexts& texts, const QString& pat
     tables_->Load(texts);
     fileName_ = path;
     ShowFileInCaption();
-    emit Opened();
     if (ZerosMeanNoLink(MatrixBlock(texts))) EmptyZerosForNoLink(*tables_);
+    emit Opened();
 }
 
 bool DocumentActions::Save() {

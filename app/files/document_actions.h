@@ -1,8 +1,8 @@
-// The graph file the window's tables belong to: opening, saving and saving
-// as (from the keys, the right-click menus and dropped files), the question
-// «Сохранить изменения?» before unsaved changes go, and the file's name in
-// the window's caption. Undo and redo never change the file, so the caption
-// and Ctrl+S always name the file last opened or saved. A failure of
+// The graph file the window's tables belong to: a new graph, opening, saving
+// and saving as (from the keys, the right-click menus and dropped files), the
+// question «Сохранить изменения?» before unsaved changes go, and the file's
+// name in the window's caption. Undo and redo never change the file, so the
+// caption and Ctrl+S always name the file last opened or saved. A failure of
 // opening or saving goes to Failed.
 #pragma once
 
@@ -26,10 +26,14 @@ public:
     // Keeps `window`'s caption.
     DocumentActions(GraphTables* tables, QWidget* window);
 
+    QAction* NewGraphAction() const { return new_; }
     QAction* OpenAction() const { return open_; }
     QAction* SaveAction() const { return save_; }
     QAction* SaveAsAction() const { return saveAs_; }
 
+    // «Новый граф»: two nodes with empty tables, of no file, asking first
+    // whether unsaved changes are to be saved.
+    void NewGraph();
     // Asks for a file and opens it, asking first whether unsaved changes
     // are to be saved. Throws FileError for a file that cannot be taken,
     // with nothing changed.
@@ -57,7 +61,7 @@ public:
 signals:
     // Before a file is read or written: an open cell editor must commit.
     void EditingMustEnd();
-    // The tables now hold another file.
+    // The tables now hold another file, or a new graph.
     void Opened();
 
 private:
@@ -70,6 +74,7 @@ private:
     GraphTables* tables_;
     QWidget* window_;
     QString fileName_;
+    QAction* new_;
     QAction* open_;
     QAction* save_;
     QAction* saveAs_;

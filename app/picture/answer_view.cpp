@@ -175,12 +175,12 @@ void AnswerView::BringBackCommandPicture() {
     picture_->update();
 }
 
-void AnswerView::ShowPictureMenu(const QPoint& at, QAction* node, const QList<QAction*>& files) {
+void AnswerView::ShowPictureMenu(const QPoint& at, QAction* node, QAction* layout,
+                                 const QList<QAction*>& files) {
     QMenu menu(picture_->window());
-    if (node != nullptr) {
-        menu.addAction(node);
-        menu.addSeparator();
-    }
+    if (node != nullptr) menu.addAction(node);
+    menu.addAction(layout);
+    menu.addSeparator();
     menu.addActions(files);
     menu.addSeparator();
     menu.addActions({savePicture_, copyPicture_, copyAnswer_});
@@ -215,9 +215,7 @@ void AnswerView::OpenSteps() {
         Run([&] { ShowStep(window->ReadGraph(), window->Steps(), step); });
     });
     connect(window, &StepWindow::Closed, this, &AnswerView::BringBackCommandPicture);
-    const QRect main = picture_->window()->frameGeometry();
-    window->move(main.right() + 8, main.top());
-    window->show();
+    window->ShowBesideParent();
     // Its keys work at once, even where no window manager activates it.
     window->activateWindow();
     window->ShowStep(0);

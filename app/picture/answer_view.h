@@ -63,13 +63,14 @@ public:
     QAction* TikzAction() const { return tikz_; }
 
     // The picture's right-click menu at `at` on the screen: `node`'s entry
-    // first when the mouse is over a node, then `files`, then this view's
-    // actions. The answer box's menu copies the answer.
-    void ShowPictureMenu(const QPoint& at, QAction* node, const QList<QAction*>& files);
+    // first when the mouse is over a node, then `layout`, then `files`, then
+    // this view's actions. The answer box's menu copies the answer.
+    void ShowPictureMenu(const QPoint& at, QAction* node, QAction* layout,
+                         const QList<QAction*>& files);
     void ShowAnswerMenu(const QPoint& at);
 
-    // Opens the step window beside the main one, or brings it to the front
-    // and reads the tables again.
+    // Opens the step window beside the main one, above it, or brings it to
+    // the front and reads the tables again.
     void OpenSteps();
 
     // Draws what `calculation` found over the links already drawn: with the

@@ -6,15 +6,16 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <algorithm>
 #include <string>
 
 #include "app/picture/picture_view.h"
-#include "app/tables/cell_grid.h"
 #include "app/tables/graph_tables.h"
 #include "app/tables/table_commands.h"
+#include "document/graph_document.h"
 #include "graph/graph_model.h"
 
 namespace app {
@@ -41,18 +42,23 @@ QString Coordinate(int value) {
 
 }  // namespace
 
-PictureEditor::PictureEditor(GraphTables* tables, PictureView* picture, CellGrid* matrix,
-                             QObject* parent)
+PictureEditor::PictureEditor(GraphTables* tables, PictureView* picture, QObject* parent)
     : WindowPart(parent),
       tables_(tables),
       picture_(picture),
-      matrix_(matrix),
-      delete_(new QAction(this)) {
+      delete_(new QAction(this)),
+      weight_(new QLineEdit(picture)) {
     delete_->setObjectName(QStringLiteral("deleteNodeAction"));
     connect(delete_, &QAction::triggered, this, [this] { DeleteNode(delete_->data().toInt()); });
     picture_->setMouseTracking(true);
     picture_->setFocusPolicy(Qt::ClickFocus);
     picture_->installEventFilter(this);
+    weight_->setObjectName(QStringLiteral("linkWeightEditor"));
+    weight_->setAccessibleName(QStringLiteral("Вес связи"));
+    weight_->setMaxLength(static_cast<int>(document::kLongestText));
+    weight_->setAlignment(Qt::AlignCenter);
+    weight_->hide();
+    weight_->installEventFilter(this);
     // Moves taken back or done again are drawn as they are made; other
     // edits may take the picked node away.
     connect(tables_, &GraphTables::NodesMoved, this, [this] {
@@ -60,6 +66,8 @@ PictureEditor::PictureEditor(GraphTables* tables, PictureView* picture, CellGrid
         ShowMark();
     });
     connect(tables_, &GraphTables::Edited, this, [this] {
+        // Another edit may take the link's nodes away.
+        CloseWeightEditor(false);
         selected_.reset();
         ShowMark();
     });
@@ -105,6 +113,24 @@ void PictureEditor::DeleteNode(int node) {
 }
 
 bool PictureEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == weight_) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                CloseWeightEditor(key != Qt::Key_Escape);
+                return true;
+            }
+        }
+        if (event->type() == QEvent::FocusOut) {
+            // A click elsewhere takes what was typed, as a table's cell
+            // does; another window or a menu leaves the editor open.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                CloseWeightEditor(weight_->isModified());
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
     if (watched != picture_) return QObject::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -200,9 +226,41 @@ void PictureEditor::Release(QMouseEvent* event) {
     picture_->SetGuide(std::nullopt);
     const std::optional<int> to = NodeAt(event->position().toPoint());
     if (!to || *to == from) return;
-    // The cell a person would type the weight into, its editor open.
-    matrix_->SelectCell(from + 1, *to + 1);
-    matrix_->edit(matrix_->model()->index(*to, from));
+    OpenWeightEditor(from, *to);
+}
+
+void PictureEditor::OpenWeightEditor(int from, int to) {
+    const QPoint a = picture_->WidgetPoint((*drawn_)[from]);
+    const QPoint b = picture_->WidgetPoint((*drawn_)[to]);
+    weighed_ = {from, to};
+    picture_->SetGuide(QLine(a, b));
+    weight_->setText(tables_->MatrixTable()->Text(from + 1, to + 1));
+    weight_->selectAll();
+    weight_->setToolTip(QStringLiteral("Вес связи %1–%2: Enter — записать, Esc — отменить")
+                            .arg(from + 1)
+                            .arg(to + 1));
+    const QSize size(weight_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12,
+                     weight_->sizeHint().height());
+    const QPoint corner = (a + b) / 2 - QPoint(size.width() / 2, size.height() / 2);
+    weight_->setGeometry(
+        QRect(QPoint(std::clamp(corner.x(), 0, std::max(0, picture_->width() - size.width())),
+                     std::clamp(corner.y(), 0, std::max(0, picture_->height() - size.height()))),
+              size));
+    weight_->show();
+    weight_->raise();
+    weight_->setFocus(Qt::OtherFocusReason);
+}
+
+void PictureEditor::CloseWeightEditor(bool commit) {
+    if (!weighed_) return;
+    const auto [from, to] = *weighed_;
+    weighed_.reset();
+    picture_->SetGuide(std::nullopt);
+    const std::string text = weight_->text().toStdString();
+    if (weight_->hasFocus()) picture_->setFocus(Qt::OtherFocusReason);
+    weight_->hide();
+    if (!commit || std::max(from, to) >= tables_->Count()) return;
+    if (Run([&] { SetLinkWeight(*tables_, from, to, text); })) emit LinkMade();
 }
 
 bool PictureEditor::Key(QKeyEvent* event) {

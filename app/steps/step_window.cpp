@@ -2,14 +2,17 @@
 #include "app/steps/step_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/form_controls.h"
 #include "app/steps/table_check_window.h"
@@ -18,12 +21,39 @@
 
 namespace app {
 
+namespace {
+
+// A legend entry: its mark and text in `colour`, kept on one line.
+QString LegendEntry(const QColor& colour, const QString& text) {
+    return QStringLiteral("<span style=\"color:%1\">%2</span>")
+        .arg(colour.name(),
+             text.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+}
+
+}  // namespace
+
+QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& screen) {
+    constexpr int kGap = 8;
+    int x = main.right() + 1 + kGap;
+    if (x + size.width() > screen.right() + 1) {
+        x = main.left() - kGap - size.width();
+        if (x < screen.left()) x = std::min(main.right(), screen.right()) + 1 - size.width();
+    }
+    const auto inside = [](int at, int length, int from, int to) {
+        return std::max(from, std::min(at, to + 1 - length));
+    };
+    return {inside(x, size.width(), screen.left(), screen.right()),
+            inside(main.top(), size.height(), screen.top(), screen.bottom())};
+}
+
 StepWindow::StepWindow(Reader read, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : QWidget(parent, Qt::Tool),
       read_(std::move(read)),
       table_(new QTableWidget(this)),
       state_(new QLabel(this)),
       answer_(new QLabel(this)),
+      legend_(new QLabel(this)),
+      allSteps_(new QCheckBox(QStringLiteral("Показать все шаги"), this)),
       first_(NewButton(QStringLiteral("firstStepButton"), QStringLiteral("В начало"), this)),
       back_(NewButton(QStringLiteral("backStepButton"), QStringLiteral("Назад"), this)),
       next_(NewButton(QStringLiteral("nextStepButton"), QStringLiteral("Далее"), this)),
@@ -43,6 +73,15 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
     state_->setObjectName(QStringLiteral("StepState"));
     state_->setWordWrap(true);
     answer_->setObjectName(QStringLiteral("StepAnswer"));
+    legend_->setObjectName(QStringLiteral("StepLegend"));
+    legend_->setTextFormat(Qt::RichText);
+    // A narrow window takes the legend on two lines rather than growing.
+    legend_->setWordWrap(true);
+    legend_->setAccessibleName(QStringLiteral("Цвета рисунка"));
+    allSteps_->setObjectName(QStringLiteral("allStepsBox"));
+    allSteps_->setFocusPolicy(Qt::NoFocus);
+    allSteps_->setToolTip(QStringLiteral("Все строки и ответ сразу, например для ключа к заданию"));
+    connect(allSteps_, &QCheckBox::toggled, this, &StepWindow::ShowRows);
 
     // The window's keys move through the table, wherever the focus is.
     for (QPushButton* button : {first_, back_, next_, last_, check_}) {
@@ -52,9 +91,13 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
     for (QPushButton* button : {first_, back_, next_, last_}) buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(check_);
+    auto* answerLine = new QHBoxLayout;
+    answerLine->addWidget(answer_, 1);
+    answerLine->addWidget(allSteps_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
-    layout->addWidget(answer_);
+    layout->addWidget(legend_);
+    layout->addLayout(answerLine);
     layout->addWidget(state_);
     layout->addLayout(buttons);
 
@@ -73,7 +116,20 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
         checkWindow_->raise();
         checkWindow_->activateWindow();
     });
-    resize(560, 320);
+    resize(570, 420);
+}
+
+void StepWindow::ShowBesideParent() {
+    QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (main != nullptr) {
+        // The frame is not known before the window shows: the main window's
+        // decorations stand in for its own.
+        const QRect frame = main->frameGeometry();
+        const QRect inner = main->geometry();
+        const QSize margins(frame.width() - inner.width(), frame.height() - inner.height());
+        move(PlaceBeside(frame, size() + margins, main->screen()->availableGeometry()));
+    }
+    show();
 }
 
 bool StepWindow::Restart() {
@@ -103,12 +159,25 @@ void StepWindow::FillTable() {
     QStringList steps;
     for (int step = 0; step < rows; ++step) steps << QString::number(step);
     table_->setVerticalHeaderLabels(steps);
-    for (int step = 0; step < rows; ++step) {
+    current_ = 0;
+    ShowRows();
+}
+
+void StepWindow::ShowRows() {
+    const int n = static_cast<int>(graph_.points.size());
+    const int shown = allSteps_->isChecked() ? LastStep() : current_;
+    for (int step = 0; step <= LastStep(); ++step) {
         const graph::DijkstraStep& row = steps_.steps[step];
-        for (int node = 0; node < n; ++node) {
-            auto* cell = new QTableWidgetItem(
-                QString::fromStdString(graph::StepCellText(row.cells[node], row.settled == node)));
-            if (row.settled && *row.settled == node) {
+        for (int node = 0; node <= n; ++node) {
+            QString text;
+            if (step <= shown) {
+                text = QString::fromStdString(
+                    node < n ? graph::StepCellText(row.cells[node], row.settled == node)
+                             : graph::ChosenText(row.settled, step == 0));
+            }
+            auto* cell = new QTableWidgetItem(text);
+            // Greyed, the settled cells keep no colour.
+            if (step <= shown && row.settled && *row.settled == node && !IsGreyed()) {
                 QFont bold = cell->font();
                 bold.setBold(true);
                 cell->setFont(bold);
@@ -116,11 +185,10 @@ void StepWindow::FillTable() {
             }
             table_->setItem(step, node, cell);
         }
-        table_->setItem(step, n,
-                        new QTableWidgetItem(
-                            QString::fromStdString(graph::ChosenText(row.settled, step == 0))));
     }
-    if (steps_.way) {
+    if (shown < LastStep()) {
+        answer_->clear();
+    } else if (steps_.way) {
         answer_->setText(QString::fromStdString(graph::WayText(steps_.way->way) + ", " +
                                                 graph::LengthText(steps_.way->length)));
     } else {
@@ -128,9 +196,44 @@ void StepWindow::FillTable() {
     }
 }
 
+void StepWindow::ShowLegend() {
+    QStringList entries;
+    const graph::DijkstraStep& step = steps_.steps[current_];
+    if (current_ == LastStep()) {
+        // The last step is drawn as the calculation with the distances.
+        if (steps_.way) {
+            entries << LegendEntry(plot::DrawingSurface::WayColor(),
+                                   QStringLiteral("━ кратчайший путь"))
+                    << LegendEntry(plot::DrawingSurface::ShortestWayLinkColor(),
+                                   QStringLiteral("━ связи кратчайших путей"));
+        }
+    } else {
+        const bool settled = std::any_of(step.cells.begin(), step.cells.end(),
+                                         [](const graph::StepCell& cell) { return cell.settled; });
+        const bool predecessors =
+            std::any_of(step.cells.begin(), step.cells.end(),
+                        [](const graph::StepCell& cell) { return !cell.predecessors.empty(); });
+        const QColor teal = plot::DrawingSurface::SettledColor();
+        if (settled) entries << LegendEntry(teal, QStringLiteral("● выбраны"));
+        if (step.settled) entries << LegendEntry(teal, QStringLiteral("◯ выбран сейчас"));
+        if (!step.relaxed.empty()) {
+            entries << LegendEntry(plot::DrawingSurface::RelaxedColor(),
+                                   QStringLiteral("━ пересчитаны"));
+        }
+        if (predecessors) {
+            entries << LegendEntry(plot::DrawingSurface::ShortestWayLinkColor(),
+                                   QStringLiteral("━ к предшественникам"));
+        }
+    }
+    entries << LegendEntry(plot::DrawingSurface::DistanceColor(), QStringLiteral("5 расстояния"));
+    legend_->setText(entries.join(QStringLiteral("&nbsp; ")));
+}
+
 void StepWindow::ShowStep(int step) {
     if (steps_.steps.empty() || IsGreyed()) return;
     current_ = std::clamp(step, 0, LastStep());
+    ShowRows();
+    ShowLegend();
     table_->selectRow(current_);
     table_->scrollToItem(table_->item(current_, 0));
     EnableButtons();
@@ -143,6 +246,8 @@ void StepWindow::EnableButtons() {
     next_->setEnabled(read && current_ < LastStep());
     last_->setEnabled(read && current_ < LastStep());
     check_->setEnabled(read);
+    // Greyed rows belong to the old graph: none of them is revealed.
+    allSteps_->setEnabled(read);
 }
 
 bool StepWindow::IsGreyed() const { return !table_->isEnabled(); }

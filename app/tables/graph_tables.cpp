@@ -98,7 +98,7 @@ void GraphTables::BeginSession(Kind kind) {
 }
 
 void GraphTables::EmitEdited(Kind kind) {
-    if (kind == Kind::MoveNode) {
+    if (kind == Kind::MoveNode || kind == Kind::Layout || kind == Kind::ReadableLayout) {
         emit NodesMoved();
     } else {
         emit Edited();
@@ -158,6 +158,23 @@ document::GraphTexts GraphTables::Texts() const {
         for (int j = 0; j < count_; ++j) texts.matrix[i][j] = matrix_->CellText(i + 1, j + 1);
     }
     return texts;
+}
+
+int GraphTables::FirstUnplacedNode() const {
+    for (int node = 1; node <= count_; ++node) {
+        if (!HasPlace(node)) return node;
+    }
+    return 0;
+}
+
+int GraphTables::PlacedCount() const {
+    int placed = count_;
+    while (placed > 0 && !HasPlace(placed)) --placed;
+    return placed;
+}
+
+bool GraphTables::HasPlace(int node) const {
+    return !nodes_->CellText(1, node).empty() || !nodes_->CellText(2, node).empty();
 }
 
 graph::Graph GraphTables::ReadGraph() {

@@ -72,6 +72,14 @@ public:
     void EndCellEdit();
     void CancelCellEdit();
 
+    // The first node whose X and Y are both empty, or 0 when every node
+    // within the count has a place.
+    int FirstUnplacedNode() const;
+    // The nodes before the last run of nodes whose X and Y are both empty:
+    // those placed so far while a graph is built on the picture. A node
+    // without a place before a placed one counts, for a command to report.
+    int PlacedCount() const;
+
     // The texts within the node count, as a graph file holds them.
     document::GraphTexts Texts() const;
     // The graph within the node count, read as «Рассчитать» reads it: the
@@ -98,10 +106,13 @@ signals:
     void CountRequested(int n);
     // An edit, or taking one back or again, changed the tables.
     void Edited();
-    // As Edited, for an edit that only moved nodes.
+    // As Edited, for an edit that only moved nodes: a drag, the arrow keys,
+    // a layout.
     void NodesMoved();
 
 private:
+    // Node `node`'s X or Y holds a text.
+    bool HasPlace(int node) const;
     // Puts the count and cells back as an edit of `kind` left or found them;
     // writes nothing into the history.
     void Restore(int count, const std::vector<CellText>& cells, Kind kind);

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/form_controls.h"
 #include "app/messages.h"
@@ -31,7 +32,9 @@ TableActions::TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matri
       fileActions_(std::move(fileActions)),
       window_(window),
       undo_(tables->History()->createUndoAction(window, QStringLiteral("Отменить"))),
-      redo_(tables->History()->createRedoAction(window, QStringLiteral("Повторить"))) {
+      redo_(tables->History()->createRedoAction(window, QStringLiteral("Повторить"))),
+      layout_(
+          NewAction(QStringLiteral("layoutAction"), QStringLiteral("Расставить узлы"), window)) {
     undo_->setObjectName(QStringLiteral("undoAction"));
     undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     redo_->setObjectName(QStringLiteral("redoAction"));
@@ -48,6 +51,15 @@ TableActions::TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matri
     connect(redo_, &QAction::triggered, this, [this] {
         FinishEditing();
         tables_->History()->redo();
+    });
+
+    connect(layout_, &QAction::triggered, this, [this] {
+        if (Run([this] {
+                FinishEditing();
+                PlaceNodesReadably(*tables_);
+            })) {
+            emit NodesPlaced();
+        }
     });
 
     for (const TableId table : {TableId::Nodes, TableId::Matrix}) {
@@ -84,7 +96,24 @@ void TableActions::PasteInto(TableId table) {
     if (table == TableId::Matrix && ZerosMeanNoLink(block)) {
         block = WithoutZerosForNoLink(std::move(block));
     }
-    PasteCells(*tables_, table, at.left(), at.top(), block);
+    // A whole matrix for more nodes than there are, onto nodes a person has
+    // not placed, would be drawn as a tangle.
+    const auto size = static_cast<int>(block.size());
+    const bool newGraph =
+        table == TableId::Matrix && at.topLeft() == QPoint(1, 1) && size > tables_->Count() &&
+        std::all_of(block.cbegin(), block.cend(),
+                    [size](const QStringList& row) { return row.size() == size; }) &&
+        HasNoPlacesOfItsOwn(*tables_, size);
+    {
+        const GraphTables::Edit edit(*tables_, GraphTables::Kind::Paste);
+        PasteCells(*tables_, table, at.left(), at.top(), block);
+        if (!newGraph || AskQuestion({QStringLiteral("Расставить узлы?"),
+                                      QuestionContent::YesNo}) != QMessageBox::Yes) {
+            return;
+        }
+        PlaceNodesReadably(*tables_);
+    }
+    emit NodesPlaced();
 }
 
 void TableActions::ShowMenu(TableId table, const QPoint& at) {
@@ -101,6 +130,7 @@ void TableActions::ShowMenu(TableId table, const QPoint& at) {
     menu.addActions(fileActions_);
     menu.addSeparator();
     QAction* clearAll = menu.addAction(QStringLiteral("Очистить таблицы"));
+    menu.addAction(layout_);
     QAction* circle = menu.addAction(QStringLiteral("Расставить узлы по кругу"));
     QAction* chosen = ExecMenu(menu, grid->viewport()->mapToGlobal(at), window_);
     if (chosen == copy) emit grid->CopyRequested();

@@ -1,7 +1,8 @@
 // The keys and right-click menu of both tables: copy, paste (asking about
-// textbook zeros, leaving out copied headers), delete, undo and redo of the
-// history, emptying both tables and placing the nodes on a circle. A
-// handler's failure goes to Failed.
+// textbook zeros, leaving out copied headers, offering a layout for a whole
+// new matrix), delete, undo and redo of the history, emptying both tables
+// and placing the nodes to be read or on a circle. A handler's failure goes
+// to Failed.
 #pragma once
 
 #include <QList>
@@ -34,9 +35,15 @@ public:
 
     QAction* UndoAction() const { return undo_; }
     QAction* RedoAction() const { return redo_; }
+    // «Расставить узлы»: the readable layout of the graph in the tables.
+    QAction* LayoutAction() const { return layout_; }
     CellGrid* Grid(TableId table) const { return table == TableId::Nodes ? nodes_ : matrix_; }
     // Commits the text of an open cell editor in either table.
     void FinishEditing();
+
+signals:
+    // The nodes were laid out anew: the picture must show them.
+    void NodesPlaced();
 
 private:
     void PasteInto(TableId table);
@@ -49,6 +56,7 @@ private:
     QWidget* window_;
     QAction* undo_;
     QAction* redo_;
+    QAction* layout_;
 };
 
 }  // namespace app

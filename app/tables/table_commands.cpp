@@ -2,6 +2,7 @@
 #include "app/tables/table_commands.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "graph/cell_text.h"
 #include "graph/graph_model.h"
 #include "graph/node_layout.h"
+#include "graph/readable_layout.h"
 
 namespace app {
 
@@ -94,6 +96,19 @@ void CheckMirrorsAgree(const CellBlock& block, int column, int row) {
             }
         }
     }
+}
+
+void WritePlaces(GraphTables& tables, const graph::NodePlaces& places, GraphTables::Kind kind) {
+    const GraphTables::Edit edit(tables, kind);
+    CellTableModel* nodes = tables.NodeTable();
+    nodes->BeginBatch();
+    int row = 1;
+    for (const auto& [x, y] : places) {
+        nodes->SetCellText(1, row, std::to_string(x));
+        nodes->SetCellText(2, row, std::to_string(y));
+        ++row;
+    }
+    nodes->EndBatch();
 }
 
 }  // namespace
@@ -222,31 +237,55 @@ void ClearCells(GraphTables& tables, TableId table, const QRect& cells) {
 }
 
 void PlaceNodesOnCircle(GraphTables& tables) {
-    const GraphTables::Edit edit(tables, GraphTables::Kind::Layout);
-    CellTableModel* nodes = tables.NodeTable();
-    nodes->BeginBatch();
-    int row = 1;
-    for (const auto& [x, y] : graph::CircleLayout(tables.Count())) {
-        nodes->SetCellText(1, row, std::to_string(x));
-        nodes->SetCellText(2, row, std::to_string(y));
-        ++row;
+    WritePlaces(tables, graph::CircleLayout(tables.Count()), GraphTables::Kind::Layout);
+}
+
+void PlaceNodesReadably(GraphTables& tables) {
+    graph::AdjacencyMatrix links;
+    graph::ReadAdjacency(*tables.MatrixTable(), static_cast<std::int16_t>(tables.Count()), links);
+    WritePlaces(tables, graph::ReadableLayout(links), GraphTables::Kind::ReadableLayout);
+}
+
+bool HasNoPlacesOfItsOwn(const GraphTables& tables, int count) {
+    const CellTableModel* nodes = tables.NodeTable();
+    for (int node = 1; node <= count; ++node) {
+        const std::string x = nodes->CellText(1, node);
+        const std::string y = nodes->CellText(2, node);
+        if (x.empty() && y.empty()) continue;
+        const auto sample = static_cast<std::size_t>(node - 1);
+        if (sample >= graph::kSampleNodes.size() ||
+            x != std::to_string(graph::kSampleNodes[sample].first) ||
+            y != std::to_string(graph::kSampleNodes[sample].second)) {
+            return false;
+        }
     }
-    nodes->EndBatch();
+    return true;
+}
+
+void SetLinkWeight(GraphTables& tables, int from, int to, const std::string& text) {
+    const GraphTables::Edit edit(tables, GraphTables::Kind::Link);
+    CellTableModel* matrix = tables.MatrixTable();
+    matrix->BeginBatch();
+    matrix->SetCellText(from + 1, to + 1, text);
+    matrix->SetCellText(to + 1, from + 1, text);
+    matrix->EndBatch();
 }
 
 void AddNode(GraphTables& tables, int x, int y) {
     const int n = tables.Count();
-    if (n >= graph::kMostNodes) {
+    const int unplaced = tables.FirstUnplacedNode();
+    if (unplaced == 0 && n >= graph::kMostNodes) {
         throw std::runtime_error(
             QStringLiteral("Узел не добавлен: в окне может быть не больше %1 узлов")
                 .arg(graph::kMostNodes)
                 .toStdString());
     }
     const GraphTables::Edit edit(tables, GraphTables::Kind::AddNode);
-    tables.SetCount(n + 1);
-    const int node = n + 1;
+    const int node = unplaced != 0 ? unplaced : n + 1;
     tables.NodeTable()->SetCellText(1, node, std::to_string(x));
     tables.NodeTable()->SetCellText(2, node, std::to_string(y));
+    if (node <= n) return;
+    tables.SetCount(node);
     // Texts kept beyond the count would give the new node old links.
     CellTableModel* matrix = tables.MatrixTable();
     for (const auto& [column, row] : matrix->FilledCells()) {

@@ -1,12 +1,13 @@
-// What the tables' keys, their right-click menu and the mouse on the picture
-// do to both tables: blocks of cells copied, pasted and cleared, nodes
-// placed on a circle, added and deleted, each one edit of the history. A
-// paste is handled as if every cell were typed in turn: in the matrix each
-// one also goes to its transposed cell. Nothing here asks the person
-// anything: the caller decides about zeros and headers.
+// What the tables' keys, their right-click menu and the mouse on the picture do
+// to both tables: blocks of cells copied, pasted and cleared, nodes placed on a
+// circle or laid out to be read, added and deleted, a link's weight written,
+// each one edit of the history. A paste is handled as if every cell were typed
+// in turn: in the matrix each one also goes to its transposed cell. Nothing
+// here asks the person anything: the caller decides about zeros and headers.
 #pragma once
 
 #include <QRect>
+#include <string>
 
 #include "app/tables/cell_block.h"
 #include "app/tables/graph_tables.h"
@@ -43,9 +44,23 @@ void ClearCells(GraphTables& tables, TableId table, const QRect& cells);
 
 // Sets every node's X and Y to a place on a circle, as one edit.
 void PlaceNodesOnCircle(GraphTables& tables);
+// Sets every node's X and Y to the readable layout of the links in the
+// matrix, as one edit. Throws graph::CellConversionError, with nothing
+// changed, for the first matrix cell that is not an integer.
+void PlaceNodesReadably(GraphTables& tables);
+// True when none of the first `count` nodes has a place a person gave it:
+// its X and Y are both empty, or the place the window starts it at.
+bool HasNoPlacesOfItsOwn(const GraphTables& tables, int count);
 
-// Adds a node at plot point (x, y) after the last one, as one edit, with no
-// links. Throws std::runtime_error, with nothing changed, at 100 nodes.
+// Writes `text` into the matrix cell of the link from node index `from` to
+// node index `to` (column from + 1, row to + 1) and into its transposed
+// cell, as one edit.
+void SetLinkWeight(GraphTables& tables, int from, int to, const std::string& text);
+
+// Places a node at plot point (x, y), as one edit: the first node whose X
+// and Y are both empty, or else a new node after the last one, with no
+// links. Throws std::runtime_error, with nothing changed, when all 100
+// nodes are placed.
 void AddNode(GraphTables& tables, int x, int y);
 
 // Deletes node index `node` from both tables, as one edit: later nodes, the

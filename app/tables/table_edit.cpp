@@ -62,6 +62,8 @@ QString KindText(TableEdit::Kind kind) {
             return QStringLiteral("очистку таблиц");
         case TableEdit::Kind::Layout:
             return QStringLiteral("расстановку по кругу");
+        case TableEdit::Kind::ReadableLayout:
+            return QStringLiteral("расстановку узлов");
         case TableEdit::Kind::Zeros:
             return QStringLiteral("удаление нулей");
         case TableEdit::Kind::MoveNode:
@@ -70,6 +72,8 @@ QString KindText(TableEdit::Kind kind) {
             return QStringLiteral("добавление узла");
         case TableEdit::Kind::DeleteNode:
             return QStringLiteral("удаление узла");
+        case TableEdit::Kind::Link:
+            return QStringLiteral("ввод веса связи");
     }
     return {};
 }

@@ -48,10 +48,12 @@ public:
         Clear,
         ClearAll,
         Layout,
+        ReadableLayout,
         Zeros,
         MoveNode,
         AddNode,
-        DeleteNode
+        DeleteNode,
+        Link
     };
 
     // Puts the node count and the cells back as an edit of `kind` left or

@@ -53,6 +53,10 @@ TEST_F(FilesTest, OneWayLinkGoesThroughFileGraphwayAndBack) {
     }
     EXPECT_EQ(Cell("StringGrid1", 1, 9), "");
     EXPECT_FALSE(form->isWindowModified());
+    // Opened, the graph is drawn with its links, the answer left to come:
+    // link 3-2 runs from (200, 350) to (350, 200).
+    EXPECT_TRUE(ColourNear(250, 300, kGreen, 1));
+    EXPECT_EQ(LabelText("Label2"), "");
     Click("Button1");
     EXPECT_EQ(LabelText("Label2"), "1-3-4");
     EXPECT_EQ(LabelText("Label1"), "Длина: 5");

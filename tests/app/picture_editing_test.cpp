@@ -13,6 +13,7 @@
 
 #include "app/picture/answer_label.h"
 #include "app/picture/picture_editor.h"
+#include "graph/layout_rules.h"
 #include "tests/app/window_fixture.h"
 
 class PictureEditingTest : public WindowTest {
@@ -116,32 +117,119 @@ TEST_F(PictureEditingTest, DoubleClickAddsANodeAndDrawsItUpToTheLimit) {
     EXPECT_EQ(Rows("StringGrid1"), 7);
     EXPECT_TRUE(shown.empty());
 
+    // Nodes 7 to 100 have no places yet: the first of them takes one.
     Find<QSpinBox>("UpDown1")->setValue(100);
     QTest::mouseDClick(View(), Qt::LeftButton, Qt::NoModifier, At(-150, -150));
+    EXPECT_EQ(Node(7), std::pair(QString("-150"), QString("-150")));
+    EXPECT_TRUE(shown.empty());
+    Select("StringGrid1", 1, 8, 1, 8);
+    Paste("StringGrid1", QString("1\t1\n").repeated(93));
+    // A node emptied among placed ones is the one placed next.
+    Select("StringGrid1", 1, 3, 2, 3);
+    QTest::keyClick(Grid("StringGrid1"), Qt::Key_Delete);
+    QTest::mouseDClick(View(), Qt::LeftButton, Qt::NoModifier, At(60, 60));
+    EXPECT_EQ(Node(3), std::pair(QString("60"), QString("60")));
+    EXPECT_TRUE(shown.empty());
+    QTest::mouseDClick(View(), Qt::LeftButton, Qt::NoModifier, At(-150, 150));
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown[0].text.contains("100")) << shown[0].text.toStdString();
     EXPECT_EQ(Rows("StringGrid1"), 101);
 }
 
-TEST_F(PictureEditingTest, ShiftDragOpensTheLinksCellAndEscLeavesNoTrace) {
-    Click("Button3");
+TEST_F(PictureEditingTest, NewGraphIsBuiltWithTheMouseAlone) {
+    TypeLink(1, 2, "5");
+    answers = {QMessageBox::Discard};
+    QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "Сохранить изменения?");
+    EXPECT_EQ(form->NodeCount(), 2);
+    EXPECT_EQ(Node(1), std::pair(QString(), QString()));
+    EXPECT_EQ(Cell("StringGrid2", 2, 1), "");
+    // Nodes 1 and 2 take the first two places, node 3 the third.
+    const std::pair<int, int> places[] = {{-100, 50}, {0, 120}, {100, -50}};
+    for (const auto& [x, y] : places) {
+        QTest::mouseDClick(View(), Qt::LeftButton, Qt::NoModifier, At(x, y));
+    }
+    EXPECT_EQ(form->NodeCount(), 3);
+    for (int node = 1; node <= 3; ++node) {
+        const auto& [x, y] = places[node - 1];
+        EXPECT_EQ(Node(node), std::pair(QString::number(x), QString::number(y)));
+        EXPECT_TRUE(ColourNear(x + 200, 200 - y, kBlue, 0)) << node;
+    }
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(PictureEditingTest, ShiftDragTypesTheWeightOnThePictureAndDrawsTheLink) {
+    Click("Button2");
     for (const bool typed : {false, true}) {
         const std::vector<QString> before = All();
         Drag(At(-60, 40), At(80, 40), Qt::ShiftModifier);
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         ASSERT_NE(editor, nullptr);
-        EXPECT_EQ(Grid("StringGrid2")->currentIndex(), Index("StringGrid2", 1, 6));
+        EXPECT_EQ(editor->objectName(), "linkWeightEditor");
+        // Over the middle of the link from node 1 to node 6.
+        EXPECT_TRUE(editor->geometry().contains(At(10, 40)));
         if (!typed) {
             QTest::keyClicks(editor, "7");
             QTest::keyClick(editor, Qt::Key_Escape);
+            EXPECT_FALSE(editor->isVisible());
             EXPECT_EQ(All(), before);
             continue;
         }
         QTest::keyClicks(editor, "12");
-        EXPECT_EQ(Cell("StringGrid2", 6, 1), "12");
         QTest::keyClick(editor, Qt::Key_Return);
     }
     EXPECT_EQ(Cell("StringGrid2", 1, 6), "12");
+    EXPECT_EQ(Cell("StringGrid2", 6, 1), "12");
+    // Drawn at once: the line from (140, 160) to (280, 160), 12 at its middle.
+    EXPECT_TRUE(ColourNear(170, 160, kGreen, 0));
+    EXPECT_TRUE(TextIn(QRect(211, 162, 12, 10)));
+    EXPECT_FALSE(View()->IsFaded());
+    EXPECT_EQ(Find<QAction>("undoAction")->text(), "Отменить ввод веса связи");
+    // A drag ending on its start node or on empty space does nothing.
+    const std::vector<QString> drawn = All();
+    for (const QPoint end : {At(-60, 40) + QPoint(2, 0), At(-150, -150)}) {
+        Drag(At(-60, 40), end, Qt::ShiftModifier);
+        EXPECT_FALSE(Find<QLineEdit>("linkWeightEditor")->isVisible());
+    }
+    EXPECT_EQ(All(), drawn);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(PictureEditingTest, PastedTextbookMatrixIsLaidOutToBeRead) {
+    // Seven nodes of a textbook, 0 for no link, over the six sample places.
+    const QString textbook =
+        "0 4 2 0 0 0 0\n4 0 1 5 0 0 0\n2 1 0 8 10 0 0\n0 5 8 0 2 6 0\n"
+        "0 0 10 2 0 2 9\n0 0 0 6 2 0 3\n0 0 0 0 9 3 0\n";
+    const std::vector<QString> before = All();
+    answers = {QMessageBox::Yes, QMessageBox::Yes};
+    Select("StringGrid2", 1, 1, 1, 1);
+    Paste("StringGrid2", textbook);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1].text, "Расставить узлы?");
+    graph::AdjacencyMatrix links(7, std::vector<std::int32_t>(7));
+    graph::NodePlaces places(7);
+    for (int u = 0; u < 7; ++u) {
+        places[u] = {Node(u + 1).first.toInt(), Node(u + 1).second.toInt()};
+        for (int v = 0; v < 7; ++v) {
+            links[u][v] = graph::LinkWeight(u, v, Cell("StringGrid2", u + 1, v + 1).toStdString());
+        }
+    }
+    EXPECT_TRUE(graph::CheckLayout(links, places).Holds());
+    // Drawn at once, with its links: node 1 on the left.
+    EXPECT_FALSE(View()->IsFaded());
+    EXPECT_TRUE(ColourNear(places[0].first + 200, 200 - places[0].second, kBlue, 2));
+    EXPECT_TRUE(shown.empty());
+    // The paste and its layout are one edit; the menu lays it out alike.
+    const std::vector<QString> laidOut = All();
+    Undo();
+    EXPECT_EQ(All(), before);
+    Select("StringGrid2", 1, 1, 1, 1);
+    answers = {QMessageBox::Yes, QMessageBox::No};
+    Paste("StringGrid2", textbook);
+    ChooseFromTableMenu("Расставить узлы");
+    EXPECT_EQ(All(), laidOut);
+    EXPECT_EQ(Find<QAction>("undoAction")->text(), "Отменить расстановку узлов");
 }
 
 TEST_F(PictureEditingTest, DeletingANodeMovesTheLaterOnesUpInOneStep) {

@@ -3,9 +3,11 @@
 // greyed when the tables change, and the main picture following it.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -42,10 +44,18 @@ TEST_F(StepsTest, ExampleRunsToTheAnswerOfTheCalculation) {
     Click("Button3");
     const QImage links = Picture();
 
+    // Maximised, the window leaves no room beside it: the steps go over
+    // its right part, on its screen, above it.
+    form->showMaximized();
+    QCoreApplication::processEvents();
     app::StepWindow* window = Open();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Алгоритм Дейкстры по шагам");
+    EXPECT_EQ(window->windowType(), Qt::Tool);
+    EXPECT_EQ(window->parentWidget(), form.get());
+    EXPECT_TRUE(form->screen()->availableGeometry().contains(window->frameGeometry()));
     const auto* table = window->findChild<QTableWidget*>("StepTable");
+    const auto* answer = window->findChild<QLabel*>("StepAnswer");
     ASSERT_EQ(table->rowCount(), 4);
     const char* rows[] = {
         "0|∞|∞|∞|∞|∞|",
@@ -53,20 +63,34 @@ TEST_F(StepsTest, ExampleRunsToTheAnswerOfTheCalculation) {
         "|5 (1)*|∞|∞|∞|10 (2)|2",
         "||∞|∞|∞|10 (2)*|6",
     };
-    for (int row = 0; row < 4; ++row) EXPECT_EQ(Row(table, row), rows[row]) << row;
+    // In a lesson the rows come one step at a time, the answer at the end.
+    for (int step = 0; step < 4; ++step) {
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_EQ(Row(table, row), row <= step ? rows[row] : "||||||") << step << row;
+        }
+        EXPECT_EQ(answer->text(), step == 3 ? "1-2-6, Длина: 10" : "") << step;
+        if (step == 1) {
+            // Step 1 draws over the links, and its legend names its colours.
+            EXPECT_NE(Picture(), links);
+            const QString legend = window->findChild<QLabel*>("StepLegend")->text();
+            EXPECT_TRUE(legend.contains("#00a0ff") && legend.contains("пересчитаны"));
+            EXPECT_FALSE(legend.contains("кратчайший"));
+        }
+        QTest::keyClick(window, Qt::Key_Right);
+    }
     EXPECT_TRUE(table->item(2, 1)->font().bold());
-    EXPECT_EQ(window->findChild<QLabel*>("StepAnswer")->text(), "1-2-6, Длина: 10");
-
-    // Step 1 draws over the links; the keys move as the buttons do.
-    QTest::keyClick(window, Qt::Key_Right);
-    EXPECT_EQ(window->CurrentStep(), 1);
-    EXPECT_NE(Picture(), links);
-    QTest::keyClick(window, Qt::Key_End);
     EXPECT_EQ(window->CurrentStep(), 3);
     EXPECT_EQ(table->selectedItems().front()->row(), 3);
+    EXPECT_TRUE(window->findChild<QLabel*>("StepLegend")->text().contains("кратчайший&nbsp;путь"));
     EXPECT_EQ(Picture(), calculated);
     EXPECT_EQ(LabelText("Label2"), "1-2-6");
     EXPECT_EQ(LabelText("Label1"), "Длина: 10");
+    // A worksheet's key shows every row from the start.
+    QTest::keyClick(window, Qt::Key_Home);
+    window->findChild<QCheckBox*>("allStepsBox")->setChecked(true);
+    EXPECT_EQ(Row(table, 3), rows[3]);
+    EXPECT_EQ(answer->text(), "1-2-6, Длина: 10");
+    QTest::keyClick(window, Qt::Key_End);
     QTest::keyClick(window, Qt::Key_Left);
     EXPECT_EQ(window->CurrentStep(), 2);
 
@@ -99,6 +123,21 @@ TEST_F(StepsTest, ExampleRunsToTheAnswerOfTheCalculation) {
     Find<QAction>("tikzAction")->trigger();
     EXPECT_FALSE(QApplication::clipboard()->text().contains("[red"));
     EXPECT_TRUE(shown.empty());
+}
+
+TEST(StepWindowPlace, BesideTheMainWindowWhereThereIsRoomAndAlwaysOnTheScreen) {
+    const QRect screen(0, 0, 1366, 768);
+    const QSize size(640, 380);
+    const struct {
+        QRect main;
+        QPoint place;
+    } cases[] = {
+        {{4, 113, 560, 420}, {572, 113}},    // room on the right
+        {{700, 500, 600, 260}, {52, 388}},   // room on the left only, raised
+        {{0, 0, 1366, 768}, {726, 0}},       // maximised: over its right part
+        {{-300, -50, 1000, 500}, {708, 0}},  // its top above the screen
+    };
+    for (const auto& c : cases) EXPECT_EQ(app::PlaceBeside(c.main, size, screen), c.place);
 }
 
 TEST_F(StepsTest, TablesThatCannotBeReadAreReportedAsTheCalculationReportsThem) {

@@ -33,14 +33,15 @@ TEST(StepDrawing, SettledRingedRelaxedAndPredecessorLinks) {
     // Step 1 settles node 1 and relaxes its two links.
     const QImage first = step(1);
     EXPECT_EQ(At(first, 140, 160), teal);
-    EXPECT_EQ(At(first, 140, 154), teal);  // the ring
+    // The ring is whole, over the numbers beside the node too.
+    for (const auto& [dx, dy] : {std::pair{0, -6}, {6, 0}, {0, 6}, {-6, 0}, {4, -5}, {4, 4}}) {
+        EXPECT_EQ(At(first, 140 + dx, 160 + dy), teal) << dx << ", " << dy;
+    }
     EXPECT_EQ(At(first, 160, 164), skyBlue);
     EXPECT_EQ(At(first, 170, 160), skyBlue);
     EXPECT_EQ(At(first, 220, 240), kBlue);
-    for (const auto& [node, label] : {std::pair{0, magenta.Get(0)},
-                                      {1, magenta.Get(5)},
-                                      {2, magenta.Infinity()},
-                                      {5, magenta.Get(20)}}) {
+    for (const auto& [node, label] :
+         {std::pair{1, magenta.Get(5)}, {2, magenta.Infinity()}, {5, magenta.Get(20)}}) {
         EXPECT_TRUE(ShowsAt(first, points[node].X + 3, points[node].Y - 14, label)) << node;
     }
     // Step 2 settles node 2: node 6 is now reached through it, so link 1-6
