@@ -18,6 +18,7 @@
 
 #include "app/files/document_actions.h"
 #include "app/form_controls.h"
+#include "app/help/help_window.h"
 #include "app/messages.h"
 #include "app/picture/answer_label.h"
 #include "app/picture/answer_view.h"
@@ -192,6 +193,7 @@ void TForm1::CreateActions() {
     // Actions of the window itself, so their keys work wherever the focus is.
     addActions({documents_->OpenAction(), documents_->SaveAction(), documents_->SaveAsAction(),
                 print, table_->UndoAction(), table_->RedoAction(), answer_->StepsAction()});
+    app::AddHelpKey(this);
 
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Image1, &QWidget::customContextMenuRequested, this, [this, print](const QPoint& at) {
