@@ -56,6 +56,8 @@ QPushButton* NewButton(const QString& name, const QString& caption, QWidget* par
 
 void SetHints(QWidget* StringGrid1, QWidget* StringGrid2, QWidget* Button2, QWidget* Button3,
               QWidget* Button1) {
+    StringGrid1->setAccessibleName(QCoreApplication::translate("app::Hints", "Таблица узлов"));
+    StringGrid2->setAccessibleName(QCoreApplication::translate("app::Hints", "Матрица смежности"));
     StringGrid1->setToolTip(QCoreApplication::translate(
         "app::Hints",
         "Координаты узлов: X и Y — целые числа от −200 до 200, начало координат "

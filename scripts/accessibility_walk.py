@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Walks the window's tree as a screen reader sees it and prints every
 accessible object's role, name and description, one a line, indented by
 depth; controls without a name are marked UNNAMED, and the exit status is 1
@@ -6,11 +6,12 @@ when there is one.
 
 Run by hand, on a display, inside a session bus of its own:
     Xvfb :8 -screen 0 1366x768x24 & openbox &
-    DISPLAY=:8 dbus-run-session -- python3 scripts/accessibility_walk.py \
+    DISPLAY=:8 dbus-run-session -- scripts/accessibility_walk.py \
         build/bin/Project1 [ARGUMENT...]
 The program is started with the accessibility bridge on, walked once its
-window is up (with every tool window it has open), and closed. Needs
-python3-pyatspi and at-spi2-core.
+window is up, and closed. WALK_KEYS="F1 ctrl+d" presses those keys in the
+window first (with xdotool), so that the tool windows they open are walked
+too. Needs python3-pyatspi, at-spi2-core and xdotool.
 """
 import os
 import subprocess
@@ -71,6 +72,9 @@ def main():
         if app is None:
             sys.exit("the program did not appear on the accessibility bus")
         time.sleep(1)
+        for key in os.environ.get("WALK_KEYS", "").split():
+            subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
+            time.sleep(1)
         unnamed = []
         walk(app, 0, unnamed)
         if unnamed:

@@ -34,6 +34,28 @@
         <source>Найти кратчайший путь от узла 1 до последнего узла, нарисовать его красным и записать вместе с длиной.</source>
         <translation>Find the shortest way from node 1 to the last node, draw it in red and write it out with its length.</translation>
     </message>
+    <message>
+        <source>Таблица узлов</source>
+        <translation>Node table</translation>
+    </message>
+    <message>
+        <source>Матрица смежности</source>
+        <translation>Adjacency matrix</translation>
+    </message>
+</context>
+<context>
+    <name>app::NodeCountBox</name>
+    <message>
+        <source>Количество узлов</source>
+        <translation>Node count</translation>
+    </message>
+</context>
+<context>
+    <name>app::PictureView</name>
+    <message>
+        <source>Рисунок графа</source>
+        <translation>Picture of the graph</translation>
+    </message>
 </context>
 <context>
     <name>app::Question</name>
