@@ -19,6 +19,7 @@
 #include "app/classes/class_set_actions.h"
 #include "app/files/document_actions.h"
 #include "app/form_controls.h"
+#include "app/help/help_window.h"
 #include "app/messages.h"
 #include "app/picture/answer_label.h"
 #include "app/picture/answer_view.h"
@@ -224,6 +225,7 @@ void TForm1::CreateActions() {
     addActions({documents_->NewGraphAction(), documents_->OpenAction(), documents_->SaveAction(),
                 documents_->SaveAsAction(), print, table_->UndoAction(), table_->RedoAction(),
                 answer_->StepsAction()});
+    app::AddHelpKey(this);
 
     Image1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Image1, &QWidget::customContextMenuRequested, this, [this, print](const QPoint& at) {

@@ -2,6 +2,7 @@
 #include "app/form_controls.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -55,17 +56,23 @@ QPushButton* NewButton(const QString& name, const QString& caption, QWidget* par
 
 void SetHints(QWidget* StringGrid1, QWidget* StringGrid2, QWidget* Button2, QWidget* Button3,
               QWidget* Button1) {
-    StringGrid1->setToolTip(
-        QStringLiteral("Координаты узлов: X и Y — целые числа от −200 до 200, начало координат "
-                       "в центре рисунка, Y растёт вверх."));
-    StringGrid2->setToolTip(
-        QStringLiteral("Вес связи из узла столбца в узел строки; то же число встаёт и в "
-                       "симметричную ячейку. Пустая ячейка или отрицательное число — связи нет; "
-                       "0 — связь веса 0, которую «Связи» не рисуют."));
-    Button2->setToolTip(QStringLiteral("Нарисовать узлы по координатам из таблицы узлов."));
-    Button3->setToolTip(
-        QStringLiteral("Нарисовать узлы и связи с их весами; связи веса 0 не рисуются."));
-    Button1->setToolTip(QStringLiteral(
+    StringGrid1->setAccessibleName(QCoreApplication::translate("app::Hints", "Таблица узлов"));
+    StringGrid2->setAccessibleName(QCoreApplication::translate("app::Hints", "Матрица смежности"));
+    StringGrid1->setToolTip(QCoreApplication::translate(
+        "app::Hints",
+        "Координаты узлов: X и Y — целые числа от −200 до 200, начало координат "
+        "в центре рисунка, Y растёт вверх."));
+    StringGrid2->setToolTip(QCoreApplication::translate(
+        "app::Hints",
+        "Вес связи из узла столбца в узел строки; то же число встаёт и в "
+        "симметричную ячейку. Пустая ячейка или отрицательное число — связи нет; "
+        "0 — связь веса 0, которую «Связи» не рисуют."));
+    Button2->setToolTip(QCoreApplication::translate(
+        "app::Hints", "Нарисовать узлы по координатам из таблицы узлов."));
+    Button3->setToolTip(QCoreApplication::translate(
+        "app::Hints", "Нарисовать узлы и связи с их весами; связи веса 0 не рисуются."));
+    Button1->setToolTip(QCoreApplication::translate(
+        "app::Hints",
         "Найти кратчайший путь от узла 1 до последнего узла, нарисовать его красным и "
         "записать вместе с длиной."));
 }

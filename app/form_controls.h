@@ -41,7 +41,8 @@ QAction* NewAction(const QString& name, const QString& text, QObject* parent,
 // after it, even where no window manager hands it back after a popup.
 QAction* ExecMenu(QMenu& menu, const QPoint& at, QWidget* window);
 
-// The tooltips of the tables and the three buttons, named as in the window.
+// The tooltips of the tables and the three buttons, named as in the window,
+// and the tables' accessible names.
 void SetHints(QWidget* StringGrid1, QWidget* StringGrid2, QWidget* Button2, QWidget* Button3,
               QWidget* Button1);
 

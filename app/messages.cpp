@@ -6,11 +6,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QPointer>
 #include <QRect>
 #include <QScreen>
-#include <QTranslator>
 #include <QWidget>
 #include <utility>
 
@@ -50,19 +48,19 @@ void ShowRealMessageBox(const MessageBoxContent& content) {
 
 QMessageBox::StandardButton AskRealQuestion(const QuestionContent& question) {
     QMessageBox box(QMessageBox::Question, ApplicationTitle(), question.text);
-    const auto add = [&box](QMessageBox::StandardButton button, const char* text) {
+    const auto add = [&box](QMessageBox::StandardButton button, const QString& text) {
         box.addButton(button);
-        box.button(button)->setText(QString::fromUtf8(text));
+        box.button(button)->setText(text);
     };
     if (question.answers == QuestionContent::YesNo) {
-        add(QMessageBox::Yes, "Да");
-        add(QMessageBox::No, "Нет");
+        add(QMessageBox::Yes, QCoreApplication::translate("app::Question", "Да"));
+        add(QMessageBox::No, QCoreApplication::translate("app::Question", "Нет"));
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     } else {
-        add(QMessageBox::Save, "Сохранить");
-        add(QMessageBox::Discard, "Не сохранять");
-        add(QMessageBox::Cancel, "Отмена");
+        add(QMessageBox::Save, QCoreApplication::translate("app::Question", "Сохранить"));
+        add(QMessageBox::Discard, QCoreApplication::translate("app::Question", "Не сохранять"));
+        add(QMessageBox::Cancel, QCoreApplication::translate("app::Question", "Отмена"));
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
     }
@@ -116,16 +114,6 @@ QMessageBox::StandardButton AskQuestion(const QuestionContent& question) {
 QuestionAsker SetQuestionAsker(QuestionAsker asker) {
     if (!asker) asker = AskRealQuestion;
     return std::exchange(CurrentAsker(), std::move(asker));
-}
-
-void LoadQtTranslations() {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_ru"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator);
-    } else {
-        delete translator;
-    }
 }
 
 }  // namespace app

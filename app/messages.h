@@ -93,9 +93,4 @@ QMessageBox::StandardButton AskQuestion(const QuestionContent& question);
 // Replaces the asker as SetMessageBoxShower replaces the shower.
 QuestionAsker SetQuestionAsker(QuestionAsker asker);
 
-// Qt's own texts a person meets (file dialogs, standard buttons, the menus
-// of edit boxes) in Russian, like the window's captions, from the
-// translations installed with Qt.
-void LoadQtTranslations();
-
 }  // namespace app

@@ -8,6 +8,7 @@
 
 #include "document/class_set_files.h"
 #include "graph/dijkstra_steps.h"
+#include "graph/graph_in_words.h"
 
 namespace document {
 
@@ -254,29 +255,6 @@ std::string PictureFileName(int number, int variants) {
     return name.replace(name.rfind('.'), std::string::npos, ".png");
 }
 
-std::string GraphInWords(const graph::AdjacencyMatrix& adjacency) {
-    const std::size_t n = adjacency.size();
-    std::string links;
-    const auto add = [&](std::size_t u, std::string_view mark, std::size_t v, std::int32_t w) {
-        links += (links.empty() ? "" : ", ") + std::to_string(u + 1) + std::string(mark) +
-                 std::to_string(v + 1) + " (" + std::to_string(w) + ")";
-    };
-    for (std::size_t u = 0; u < n; ++u) {
-        for (std::size_t v = u + 1; v < n; ++v) {
-            const std::int32_t there = adjacency[u][v];
-            const std::int32_t back = adjacency[v][u];
-            if (there >= 0 && there == back) {
-                add(u, "–", v, there);
-                continue;
-            }
-            if (there >= 0) add(u, "→", v, there);
-            if (back >= 0) add(v, "→", u, back);
-        }
-    }
-    return "Узлы от 1 до " + std::to_string(n) + ". " +
-           (links.empty() ? "Связей нет." : "Связи (в скобках — вес): " + links + ".");
-}
-
 std::string MoodleXmlText(const std::vector<graph::ClassVariant>& set, const QuizHeading& heading,
                           const VariantPicture& picture) {
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n";
@@ -285,8 +263,8 @@ std::string MoodleXmlText(const std::vector<graph::ClassVariant>& set, const Qui
     const int variants = static_cast<int>(set.size());
     for (int number = 1; number <= variants; ++number) {
         const graph::ClassVariant& variant = set[number - 1];
-        const Picture shown{PictureFileName(number, variants), GraphInWords(variant.adjacency),
-                            Base64(picture(variant))};
+        const Picture shown{PictureFileName(number, variants),
+                            graph::GraphInWords(variant.adjacency), Base64(picture(variant))};
         const std::string title = "Вариант " + std::to_string(number) + ": ";
         const std::string feedback = Feedback(variant);
 
@@ -320,7 +298,7 @@ std::string GiftText(const std::vector<graph::ClassVariant>& set, const QuizHead
     for (std::size_t k = 0; k < set.size(); ++k) {
         const graph::ClassVariant& variant = set[k];
         const std::string title = "::Вариант " + std::to_string(k + 1) + GiftEscaped(": ");
-        const std::string words = " " + GiftEscaped(GraphInWords(variant.adjacency));
+        const std::string words = " " + GiftEscaped(graph::GraphInWords(variant.adjacency));
         const std::string feedback = "####" + GiftEscaped(Feedback(variant)) + "}\n";
         gift += "\n" + title + "длина пути::" + GiftEscaped(LengthTask(variant)) + words + " {#" +
                 std::to_string(variant.way.length) + ":0" + feedback;

@@ -37,17 +37,12 @@ using VariantPicture = std::function<std::string(const graph::ClassVariant&)>;
 // "variant-07.png" for variant 7 of `variants`, numbered as its graph file.
 std::string PictureFileName(int number, int variants);
 
-// The graph in Russian words, for a student who cannot see the picture and
-// for GIFT, which has none: the nodes, then every link with its weight,
-// «1–2 (5)» for a link both ways alike, «1→2 (5)» for one way only.
-std::string GraphInWords(const graph::AdjacencyMatrix& adjacency);
-
 // The Moodle XML document, UTF-8, the declaration on its first line: the
 // category, then for variant k (set[k - 1]) a numerical question of the
 // way's length, a short-answer question of the way, accepted with "-",
 // spaces, "–" or "—" between the nodes, and with heading.uniqueTable a cloze
 // question of the step table, every cell a blank. Each question shows the
-// picture `picture` makes (once per variant) with GraphInWords as its alt
+// picture `picture` makes (once per variant) with graph::GraphInWords as its alt
 // text; its general feedback gives the way and the length.
 std::string MoodleXmlText(const std::vector<graph::ClassVariant>& set, const QuizHeading& heading,
                           const VariantPicture& picture);

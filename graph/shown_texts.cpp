@@ -3,8 +3,16 @@
 
 namespace graph {
 
-std::string LengthText(std::int64_t length) {
-    return std::string(kLengthCaption) + " " + std::to_string(length);
+std::string_view NoWayText(Language language) {
+    return language == Language::Russian ? kNoWayText : "no way";
+}
+
+std::string_view LengthCaption(Language language) {
+    return language == Language::Russian ? kLengthCaption : "Length:";
+}
+
+std::string LengthText(std::int64_t length, Language language) {
+    return std::string(LengthCaption(language)) + " " + std::to_string(length);
 }
 
 std::string WithFullStop(std::string message) {

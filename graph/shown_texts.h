@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "graph/language.h"
+
 namespace graph {
 
 // The answer when the last node cannot be reached.
@@ -14,8 +16,13 @@ constexpr std::string_view kNoWayText = "нет пути";
 // The caption of the length, alone while there is no answer.
 constexpr std::string_view kLengthCaption = "Длина:";
 
-// The caption and the length, as in "Длина: 10".
-std::string LengthText(std::int64_t length);
+// The answer when there is no way, and the caption of the length, in
+// `language`: kNoWayText and kLengthCaption, or "no way" and "Length:".
+std::string_view NoWayText(Language language);
+std::string_view LengthCaption(Language language);
+
+// The caption and the length, as in "Длина: 10" or "Length: 10".
+std::string LengthText(std::int64_t length, Language language = Language::Russian);
 
 // An error message as shown: a full stop is appended when the code of its
 // last character is above that of "."; a message ending in ".", "!", a

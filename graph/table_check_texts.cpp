@@ -110,6 +110,10 @@ constexpr Phrases kEnglish{
     },
 };
 
+const Phrases& PhrasesOf(Language language) {
+    return language == Language::Russian ? kRussian : kEnglish;
+}
+
 bool WholeTable(Phrase phrase) {
     return phrase == Phrase::Truncated || phrase == Phrase::TruncatedNoWay ||
            phrase == Phrase::AfterEnd || phrase == Phrase::AfterEndNoWay;
@@ -160,7 +164,7 @@ std::string Number(std::int32_t node) { return std::to_string(node + 1); }
 }  // namespace
 
 std::string FaultText(const TableFault& f, Language language) {
-    const Phrases& words = language == Language::Russian ? kRussian : kEnglish;
+    const Phrases& words = PhrasesOf(language);
     const Phrase phrase = PhraseOf(f);
     const auto distance = [&](const std::optional<std::int64_t>& d) {
         return d ? std::to_string(*d) : std::string(words.infinity);
@@ -200,28 +204,40 @@ std::string FaultText(const TableFault& f, Language language) {
     return prefix + ": " + text;
 }
 
-std::string CheckSummary(const TableCheck& check) {
-    if (check.faults.empty()) return "Таблица верна";
+std::string CheckSummary(const TableCheck& check, Language language) {
+    const bool russian = language == Language::Russian;
+    if (check.faults.empty()) return russian ? "Таблица верна" : "The table is right";
     std::vector<std::size_t> steps;
     for (const TableFault& f : check.faults) {
         if (std::find(steps.begin(), steps.end(), f.step) == steps.end()) steps.push_back(f.step);
     }
     std::string list;
     for (std::size_t k = 0; k < steps.size(); ++k) {
-        if (k > 0) list += k + 1 == steps.size() ? " и " : ", ";
+        if (k > 0) list += k + 1 == steps.size() ? std::string(PhrasesOf(language).and_) : ", ";
         list += std::to_string(steps[k]);
     }
-    return "Ошибок: " + std::to_string(check.faults.size()) +
-           (steps.size() > 1 ? " (шаги " : " (шаг ") + list + ")";
+    const bool many = steps.size() > 1;
+    return (russian ? "Ошибок: " : "Faults: ") + std::to_string(check.faults.size()) +
+           (russian ? (many ? " (шаги " : " (шаг ") : (many ? " (steps " : " (step ")) + list + ")";
 }
 
-std::string ConventionText(Convention convention) {
+std::string ConventionText(Convention convention, Language language) {
+    if (language == Language::English) {
+        return convention == Convention::BeforeChoice
+                   ? "A row of the table holds the distances its node is chosen from"
+                   : "A row of the table holds the distances after its node's step";
+    }
     return convention == Convention::BeforeChoice
                ? "Строка таблицы — расстояния, из которых выбирается её узел"
                : "Строка таблицы — расстояния после шага её узла";
 }
 
-std::string NotationText() {
+std::string NotationText(Language language) {
+    if (language == Language::English) {
+        return "Entries: «∞», «inf», «-» or empty: not reached; «—», «-» or empty: chosen "
+               "before; «10 (2, 4)»: the distance and the predecessors; the chosen node goes in "
+               "the last column or as «*» in its cell.";
+    }
     return "Запись: «∞», «inf», «-» или пусто — не достигнут; «—», «-» или пусто — выбран "
            "раньше; «10 (2, 4)» — расстояние и предшественники; выбранный узел — в столбце "
            "«Выбран» или «*» в его ячейке.";

@@ -4,11 +4,10 @@
 
 #include <string>
 
+#include "graph/language.h"
 #include "graph/table_check.h"
 
 namespace graph {
-
-enum class Language { Russian, English };
 
 // The fault in words, e.g. «Шаг 2, узел 6: через узел 2 расстояние 5 + 5 =
 // 10 меньше 20», or "step 2, node 6: via node 2 the distance 5 + 5 = 10 is
@@ -16,13 +15,13 @@ enum class Language { Russian, English };
 // «Таблица обрывается: узел 6 ещё не выбран».
 std::string FaultText(const TableFault& fault, Language language = Language::Russian);
 
-// «Ошибок: 2 (шаги 2 и 4)», or «Таблица верна».
-std::string CheckSummary(const TableCheck& check);
+// «Ошибок: 2 (шаги 2 и 4)», or «Таблица верна»; "Faults: 2 (steps 2 and 4)".
+std::string CheckSummary(const TableCheck& check, Language language = Language::Russian);
 
 // Which convention was assumed, in words.
-std::string ConventionText(Convention convention);
+std::string ConventionText(Convention convention, Language language = Language::Russian);
 
 // The notation the checker reads, one line for the window.
-std::string NotationText();
+std::string NotationText(Language language = Language::Russian);
 
 }  // namespace graph

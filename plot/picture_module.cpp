@@ -3,6 +3,7 @@
 // default background and an offscreen Qt, needing no data file, working
 // directory or display.
 #include <QGuiApplication>
+#include <clocale>
 #include <exception>
 #include <memory>
 #include <type_traits>
@@ -30,6 +31,9 @@ void MakeApplication() {
     static int count = 3;
     static const std::unique_ptr<QGuiApplication> application =
         std::make_unique<QGuiApplication>(count, arguments);
+    // Qt takes the person's locale on start-up; graphway's output and its
+    // system error texts stay the same in every locale, as scripts read them.
+    std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #   7  the window: app/Unit1, app/Project1
 #   6  app/classes/
 #   5  app/picture/
-#   4  app/files/, app/steps/
+#   4  app/files/, app/steps/, app/help/
 #   3  app/tables/
 #   2  the window's small helpers (the other files at the root of app/), cli/
 #   1  document/, plot/
@@ -30,7 +30,7 @@ done)
 
 wrong=$(echo "$includes" | awk '
     function room(path) {
-        if (path ~ /^app\/(tables|files|picture|steps|classes)\//) return substr(path, 1, index(substr(path, 5), "/") + 3)
+        if (path ~ /^app\/(tables|files|picture|steps|classes|help)\//) return substr(path, 1, index(substr(path, 5), "/") + 3)
         if (path ~ /^app\/(Unit1|Project1)\./) return "the window"
         if (path ~ /^app\/[^\/]+$/) return "the window'"'"'s helpers"
         if (path ~ /^(graph|document|plot|cli)\//) return substr(path, 1, index(path, "/") - 1)
@@ -38,7 +38,7 @@ wrong=$(echo "$includes" | awk '
     }
     BEGIN {
         floor["the window"] = 7; floor["app/classes"] = 6; floor["app/picture"] = 5; floor["app/files"] = 4
-        floor["app/steps"] = 4; floor["app/tables"] = 3; floor["the window'"'"'s helpers"] = 2
+        floor["app/steps"] = 4; floor["app/help"] = 4; floor["app/tables"] = 3; floor["the window'"'"'s helpers"] = 2
         floor["cli"] = 2; floor["document"] = 1; floor["plot"] = 1; floor["graph"] = 0
     }
     NF == 2 {

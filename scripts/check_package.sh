@@ -57,6 +57,7 @@ expected_paths=(
     usr/lib/graphway/plugins/graphway_pictures.so usr/share/graphway/1.bmp
     usr/share/applications/graphway.desktop usr/share/icons/hicolor/scalable/apps/graphway.svg
     usr/share/man/man1/graphway.1.gz usr/share/man/man1/graphway-gui.1.gz
+    usr/share/man/ru/man1/graphway.1.gz
     usr/share/doc/graphway/README.md usr/share/doc/graphway/copyright
     usr/share/doc/graphway/changelog.gz "$sample"
 )
@@ -106,6 +107,19 @@ mkdir "$work/elsewhere"
 check "the menu entry is valid" desktop-file-validate "$root/usr/share/applications/graphway.desktop"
 check "the menu entry runs graphway-gui with a file" \
     grep -qxF 'Exec=graphway-gui %f' "$root/usr/share/applications/graphway.desktop"
+
+# Both manual pages of graphway render without a warning, each in its own
+# language: its heading for the name section.
+page_renders() {
+    local page=$1 heading=$2 text
+    text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>"$work/man.log") &&
+        [[ ! -s $work/man.log ]] && grep -qx "$heading" <<<"$text" ||
+        { cat "$work/man.log" >&2; return 1; }
+}
+check "the English manual page renders without a warning" \
+    page_renders "$root/usr/share/man/man1/graphway.1.gz" NAME
+check "the Russian manual page renders without a warning" \
+    page_renders "$root/usr/share/man/ru/man1/graphway.1.gz" ИМЯ
 
 # answers_sample GRAPHWAY: the example's answer and exit status.
 answers_sample() {
@@ -251,6 +265,8 @@ else
         apt-get install -y --no-install-recommends "$deb"
     on_path() { [[ $(command -v graphway) == /usr/bin/graphway ]] && answers_sample graphway "/$sample"; }
     check "graphway from the PATH answers the installed example" on_path
+    russian_page() { LC_ALL=C.UTF-8 MANWIDTH=80 man -L ru graphway 2>/dev/null | grep -qx ИМЯ; }
+    check "man -L ru graphway shows the Russian page" russian_page
     menu_command=$(sed -n 's/^Exec=//p' /usr/share/applications/graphway.desktop | sed 's/ %[fFuU]//')
     check "the menu entry's command opens the window with its axes and no error box" \
         opens_with_axes "$shots/menu.png" 100 "$work/empty" sh -c "$menu_command"

@@ -5,6 +5,7 @@
 BUILD_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-dejavu-core
+    qt6-l10n-tools qt6-tools-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libsimdjson-dev libboost-graph-dev
     libxml2-utils

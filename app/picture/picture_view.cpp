@@ -19,6 +19,7 @@ constexpr int kMarkRadius = 7;
 
 PictureView::PictureView(const plot::DrawingSurface* surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
+    setAccessibleName(tr("Рисунок графа"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(0, 0);

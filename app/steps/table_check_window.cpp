@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/form_controls.h"
+#include "app/interface_language.h"
 #include "app/messages.h"
 #include "graph/table_check.h"
 #include "graph/table_check_texts.h"
@@ -23,6 +24,13 @@ namespace {
 const QColor kWrong(255, 190, 190);
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// The last column's header: the step table's own word in Russian, so that a
+// block copied from it keeps its meaning.
+QString ChosenHeader() {
+    return InterfaceLanguage() == graph::Language::Russian ? QString::fromUtf8(graph::kChosenHeader)
+                                                           : TableCheckWindow::tr("Выбран");
+}
 
 // A block copied from the step window carries its header row and its step
 // numbers; the cells alone are wanted.
@@ -57,23 +65,24 @@ TableCheckWindow::TableCheckWindow(graph::AdjacencyMatrix adjacency, int steps, 
       convention_(new QLabel(this)),
       way_(new QLabel(this)) {
     setObjectName(QStringLiteral("TableCheckWindow"));
-    setWindowTitle(QStringLiteral("Проверка таблицы"));
+    setWindowTitle(tr("Проверка таблицы"));
     setAttribute(Qt::WA_DeleteOnClose);
     grid_->setObjectName(QStringLiteral("CheckGrid"));
-    grid_->setAccessibleName(QStringLiteral("Таблица для проверки"));
-    grid_->setToolTip(QStringLiteral("Впишите или вставьте таблицу, решённую вручную."));
+    grid_->setAccessibleName(tr("Таблица для проверки"));
+    grid_->setToolTip(tr("Впишите или вставьте таблицу, решённую вручную."));
     LabelColumns();
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(grid_, &QTableWidget::itemChanged, this, &TableCheckWindow::NameCell);
     // Rows are numbered as the step table numbers its steps, until a check
     // tells how this table numbers them.
     NumberRows(0);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     summary_->setObjectName(QStringLiteral("CheckSummary"));
     convention_->setObjectName(QStringLiteral("CheckConvention"));
     way_->setObjectName(QStringLiteral("CheckWay"));
-    auto* notation = new QLabel(QString::fromStdString(graph::NotationText()), this);
+    auto* notation = new QLabel(Text(graph::NotationText(InterfaceLanguage())), this);
     notation->setObjectName(QStringLiteral("CheckNotation"));
     notation->setWordWrap(true);
-    check_ = NewButton(QStringLiteral("CheckButton"), QStringLiteral("Проверить"), this);
+    check_ = NewButton(QStringLiteral("CheckButton"), tr("Проверить"), this);
     connect(check_, &QPushButton::clicked, this, &TableCheckWindow::Check);
 
     auto* buttons = new QHBoxLayout;
@@ -127,8 +136,29 @@ void TableCheckWindow::MarkGraphChanged() {
     check_->setEnabled(false);
     way_->clear();
     convention_->clear();
-    summary_->setText(
-        QStringLiteral("Таблицы изменились; «В начало» в окне шагов прочитает их заново."));
+    summary_->setText(tr("Таблицы изменились; «В начало» в окне шагов прочитает их заново."));
+}
+
+void TableCheckWindow::NameCell(QTableWidgetItem* item) {
+    const QTableWidgetItem* step = grid_->verticalHeaderItem(item->row());
+    const QTableWidgetItem* node = grid_->horizontalHeaderItem(item->column());
+    const QString place = item->column() + 1 < grid_->columnCount() ? tr("Шаг %1, узел %2: %3")
+                                                                    : tr("Шаг %1, %2: %3");
+    const QString name =
+        place.arg(step ? step->text() : QString(), node ? node->text() : QString(), item->text());
+    // Setting the same text again sends nothing, which ends the round
+    // through itemChanged.
+    item->setData(Qt::AccessibleTextRole, name);
+}
+
+void TableCheckWindow::NameCells() {
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        for (int column = 0; column < grid_->columnCount(); ++column) {
+            if (grid_->item(row, column) == nullptr)
+                grid_->setItem(row, column, new QTableWidgetItem);
+            NameCell(grid_->item(row, column));
+        }
+    }
 }
 
 void TableCheckWindow::LabelColumns() {
@@ -136,7 +166,7 @@ void TableCheckWindow::LabelColumns() {
     for (std::size_t node = 1; node <= adjacency_.size(); ++node) {
         headers << QString::number(node);
     }
-    headers << QString::fromUtf8(graph::kChosenHeader);
+    headers << ChosenHeader();
     grid_->setHorizontalHeaderLabels(headers);
 }
 
@@ -146,13 +176,14 @@ void TableCheckWindow::NumberRows(std::size_t first) {
         numbers << QString::number(first + static_cast<std::size_t>(row));
     }
     grid_->setVerticalHeaderLabels(numbers);
+    NameCells();
 }
 
 void TableCheckWindow::Paste() {
     const std::string text = QApplication::clipboard()->text().toStdString();
     if (text.size() > graph::kHandTableLimit) {
         ShowMessageBox({QMessageBox::Warning, ApplicationTitle(),
-                        QStringLiteral("Таблица не вставлена: её текст больше 1 МиБ.")});
+                        tr("Таблица не вставлена: её текст больше 1 МиБ.")});
         return;
     }
     const auto block = WithoutStepHeaders(graph::SplitTableText(text),
@@ -173,6 +204,7 @@ void TableCheckWindow::Paste() {
                            new QTableWidgetItem(QString::fromStdString(cells[column])));
         }
     }
+    NameCells();
 }
 
 void TableCheckWindow::Check() {
@@ -214,29 +246,29 @@ void TableCheckWindow::Check() {
             grid_->setItem(row, column, item);
         }
         item->setBackground(kWrong);
-        const QString reason = Text(graph::FaultText(fault));
+        const QString reason = Text(graph::FaultText(fault, InterfaceLanguage()));
         item->setToolTip(item->toolTip().isEmpty() ? reason : item->toolTip() + u'\n' + reason);
     }
     // A fault of the whole table has no cell of its own: its line goes
     // under the summary.
-    QStringList summary{Text(graph::CheckSummary(check))};
+    QStringList summary{Text(graph::CheckSummary(check, InterfaceLanguage()))};
     for (const graph::TableFault& fault : check.faults) {
         if (fault.kind == graph::TableFault::Kind::Truncated ||
             fault.kind == graph::TableFault::Kind::AfterEnd) {
-            summary << Text(graph::FaultText(fault));
+            summary << Text(graph::FaultText(fault, InterfaceLanguage()));
         }
     }
     summary_->setText(summary.join(u'\n'));
-    convention_->setText(Text(graph::ConventionText(check.convention)));
+    convention_->setText(Text(graph::ConventionText(check.convention, InterfaceLanguage())));
     if (!check.way) {
         way_->clear();
     } else {
-        QString way = QStringLiteral("Путь по таблице: %1, длина %2")
+        QString way = tr("Путь по таблице: %1, длина %2")
                           .arg(Text(graph::WayText(check.way->way)))
                           .arg(check.way->length);
         if (!check.wayShortest && check.shortestLength) {
-            way += QStringLiteral(" — не кратчайший: кратчайший путь имеет длину %1")
-                       .arg(*check.shortestLength);
+            way +=
+                tr(" — не кратчайший: кратчайший путь имеет длину %1").arg(*check.shortestLength);
         }
         way_->setText(way);
     }

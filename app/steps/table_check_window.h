@@ -13,6 +13,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace app {
 
@@ -35,6 +36,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The text a screen reader says for a cell: «Шаг 3, узел 5: 12».
+    void NameCell(QTableWidgetItem* item);
+    // Every cell gets an item and its text.
+    void NameCells();
     void LabelColumns();
     // Labels the rows from step `first` on.
     void NumberRows(std::size_t first);

@@ -12,6 +12,7 @@ namespace app {
 NodeCountBox::NodeCountBox(QWidget* parent) : QSpinBox(parent) {
     setObjectName(QStringLiteral("UpDown1"));
     lineEdit()->setObjectName(QStringLiteral("LabeledEdit1"));
+    lineEdit()->setAccessibleName(tr("Количество узлов"));
     setRange(kMinimum, kMaximum);
     setSingleStep(1);
     setWrapping(false);

@@ -1,0 +1,122 @@
+// The window in the person's language: started under LANGUAGE=en it reads in
+// English, Qt's own dialogs included; started with no locale it reads in
+// Russian exactly as ever. CTest runs these cases once in each language.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "app/help/help_window.h"
+#include "app/interface_language.h"
+#include "app/steps/table_check_window.h"
+#include "tests/app/window_fixture.h"
+
+namespace {
+
+// A text in the language the test runs in.
+QString Expected(const char* russian, const char* english) {
+    return QString::fromUtf8(app::InterfaceLanguage() == graph::Language::Russian ? russian
+                                                                                  : english);
+}
+
+TEST(LanguageChoiceTest, EnglishUnlessRussianOrNoLanguageComesFirst) {
+    const struct {
+        QStringList uiLanguages;
+        graph::Language language;
+    } cases[] = {
+        {{}, graph::Language::Russian},        {{"C"}, graph::Language::Russian},
+        {{"POSIX"}, graph::Language::Russian}, {{"ru-RU", "en-US"}, graph::Language::Russian},
+        {{"ru"}, graph::Language::Russian},    {{"en-GB", "ru-RU"}, graph::Language::English},
+        {{"de-DE"}, graph::Language::English}, {{"uk-UA", "ru-RU"}, graph::Language::English},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(app::LanguageFor(c.uiLanguages), c.language)
+            << c.uiLanguages.join(',').toStdString();
+    }
+}
+
+TEST(LanguageChoiceTest, FollowsTheEnvironment) {
+    EXPECT_EQ(app::InterfaceLanguage(), qgetenv("LANGUAGE").startsWith("en")
+                                            ? graph::Language::English
+                                            : graph::Language::Russian);
+}
+
+class LanguageTest : public WindowTest {};
+
+TEST_F(LanguageTest, TheWindowItsGuideAndQtsDialogsSpeakTheLanguage) {
+    EXPECT_EQ(Find<QWidget>("Button1")->toolTip(),
+              Expected("Найти кратчайший путь от узла 1 до последнего узла, нарисовать его "
+                       "красным и записать вместе с длиной.",
+                       "Find the shortest way from node 1 to the last node, draw it in red and "
+                       "write it out with its length."));
+
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    auto* guide = form->findChild<app::HelpWindow*>();
+    ASSERT_NE(guide, nullptr);
+    EXPECT_EQ(guide->windowTitle(), Expected("Справка", "Help"));
+    auto* text = guide->findChild<QTextBrowser*>("HelpText");
+    EXPECT_EQ(text->documentTitle(),
+              Expected("Путь на графе: руководство", "Shortest way on a graph: user's guide"));
+    // The window's pictures are in the program with the guide.
+    EXPECT_FALSE(
+        QImage::fromData(
+            text->loadResource(QTextDocument::ImageResource, QUrl("startup.png")).toByteArray())
+            .isNull());
+
+    QPrintPreviewDialog preview;
+    QStringList actions;
+    for (const QAction* action : preview.findChildren<QAction*>()) actions << action->text();
+    EXPECT_TRUE(actions.contains(Expected("Печать", "Print"))) << actions.join('|').toStdString();
+}
+
+TEST_F(LanguageTest, TheTableCheckSpeaksTheLanguage) {
+    graph::AdjacencyMatrix adjacency(6, std::vector<std::int32_t>(6, -1));
+    for (const auto& [u, v, w] : {std::tuple{0, 1, 5}, {1, 5, 5}, {0, 5, 20}}) {
+        adjacency[u][v] = adjacency[v][u] = w;
+    }
+    app::TableCheckWindow check(adjacency, 4);
+    EXPECT_EQ(check.windowTitle(), Expected("Проверка таблицы", "Check a table"));
+    auto* grid = check.findChild<QTableWidget*>("CheckGrid");
+    QApplication::clipboard()->setText(
+        "0\tinf\tinf\tinf\tinf\tinf\t\n"
+        "0*\t5\tinf\tinf\tinf\t20\t1\n"
+        "—\t5*\tinf\tinf\tinf\t20\t2\n"
+        "—\t—\tinf\tinf\tinf\t20*\t6\n");
+    grid->setCurrentCell(0, 0);
+    QTest::keyClick(&check, Qt::Key_V, Qt::ControlModifier);
+    check.findChild<QPushButton*>("CheckButton")->click();
+    EXPECT_EQ(check.findChild<QLabel*>("CheckSummary")->text(),
+              Expected("Ошибок: 1 (шаг 2)", "Faults: 1 (step 2)"));
+    EXPECT_EQ(grid->item(2, 5)->toolTip(),
+              Expected("Шаг 2, узел 6: через узел 2 расстояние 5 + 5 = 10 меньше 20",
+                       "step 2, node 6: via node 2 the distance 5 + 5 = 10 is less than 20"));
+    EXPECT_EQ(grid->item(2, 5)->data(Qt::AccessibleTextRole).toString(),
+              Expected("Шаг 2, узел 6: 20", "Step 2, node 6: 20"));
+    EXPECT_EQ(grid->item(1, 6)->data(Qt::AccessibleTextRole).toString(),
+              Expected("Шаг 1, Выбран: 1", "Step 1, Chosen: 1"));
+
+    QApplication::clipboard()->setText(QString(2 << 20, u'1'));
+    QTest::keyClick(&check, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, Expected("Таблица не вставлена: её текст больше 1 МиБ.",
+                                      "The table was not pasted: its text is larger than 1 MiB."));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    StartGuiApplication();
+    app::LoadTranslations();
+    testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    StopGuiApplication();
+    return result;
+}
