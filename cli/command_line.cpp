@@ -72,19 +72,26 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string& argument = arguments[k];
         const bool isOption = !optionsEnded && argument.size() > 1 && argument[0] == '-';
-        const bool isTask =
-            argument == "--steps" || argument == "--check" || argument == "--generate";
-        if (isOption && (isTask || kSetOptions.count(argument) != 0)) {
+        const bool isTask = argument == "--steps" || argument == "--check" ||
+                            argument == "--generate" || argument == "--moodle";
+        if (isOption && (isTask || kSetOptions.count(argument) != 0 || argument == "--name")) {
             if (!given.insert(argument).second) throw UsageError(argument + " is given twice");
         }
         if (isOption && isTask) {
             if (line.task != CommandLine::Task::Way) {
-                throw UsageError("Only one of --steps, --check and --generate can be given");
+                throw UsageError(
+                    "Only one of --steps, --check, --generate and --moodle can be given");
             }
-            line.task = argument == "--steps"   ? CommandLine::Task::Steps
-                        : argument == "--check" ? CommandLine::Task::Check
-                                                : CommandLine::Task::Generate;
-            if (line.task == CommandLine::Task::Check) {
+            line.task = argument == "--steps"      ? CommandLine::Task::Steps
+                        : argument == "--check"    ? CommandLine::Task::Check
+                        : argument == "--generate" ? CommandLine::Task::Generate
+                                                   : CommandLine::Task::Moodle;
+            if (line.task == CommandLine::Task::Moodle) {
+                if (++k == arguments.size() || arguments[k].empty()) {
+                    throw UsageError("--moodle needs the name of the quiz file to write");
+                }
+                line.quiz = arguments[k];
+            } else if (line.task == CommandLine::Task::Check) {
                 if (++k == arguments.size()) throw UsageError("--check needs the table's file");
                 line.table = arguments[k];
             } else if (line.task == CommandLine::Task::Generate) {
@@ -92,6 +99,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                     throw UsageError("--generate needs the number of variants");
                 ReadSetOption(argument, arguments[k], line);
             }
+        } else if (isOption && argument == "--name") {
+            if (++k == arguments.size() || arguments[k].empty()) {
+                throw UsageError("--name needs the set's name");
+            }
+            line.quizName = arguments[k];
         } else if (isOption && argument == "--unique-table") {
             line.set.uniqueTable = true;
         } else if (isOption && kSetOptions.count(argument) != 0) {
@@ -105,13 +117,23 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             line.json = true;
         } else if (isOption) {
             throw UsageError("Unknown option " + argument + "; graphway --help shows the usage");
-        } else if (fileGiven) {
+        } else if (fileGiven && line.task != CommandLine::Task::Moodle) {
             throw UsageError("Only one file can be read, but " + line.input + " and " + argument +
                              " were given");
         } else {
-            line.input = argument;
+            if (!fileGiven) line.input = argument;
+            line.inputs.push_back(argument);
             fileGiven = true;
         }
+    }
+    if (given.count("--name") != 0 && line.task != CommandLine::Task::Moodle) {
+        throw UsageError("--name belongs to --moodle");
+    }
+    if (line.task == CommandLine::Task::Moodle && line.json) {
+        throw UsageError("--moodle writes a file, so --json cannot go with it");
+    }
+    if (line.task == CommandLine::Task::Moodle && !fileGiven) {
+        throw UsageError("--moodle needs graph files or a class set's folder to read");
     }
     if (line.task != CommandLine::Task::Generate) {
         for (const std::string& option : given) {
@@ -135,6 +157,7 @@ std::string UsageText() {
            "       graphway --check TABLE [FILE]\n"
            "       graphway --generate N --nodes K [--weights A..B] [--min-links L]\n"
            "                [--seed S] [--unique-table] --out DIR\n"
+           "       graphway --moodle OUT [--name NAME] FILE...\n"
            "       graphway --help\n"
            "\n"
            "Finds the shortest way from node 1 to the last node of the graph in FILE,\n"
@@ -182,11 +205,23 @@ std::string UsageText() {
            "line per variant: its number, way and length, tab-separated. Options that\n"
            "cannot be met are an error naming the one to change.\n"
            "\n"
-           "Exit status: 0 a way was found (or the table is right, or the set written),\n"
-           "1 there is no way (or the table has faults, an empty or unfinished one\n"
-           "included), 2 an error: a file that cannot be read or written, a table that\n"
-           "is not UTF-8 text, over 1 MiB or with a row of the wrong width, a set that\n"
-           "cannot be made (one line on standard error, nothing on standard output).\n";
+           "--moodle OUT writes the graphs in the FILEs as one quiz for a Moodle question\n"
+           "bank; a folder stands for its variant-*.json, as --generate writes them.\n"
+           "Variant k, the k-th graph, gets a question of its way's length and one of\n"
+           "the way (\"1-3-6-8\", also with spaces, \"–\" or \"—\"), each showing the\n"
+           "graph's picture; when every graph's step table has one form (as with\n"
+           "--unique-table), also its Dijkstra table to fill in, a blank per cell.\n"
+           "Moodle XML, or GIFT without pictures and tables when OUT ends in .gift.txt.\n"
+           "The questions go into the category \"Кратчайший путь/NAME\", the folder's\n"
+           "name unless --name is given. Every graph needs exactly one shortest way,\n"
+           "and OUT must be a new file. Prints the key as --generate does.\n"
+           "\n"
+           "Exit status: 0 a way was found (or the table is right, or the set or the quiz\n"
+           "written), 1 there is no way (or the table has faults, an empty or unfinished\n"
+           "one included), 2 an error: a file that cannot be read or written, a table\n"
+           "that is not UTF-8 text, over 1 MiB or with a row of the wrong width, a set\n"
+           "or a quiz that cannot be made (one line on standard error, nothing on\n"
+           "standard output).\n";
 }
 
 }  // namespace cli

@@ -1,7 +1,7 @@
 // graphway: reads a graph document and prints the shortest way from node 1
 // to the last node, as the window's "Рассчитать" would find it, or Dijkstra's
 // search step by step, or the faults of a table worked by hand; or writes a
-// class set of variants of one exercise.
+// class set of variants of one exercise, or graphs as a quiz.
 #include <unistd.h>
 
 #include <csignal>
@@ -18,6 +18,7 @@
 #include "cli/fault_text.h"
 #include "cli/input_text.h"
 #include "cli/process_memory.h"
+#include "cli/quiz_command.h"
 #include "cli/step_commands.h"
 #include "document/graph_document.h"
 #include "graph/cell_text.h"
@@ -53,8 +54,17 @@ int Run(const std::vector<std::string>& arguments) {
     if (line.help) {
         return Print(stdout, cli::UsageText()) ? kSuccess : kFailed;
     }
-    if (line.task == cli::CommandLine::Task::Generate) {
-        if (!Print(stdout, cli::WriteClassSet(line.set, line.folder))) {
+    if (line.task == cli::CommandLine::Task::Generate ||
+        line.task == cli::CommandLine::Task::Moodle) {
+        if (line.task == cli::CommandLine::Task::Moodle) {
+            shortenedLine =
+                cli::ErrorLine("Cannot read a graph file: it was shortened while it was read");
+            std::signal(SIGBUS, OnBusError);
+        }
+        const std::string lines = line.task == cli::CommandLine::Task::Generate
+                                      ? cli::WriteClassSet(line.set, line.folder)
+                                      : cli::WriteQuiz(line.inputs, line.quiz, line.quizName);
+        if (!Print(stdout, lines)) {
             Print(stderr, cli::ErrorLine("Cannot write the variants to standard output"));
             return kFailed;
         }
@@ -100,6 +110,7 @@ int Run(const std::vector<std::string>& arguments) {
             found = text.empty();
             break;
         case cli::CommandLine::Task::Generate:
+        case cli::CommandLine::Task::Moodle:
             // Done before any graph is read.
             break;
     }

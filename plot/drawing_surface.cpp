@@ -391,8 +391,8 @@ void DrawingSurface::LoadPicture(const std::string& fileName) {
     Restore({ReadBitmapFile(fileName), {}});
 }
 
-void DrawingSurface::UpdatePict() {
-    LoadPicture("1.bmp");
+void DrawingSurface::UpdatePict(const std::string& background) {
+    LoadPicture(background);
     Record([](Canvas& canvas) {
         canvas.painter.setPen(ThinPen(kAxisColor));
         DrawSegment(canvas, Point64{0, 200}, Point64{400, 200});

@@ -74,8 +74,9 @@ public:
     // 0-byte file gives an empty 0 x 0 picture.
     void LoadPicture(const std::string& fileName);
 
-    // Reloads "1.bmp" and draws the black axes with their ticks and labels.
-    void UpdatePict();
+    // Reloads the background, "1.bmp" in the working directory unless named,
+    // and draws the black axes with their ticks and labels.
+    void UpdatePict(const std::string& background = "1.bmp");
 
     // Blue 5-pixel dots with the node numbers at (X + 3, Y + 3).
     void DrawNodes(const graph::NodePoints& points);

@@ -53,7 +53,8 @@ check() {
 # --- The package file -----------------------------------------------------
 
 expected_paths=(
-    usr/bin/graphway usr/bin/graphway-gui usr/lib/graphway/Project1 usr/share/graphway/1.bmp
+    usr/bin/graphway usr/bin/graphway-gui usr/lib/graphway/Project1
+    usr/lib/graphway/plugins/graphway_pictures.so usr/share/graphway/1.bmp
     usr/share/applications/graphway.desktop usr/share/icons/hicolor/scalable/apps/graphway.svg
     usr/share/man/man1/graphway.1.gz usr/share/man/man1/graphway-gui.1.gz
     usr/share/doc/graphway/README.md usr/share/doc/graphway/copyright
@@ -115,6 +116,16 @@ answers_sample() {
 }
 check "the unpacked graphway answers the unpacked example" \
     answers_sample "$root/usr/bin/graphway" "$root/$sample"
+
+# The quiz's pictures come from the module graphway loads from
+# ../lib/graphway/plugins, drawn offscreen without a display.
+writes_quiz() {
+    local graphway=$root/usr/bin/graphway
+    "$graphway" --generate 2 --nodes 5 --out "$work/set" >/dev/null &&
+        env -u DISPLAY "$graphway" --moodle "$work/quiz.xml" "$work/set" >/dev/null &&
+        grep -qF '<file name="variant-02.png" path="/" encoding="base64">iVBORw0KGgo' "$work/quiz.xml"
+}
+check "the unpacked graphway writes a Moodle quiz with its pictures" writes_quiz
 
 # The launcher, with the window replaced by a script that reports where it
 # runs and what it is given, reached through a link in another folder.

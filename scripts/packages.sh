@@ -7,6 +7,7 @@ BUILD_PACKAGES=(
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libsimdjson-dev libboost-graph-dev
+    libxml2-utils
 )
 
 # The Debian package: CPack's dependency scan needs file and dpkg-shlibdeps.
