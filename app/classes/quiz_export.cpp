@@ -49,7 +49,7 @@ QString QuizPath(const FileChoice& choice) {
     if (IsGift(choice.path) || choice.path.endsWith(kXmlEnding, Qt::CaseInsensitive)) {
         return choice.path;
     }
-    return choice.path + (choice.filter == GiftFilter() ? kGiftEnding : kXmlEnding);
+    return QuizFileName(choice.path, choice.filter);
 }
 
 QuizExport ExportSetAsQuiz(const std::vector<graph::ClassVariant>& set, std::uint64_t seed,

@@ -23,7 +23,8 @@ public:
 };
 
 // The file `choice` names: its own ending ".xml" or ".gift.txt" decides the
-// format, otherwise the chosen filter's ending is added.
+// format, otherwise the chosen filter's ending goes in place of ".txt" or
+// is added.
 QString QuizPath(const FileChoice& choice);
 
 struct QuizExport {

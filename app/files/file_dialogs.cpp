@@ -83,6 +83,13 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
             // The caller gives the name its ending and asks before
             // replacing a file.
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
+            // Qt would put a bare "txt" for "gift.txt".
+            QObject::connect(
+                &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+                    const QStringList typed = dialog.selectedFiles();
+                    if (typed.isEmpty() || QFileInfo(typed.front()).isDir()) return;
+                    dialog.selectFile(QuizFileName(QFileInfo(typed.front()).fileName(), filter));
+                });
             quizName = AddQuizRows(dialog, request.quizName);
             break;
     }
@@ -115,6 +122,17 @@ QString SvgFilter() { return QStringLiteral("Векторный рисунок S
 QString PdfFilter() { return QStringLiteral("Документ PDF (*.pdf)"); }
 QString MoodleXmlFilter() { return QStringLiteral("Moodle XML (*.xml)"); }
 QString GiftFilter() { return QStringLiteral("GIFT, только текст (*.gift.txt)"); }
+QString QuizFileName(const QString& name, const QString& filter) {
+    QString base = name;
+    for (const QString& ending :
+         {QStringLiteral(".gift.txt"), QStringLiteral(".xml"), QStringLiteral(".txt")}) {
+        if (base.endsWith(ending, Qt::CaseInsensitive)) {
+            base.chop(ending.size());
+            break;
+        }
+    }
+    return base + (filter == GiftFilter() ? QStringLiteral(".gift.txt") : QStringLiteral(".xml"));
+}
 QStringList PictureFilters() { return {PngFilter(), BmpFilter(), SvgFilter(), PdfFilter()}; }
 QStringList PictureSuffixes() {
     return {QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("svg"),

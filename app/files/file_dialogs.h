@@ -20,7 +20,7 @@ struct FileRequest {
     QString folder;
     QString fileName;
     // The set's name offered, for SaveQuiz.
-    QString quizName;
+    QString quizName{};
 
     friend bool operator==(const FileRequest&, const FileRequest&) = default;
 };
@@ -31,7 +31,7 @@ struct FileChoice {
     // The filter chosen, e.g. "Рисунок PNG (*.png)".
     QString filter;
     // The set's name as typed, for SaveQuiz.
-    QString quizName;
+    QString quizName{};
 };
 
 using FileChooser = std::function<FileChoice(const FileRequest&)>;
@@ -44,6 +44,9 @@ QString SvgFilter();
 QString PdfFilter();
 QString MoodleXmlFilter();
 QString GiftFilter();
+// `name` with the ending of the quiz filter `filter`, ".xml" or
+// ".gift.txt", in place of its own ".xml", ".gift.txt" or ".txt", or added.
+QString QuizFileName(const QString& name, const QString& filter);
 // The picture's filters in the dialog's order, and the extension each
 // stands for.
 QStringList PictureFilters();

@@ -241,10 +241,10 @@ TEST_F(ClassesTest, SetExportsAsGraphwaysQuizOrAsGift) {
     EXPECT_EQ(questions, 1 + 5 * 3);
     EXPECT_EQ(pictures, 5 * 3);
 
-    // GIFT by the filter, its ending added; a name Moodle cannot take
+    // GIFT by the filter, its ending in place of ".txt"; a name Moodle cannot take
     // writes nothing; the file is replaced only after «Да».
     const QString gift = folder.filePath("quiz.gift.txt");
-    choices = {{folder.filePath("quiz"), app::GiftFilter(), "Контрольная"},
+    choices = {{folder.filePath("quiz.txt"), app::GiftFilter(), "Контрольная"},
                {folder.filePath("bad"), app::GiftFilter(), "  "},
                {quiz, app::GiftFilter(), "Контрольная"}};
     for (int k = 0; k < 3; ++k) {
