@@ -61,7 +61,7 @@ QuizExport ExportSetAsQuiz(const std::vector<graph::ClassVariant>& set, std::uin
     document::QuizHeading heading{choice.quizName.trimmed().toStdString(), false};
     if (!document::IsQuizName(heading.name)) {
         throw QuizNameError(
-            "Тест не записан: в имени набора должно быть от 1 до 255 знаков, без управляющих");
+            "Файл не записан: в имени набора должно быть от 1 до 255 знаков, без управляющих");
     }
     const QString path = QuizPath(choice);
     if (QFileInfo::exists(path) &&

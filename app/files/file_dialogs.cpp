@@ -19,9 +19,10 @@ namespace {
 
 // The set's name and what GIFT leaves out, under the dialog's own rows, so
 // that the person decides both where the format is chosen. Qt's own dialog
-// lays itself out in a grid.
+// lays itself out in a grid; without one the name stays as offered.
 QLineEdit* AddQuizRows(QFileDialog& dialog, const QString& name) {
     auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (grid == nullptr) return nullptr;
     auto* edit = new QLineEdit(name, &dialog);
     edit->setObjectName(QStringLiteral("quizNameEdit"));
     auto* caption = new QLabel(QStringLiteral("Имя набора:"), &dialog);
@@ -30,7 +31,6 @@ QLineEdit* AddQuizRows(QFileDialog& dialog, const QString& name) {
                                            "рисунков и без таблицы Дейкстры."),
                             &dialog);
     note->setWordWrap(true);
-    if (grid == nullptr) return edit;
     const int row = grid->rowCount();
     grid->addWidget(caption, row, 0);
     grid->addWidget(edit, row, 1, 1, grid->columnCount() - 1);
@@ -100,7 +100,7 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
     if (active) active->activateWindow();
     if (!chosen) return {};
     return {dialog.selectedFiles().front(), dialog.selectedNameFilter(),
-            quizName != nullptr ? quizName->text() : QString()};
+            quizName != nullptr ? quizName->text() : request.quizName};
 }
 
 FileChooser& CurrentChooser() {

@@ -254,7 +254,7 @@ TEST_F(ClassesTest, SetExportsAsGraphwaysQuizOrAsGift) {
     EXPECT_TRUE(text.contains("Контрольная") && text.contains("Вариант 5"));
     EXPECT_FALSE(text.contains("<img") || text.contains("Дейкстры"));
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown[0].text.startsWith("Тест не записан"));
+    EXPECT_TRUE(shown[0].text.startsWith("Файл не записан"));
     EXPECT_FALSE(QFile::exists(folder.filePath("bad.gift.txt")));
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(Read(quiz), xml);
