@@ -5,15 +5,14 @@
 #include <filesystem>
 #include <variant>
 
-#include "graph/class_set.h"
-#include "graph/dijkstra_steps.h"
 #include "cli/fault_text.h"
-#include "document/graph_document.h"
 #include "cli/input_text.h"
-#include "document/moodle_quiz.h"
 #include "cli/new_file.h"
-#include "graph/node_layout.h"
 #include "cli/picture_module.h"
+#include "document/graph_document.h"
+#include "document/moodle_quiz.h"
+#include "graph/class_set.h"
+#include "graph/node_layout.h"
 #include "graph/way_distances.h"
 #include "graph/way_search.h"
 
@@ -70,22 +69,6 @@ bool IsOnlyShortestWay(const graph::AdjacencyMatrix& adjacency, const graph::Way
     });
 }
 
-// At every step of the program's step table one node at the least
-// distance, and one predecessor for each chosen node but the first, as
-// the generator asks of a set with unique tables.
-bool HasOneTableForm(const graph::AdjacencyMatrix& adjacency) {
-    graph::DijkstraRun run(adjacency);
-    while (!run.Finished()) {
-        const std::vector<std::int32_t> least = run.Least();
-        if (least.size() > 1) return false;
-        run.Choose(least.front());
-        if (least.front() != 0 && run.Cells()[least.front()].predecessors.size() != 1) {
-            return false;
-        }
-    }
-    return true;
-}
-
 graph::ClassVariant ReadVariant(const std::string& file) {
     const InputText input = ReadInputText(file);
     auto read = document::ReadGraphModel(input.Text(), true);
@@ -139,7 +122,8 @@ std::string WriteQuiz(const std::vector<std::string>& inputs, const std::string&
     std::string lines;
     for (const std::string& file : GraphFiles(inputs)) {
         set.push_back(ReadVariant(file));
-        heading.uniqueTable = heading.uniqueTable && HasOneTableForm(set.back().adjacency);
+        heading.uniqueTable =
+            heading.uniqueTable && document::HasOneTableForm(set.back().adjacency);
         lines += std::to_string(set.size()) + '\t' + graph::WayText(set.back().way.way) + '\t' +
                  std::to_string(set.back().way.length) + '\n';
     }

@@ -255,6 +255,19 @@ std::string PictureFileName(int number, int variants) {
     return name.replace(name.rfind('.'), std::string::npos, ".png");
 }
 
+bool HasOneTableForm(const graph::AdjacencyMatrix& adjacency) {
+    graph::DijkstraRun run(adjacency);
+    while (!run.Finished()) {
+        const std::vector<std::int32_t> least = run.Least();
+        if (least.size() > 1) return false;
+        run.Choose(least.front());
+        if (least.front() != 0 && run.Cells()[least.front()].predecessors.size() != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string MoodleXmlText(const std::vector<graph::ClassVariant>& set, const QuizHeading& heading,
                           const VariantPicture& picture) {
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n";

@@ -34,6 +34,12 @@ bool IsQuizName(std::string_view name);
 // The PNG bytes of a variant's picture. May throw; the writer lets it pass.
 using VariantPicture = std::function<std::string(const graph::ClassVariant&)>;
 
+// Whether the program's step table of `adjacency` has one form: at every
+// step one node at the least distance, and one predecessor for each chosen
+// node but the first, as a set made with unique tables has. Only then has a
+// table question one right filling.
+bool HasOneTableForm(const graph::AdjacencyMatrix& adjacency);
+
 // "variant-07.png" for variant 7 of `variants`, numbered as its graph file.
 std::string PictureFileName(int number, int variants);
 

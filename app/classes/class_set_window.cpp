@@ -19,6 +19,7 @@
 #include <limits>
 
 #include "app/classes/booklet.h"
+#include "app/classes/quiz_export.h"
 #include "app/classes/set_folder.h"
 #include "app/files/file_dialogs.h"
 #include "app/messages.h"
@@ -134,6 +135,7 @@ ClassSetWindow::ClassSetWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         }
     });
     connect(save_, &QPushButton::clicked, this, [this] { Run([this] { SaveSet(); }); });
+    connect(export_, &QPushButton::clicked, this, [this] { Run([this] { ExportQuiz(); }); });
     EnableControls();
 }
 
@@ -195,9 +197,12 @@ void ClassSetWindow::CreateControls() {
         NewToolButton(QStringLiteral("openVariantButton"), QStringLiteral("Открыть в окне"), this);
     save_ =
         NewToolButton(QStringLiteral("saveSetButton"), QStringLiteral("Сохранить набор…"), this);
+    export_ = NewToolButton(QStringLiteral("exportQuizButton"), QStringLiteral("Экспорт в Moodle…"),
+                            this);
     auto* taking = new QHBoxLayout;
     taking->addWidget(open_);
     taking->addWidget(save_);
+    taking->addWidget(export_);
 
     auto* left = new QVBoxLayout;
     left->addLayout(form);
@@ -323,6 +328,7 @@ void ClassSetWindow::EnableControls() {
     progress_->setVisible(creating);
     open_->setEnabled(!creating && list_->currentRow() >= 0);
     save_->setEnabled(!creating && !set_.empty());
+    export_->setEnabled(!creating && !set_.empty());
 }
 
 void ClassSetWindow::SaveSet() {
@@ -362,6 +368,17 @@ void ClassSetWindow::SaveSet() {
     RememberFolderOf(QDir(folder).filePath(BookletName()));
     state_->setText(
         QStringLiteral("Набор записан в папку «%1»").arg(QDir::toNativeSeparators(folder)));
+}
+
+void ClassSetWindow::ExportQuiz() {
+    if (set_.empty()) return;
+    const QuizExport done = ExportSetAsQuiz(set_, madeWith_.seed, this);
+    const QString name = QFileInfo(done.path).fileName();
+    if (done.outcome == QuizExport::Outcome::Stopped) {
+        state_->setText(QStringLiteral("Экспорт остановлен; файл «%1» не записан").arg(name));
+    } else if (done.outcome == QuizExport::Outcome::Written) {
+        state_->setText(QStringLiteral("Вопросы для Moodle записаны в файл «%1»").arg(name));
+    }
 }
 
 void ClassSetWindow::closeEvent(QCloseEvent* event) {

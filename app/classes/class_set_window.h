@@ -3,7 +3,8 @@
 // variants with their ways and lengths, shows the selected one's picture,
 // puts it into the main window's tables («Открыть в окне») and writes the
 // set into a folder («Сохранить набор…»): the variants' graph files and the
-// key, byte for byte as graphway --generate writes them, and the booklet.
+// key, byte for byte as graphway --generate writes them, and the booklet;
+// «Экспорт в Moodle…» writes it as a quiz file.
 // Its failures go to Failed, for the main window to show.
 #pragma once
 
@@ -60,6 +61,9 @@ public:
     const std::vector<graph::ClassVariant>& Variants() const { return set_; }
     // Asks for a folder and writes the set into it; throws FileError.
     void SaveSet();
+    // Asks for a quiz file and writes the set into it; throws as
+    // ExportSetAsQuiz.
+    void ExportQuiz();
 
 signals:
     void Failed(const std::exception& error);
@@ -97,6 +101,7 @@ private:
     PictureView* picture_;
     QPushButton* open_;
     QPushButton* save_;
+    QPushButton* export_;
 
     plot::DrawingSurface surface_;
     // The background and axes the pictures are drawn over, read when a set

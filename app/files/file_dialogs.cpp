@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QWidget>
@@ -14,8 +17,30 @@ namespace app {
 
 namespace {
 
+// The set's name and what GIFT leaves out, under the dialog's own rows, so
+// that the person decides both where the format is chosen. Qt's own dialog
+// lays itself out in a grid; without one the name stays as offered.
+QLineEdit* AddQuizRows(QFileDialog& dialog, const QString& name) {
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (grid == nullptr) return nullptr;
+    auto* edit = new QLineEdit(name, &dialog);
+    edit->setObjectName(QStringLiteral("quizNameEdit"));
+    auto* caption = new QLabel(QStringLiteral("Имя набора:"), &dialog);
+    caption->setBuddy(edit);
+    auto* note = new QLabel(QStringLiteral("GIFT несёт только вопросы о длине и о пути: без "
+                                           "рисунков и без таблицы Дейкстры."),
+                            &dialog);
+    note->setWordWrap(true);
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(edit, row, 1, 1, grid->columnCount() - 1);
+    grid->addWidget(note, row + 1, 0, 1, grid->columnCount());
+    return edit;
+}
+
 FileChoice ChooseWithDialog(const FileRequest& request) {
     QFileDialog dialog(QApplication::activeWindow());
+    QLineEdit* quizName = nullptr;
     // Qt's own dialog, so that its texts are in the program's language
     // whatever the desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -51,6 +76,22 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
             dialog.setFileMode(QFileDialog::Directory);
             dialog.setOption(QFileDialog::ShowDirsOnly);
             break;
+        case FileRequest::Purpose::SaveQuiz:
+            dialog.setWindowTitle(QStringLiteral("Экспорт в Moodle"));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setNameFilters({MoodleXmlFilter(), GiftFilter()});
+            // The caller gives the name its ending and asks before
+            // replacing a file.
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+            // Qt would put a bare "txt" for "gift.txt".
+            QObject::connect(
+                &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+                    const QStringList typed = dialog.selectedFiles();
+                    if (typed.isEmpty() || QFileInfo(typed.front()).isDir()) return;
+                    dialog.selectFile(QuizFileName(QFileInfo(typed.front()).fileName(), filter));
+                });
+            quizName = AddQuizRows(dialog, request.quizName);
+            break;
     }
     dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
@@ -58,7 +99,8 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     if (active) active->activateWindow();
     if (!chosen) return {};
-    return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
+    return {dialog.selectedFiles().front(), dialog.selectedNameFilter(),
+            quizName != nullptr ? quizName->text() : request.quizName};
 }
 
 FileChooser& CurrentChooser() {
@@ -78,6 +120,19 @@ QString PngFilter() { return QStringLiteral("Рисунок PNG (*.png)"); }
 QString BmpFilter() { return QStringLiteral("Рисунок BMP (*.bmp)"); }
 QString SvgFilter() { return QStringLiteral("Векторный рисунок SVG (*.svg)"); }
 QString PdfFilter() { return QStringLiteral("Документ PDF (*.pdf)"); }
+QString MoodleXmlFilter() { return QStringLiteral("Moodle XML (*.xml)"); }
+QString GiftFilter() { return QStringLiteral("GIFT, только текст (*.gift.txt)"); }
+QString QuizFileName(const QString& name, const QString& filter) {
+    QString base = name;
+    for (const QString& ending :
+         {QStringLiteral(".gift.txt"), QStringLiteral(".xml"), QStringLiteral(".txt")}) {
+        if (base.endsWith(ending, Qt::CaseInsensitive)) {
+            base.chop(ending.size());
+            break;
+        }
+    }
+    return base + (filter == GiftFilter() ? QStringLiteral(".gift.txt") : QStringLiteral(".xml"));
+}
 QStringList PictureFilters() { return {PngFilter(), BmpFilter(), SvgFilter(), PdfFilter()}; }
 QStringList PictureSuffixes() {
     return {QStringLiteral("png"), QStringLiteral("bmp"), QStringLiteral("svg"),

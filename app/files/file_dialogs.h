@@ -11,13 +11,16 @@
 namespace app {
 
 struct FileRequest {
-    // SaveSet chooses a folder, not a file.
-    enum class Purpose { OpenGraph, SaveGraph, SavePicture, SaveSet };
+    // SaveSet chooses a folder, not a file; SaveQuiz also asks the set's
+    // name in the question bank.
+    enum class Purpose { OpenGraph, SaveGraph, SavePicture, SaveSet, SaveQuiz };
 
     Purpose purpose = Purpose::OpenGraph;
     // Where the dialog starts, and the name it suggests.
     QString folder;
     QString fileName;
+    // The set's name offered, for SaveQuiz.
+    QString quizName{};
 
     friend bool operator==(const FileRequest&, const FileRequest&) = default;
 };
@@ -27,6 +30,8 @@ struct FileChoice {
     QString path;
     // The filter chosen, e.g. "Рисунок PNG (*.png)".
     QString filter;
+    // The set's name as typed, for SaveQuiz.
+    QString quizName{};
 };
 
 using FileChooser = std::function<FileChoice(const FileRequest&)>;
@@ -37,6 +42,11 @@ QString PngFilter();
 QString BmpFilter();
 QString SvgFilter();
 QString PdfFilter();
+QString MoodleXmlFilter();
+QString GiftFilter();
+// `name` with the ending of the quiz filter `filter`, ".xml" or
+// ".gift.txt", in place of its own ".xml", ".gift.txt" or ".txt", or added.
+QString QuizFileName(const QString& name, const QString& filter);
 // The picture's filters in the dialog's order, and the extension each
 // stands for.
 QStringList PictureFilters();

@@ -1,8 +1,9 @@
 // Class sets as a teacher makes them in the window: the tool window opened
 // from the menu, a set made, a variant selected, drawn and opened in the
 // main window, the set saved and compared byte for byte with graphway's,
-// the booklet read back with pdfinfo and pdftotext; and the worksheet of
-// the tables printed.
+// the booklet read back with pdfinfo and pdftotext; the set exported as a
+// quiz and compared with graphway's; and the worksheet of the tables
+// printed.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include "app/classes/class_set_window.h"
 #include "tests/app/window_fixture.h"
@@ -203,6 +205,59 @@ TEST_F(ClassesTest, UniqueTablesGoIntoTheKeyAndFaultsNameWhatToChange) {
     QTRY_VERIFY(!window->IsCreating());
     EXPECT_TRUE(In<QLabel>(window, "setState")->text().startsWith("Остановлено"));
     EXPECT_EQ(In<QListWidget>(window, "variantList")->count(), 0);
+}
+
+TEST_F(ClassesTest, SetExportsAsGraphwaysQuizOrAsGift) {
+    app::ClassSetWindow* window = OpenTool();
+    ASSERT_NE(window, nullptr);
+    Make(window, 5, 7, 3, true);
+    const QString set = folder.filePath("set"), quiz = folder.filePath("Набор 3.xml");
+    QDir().mkpath(set);
+    choices = {{set, {}}, {quiz, app::MoodleXmlFilter(), " Набор 3 "}};
+    QTest::mouseClick(In<QPushButton>(window, "saveSetButton"), Qt::LeftButton);
+    QTest::mouseClick(In<QPushButton>(window, "exportQuizButton"), Qt::LeftButton);
+    ASSERT_TRUE(shown.empty()) << shown[0].text.toStdString();
+    EXPECT_EQ(requested.back().quizName, "Набор 3");
+    const QString gw = folder.filePath("graphway.xml");
+    const auto run = cli_test::RunGraphway(
+        {"--moodle", gw.toStdString(), "--name", "Набор 3", set.toStdString()});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const QByteArray xml = Read(quiz);
+    EXPECT_EQ(xml, Read(gw));
+
+    QXmlStreamReader reader(xml);
+    EXPECT_EQ(reader.readNext(), QXmlStreamReader::StartDocument);
+    int questions = 0, pictures = 0;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement) continue;
+        questions += reader.name() == QStringLiteral("question");
+        if (reader.name() == QStringLiteral("file")) {
+            pictures += !QImage::fromData(
+                             QByteArray::fromBase64(reader.readElementText().toLatin1()), "PNG")
+                             .isNull();
+        }
+    }
+    EXPECT_FALSE(reader.hasError());
+    EXPECT_EQ(questions, 1 + 5 * 3);
+    EXPECT_EQ(pictures, 5 * 3);
+
+    // GIFT by the filter, its ending in place of ".txt"; a name Moodle cannot take
+    // writes nothing; the file is replaced only after «Да».
+    const QString gift = folder.filePath("quiz.gift.txt");
+    choices = {{folder.filePath("quiz.txt"), app::GiftFilter(), "Контрольная"},
+               {folder.filePath("bad"), app::GiftFilter(), "  "},
+               {quiz, app::GiftFilter(), "Контрольная"}};
+    for (int k = 0; k < 3; ++k) {
+        QTest::mouseClick(In<QPushButton>(window, "exportQuizButton"), Qt::LeftButton);
+    }
+    const QString text = QString::fromUtf8(Read(gift));
+    EXPECT_TRUE(text.contains("Контрольная") && text.contains("Вариант 5"));
+    EXPECT_FALSE(text.contains("<img") || text.contains("Дейкстры"));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].text.startsWith("Файл не записан"));
+    EXPECT_FALSE(QFile::exists(folder.filePath("bad.gift.txt")));
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(Read(quiz), xml);
 }
 
 TEST_F(ClassesTest, TaskOfTheTablesPrintsAsAWorksheet) {
