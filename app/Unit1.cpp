@@ -20,6 +20,7 @@
 #include "app/files/document_actions.h"
 #include "app/form_controls.h"
 #include "app/help/help_window.h"
+#include "app/interface_language.h"
 #include "app/messages.h"
 #include "app/picture/answer_label.h"
 #include "app/picture/answer_view.h"
@@ -138,7 +139,7 @@ void TForm1::CreateControls() {
     Image1->setObjectName(QStringLiteral("Image1"));
 
     // The node block: count on top, node table, "Отобразить" at the bottom.
-    GroupBox4 = app::NewGroupBox(QStringLiteral("GroupBox4"), QStringLiteral("Узлы"), this);
+    GroupBox4 = app::NewGroupBox(QStringLiteral("GroupBox4"), tr("Узлы"), this);
     GroupBox4->setFixedWidth(185);
     auto* nodeLayout = new QVBoxLayout(GroupBox4);
     nodeLayout->setContentsMargins(2, 2, 2, 2);
@@ -148,7 +149,7 @@ void TForm1::CreateControls() {
     GroupBox3->setFixedHeight(50);
     UpDown1 = new app::NodeCountBox(GroupBox3);
     UpDown1->setGeometry(8, 24, 113 + 15, 21);
-    LabeledEdit1Label = new QLabel(QStringLiteral("Количество узлов"), GroupBox3);
+    LabeledEdit1Label = new QLabel(tr("Количество узлов"), GroupBox3);
     LabeledEdit1Label->setObjectName(QStringLiteral("LabeledEdit1Label"));
     LabeledEdit1Label->adjustSize();
     LabeledEdit1Label->move(8, 24 - 3 - LabeledEdit1Label->height());
@@ -159,16 +160,14 @@ void TForm1::CreateControls() {
 
     GroupBox5 = app::NewGroupBox(QStringLiteral("GroupBox5"), QString(), GroupBox4);
     GroupBox5->setFixedHeight(46);
-    Button2 = app::NewButton(QStringLiteral("Button2"), QStringLiteral("Отобразить"), GroupBox5,
-                             {{8, 16}});
+    Button2 = app::NewButton(QStringLiteral("Button2"), tr("Отобразить"), GroupBox5, {{8, 16}});
 
     nodeLayout->addWidget(GroupBox3);
     nodeLayout->addWidget(StringGrid1, 1);
     nodeLayout->addWidget(GroupBox5);
 
     // The matrix block: the matrix, then the commands that read links.
-    GroupBox1 =
-        app::NewGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Матрица смежности"), this);
+    GroupBox1 = app::NewGroupBox(QStringLiteral("GroupBox1"), tr("Матрица смежности"), this);
     GroupBox1->setFixedWidth(195);
     auto* matrixLayout = new QVBoxLayout(GroupBox1);
     matrixLayout->setContentsMargins(2, 2, 2, 2);
@@ -179,10 +178,8 @@ void TForm1::CreateControls() {
 
     GroupBox2 = app::NewGroupBox(QStringLiteral("GroupBox2"), QString(), GroupBox1);
     GroupBox2->setFixedHeight(78);
-    Button3 =
-        app::NewButton(QStringLiteral("Button3"), QStringLiteral("Связи"), GroupBox2, {{8, 16}});
-    Button1 = app::NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), GroupBox2,
-                             {{8, 48}});
+    Button3 = app::NewButton(QStringLiteral("Button3"), tr("Связи"), GroupBox2, {{8, 16}});
+    Button1 = app::NewButton(QStringLiteral("Button1"), tr("Рассчитать"), GroupBox2, {{8, 48}});
     Label2 = new app::AnswerLabel(QStringLiteral("Label2"), QString(), {88, 40}, GroupBox2);
     Label1 = new app::AnswerLabel(QStringLiteral("Label1"), QString(), {88, 56}, GroupBox2);
 
@@ -206,8 +203,8 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateActions() {
-    QAction* print = app::NewAction(QStringLiteral("printAction"), QStringLiteral("Печать…"), this,
-                                    QKeySequence::Print);
+    QAction* print =
+        app::NewAction(QStringLiteral("printAction"), tr("Печать…"), this, QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
         RunHandler([this] {
             FinishEditing();
@@ -215,7 +212,7 @@ void TForm1::CreateActions() {
             // A faded picture shows another graph than the tables, perhaps
             // with its way: the page leaves it out.
             app::ShowPrintPreview(
-                {name.isEmpty() ? QStringLiteral("Без имени") : name,
+                {name.isEmpty() ? tr("Без имени") : name,
                  Image1->IsFaded() ? plot::DrawingSurface::Scene{} : surface_.Shown(),
                  tables_->Texts(), answer_->CurrentAnswer()},
                 this);
@@ -394,8 +391,8 @@ void TForm1::Button1Click() {
                         [this](const graph::Way& way) { ShowWay(way); });
     if (!FoundWays) {
         Image1->update();
-        app::ShowMessageBox(
-            {QMessageBox::NoIcon, app::ApplicationTitle(), QString::fromUtf8(graph::kNoWayText)});
+        app::ShowMessageBox({QMessageBox::NoIcon, app::ApplicationTitle(),
+                             QString::fromUtf8(graph::NoWayText(app::InterfaceLanguage()))});
     }
 }
 
@@ -407,7 +404,7 @@ void TForm1::ShowWay(const graph::Way& way) {
 void TForm1::ReportError(const std::exception& error) {
     // Out of memory is said in words, as every other failure.
     const QString message = dynamic_cast<const std::bad_alloc*>(&error) != nullptr
-                                ? QStringLiteral("Не хватило памяти: команда прервана")
+                                ? tr("Не хватило памяти: команда прервана")
                                 : QString::fromStdString(graph::ErrorMessage(error));
     app::ShowMessageBox(
         {QMessageBox::Critical, app::ApplicationTitle(), app::WithFullStop(message)});

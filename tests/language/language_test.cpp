@@ -8,11 +8,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+#include <functional>
+#include <initializer_list>
+#include <tuple>
+#include <utility>
 
 #include "app/help/help_window.h"
 #include "app/interface_language.h"
@@ -108,6 +114,58 @@ TEST_F(LanguageTest, TheTableCheckSpeaksTheLanguage) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, Expected("Таблица не вставлена: её текст больше 1 МиБ.",
                                       "The table was not pasted: its text is larger than 1 MiB."));
+}
+
+// The texts of an open popup menu, read as it opens and then closed.
+QStringList MenuTexts(const std::function<void()>& open) {
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        for (const QAction* action : menu->actions()) texts << action->text();
+        menu->close();
+    });
+    open();
+    return texts;
+}
+
+TEST_F(LanguageTest, TheCommandsTheTableMenuAndMessagesSpeakTheLanguage) {
+    const struct {
+        const char* button;
+        const char* russian;
+        const char* english;
+    } buttons[] = {{"Button2", "Отобразить", "Show"},
+                   {"Button3", "Связи", "Links"},
+                   {"Button1", "Рассчитать", "Calculate"}};
+    for (const auto& b : buttons) {
+        EXPECT_EQ(Find<QPushButton>(b.button)->text(), Expected(b.russian, b.english));
+    }
+
+    TypeIntoCell("StringGrid1", 1, 1, "7");
+    const QStringList menu =
+        MenuTexts([this] { emit Grid("StringGrid1")->customContextMenuRequested(QPoint(30, 30)); });
+    for (const auto& [russian, english] :
+         {std::pair{"Отменить ввод в ячейку", "Undo typing into a cell"},
+          {"Копировать", "Copy"},
+          {"Вставить", "Paste"},
+          {"Новый граф", "New graph"},
+          {"Очистить таблицы", "Clear the tables"},
+          {"Расставить узлы по кругу", "Place the nodes on a circle"}}) {
+        EXPECT_TRUE(menu.contains(Expected(russian, english))) << menu.join('|').toStdString();
+    }
+
+    Select("StringGrid1", 1, 1, 1, 1);
+    Paste("StringGrid1", "1\t2\t3\n");
+    TypeIntoCell("StringGrid1", 2, 2, "x");
+    Click("Button2");
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text,
+              Expected("Блок не вставлен: в таблице узлов два столбца, X и Y, а блок шириной 3 "
+                       "со столбца X заходит за них.",
+                       "The block was not pasted: the node table has two columns, X and Y, and "
+                       "a block 3 wide from column X goes past them."));
+    // The conversion message is the same in both languages.
+    EXPECT_EQ(shown[1].text, "'x' is not a valid integer value.");
 }
 
 }  // namespace
