@@ -33,6 +33,7 @@
 #include "app/tables/graph_tables.h"
 #include "app/tables/node_count_box.h"
 #include "app/tables/table_actions.h"
+#include "graph/graph_in_words.h"
 #include "graph/shown_texts.h"
 #include "graph/way_search.h"
 
@@ -107,6 +108,8 @@ void TForm1::ConnectParts() {
     connect(tables_.get(), &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
     connect(tables_.get(), &app::GraphTables::Edited, answer_.get(),
             &app::AnswerView::TablesChanged);
+    // After the answer view, which fades the picture.
+    connect(tables_.get(), &app::GraphTables::Edited, this, &TForm1::DescribePicture);
     connect(documents_.get(), &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(answer_.get(), &app::AnswerView::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(classes_.get(), &app::ClassSetActions::EditingMustEnd, this, &TForm1::FinishEditing);
@@ -283,11 +286,33 @@ void TForm1::RunCommand(Drawn what, bool placed) {
     // of the tables' graph if it was faded.
     if (faded && surface_.Generation() == before) answer_->TablesChanged();
     SetDrawn(done ? what : Drawn::Nothing);
+    DescribePicture();
 }
 
 void TForm1::SetDrawn(Drawn drawn) {
     drawn_ = drawn;
     editor_->SetDrawnNodes(drawn == Drawn::Nothing ? nullptr : &NodePoints);
+}
+
+void TForm1::DescribePicture() {
+    const graph::Language language = app::InterfaceLanguage();
+    QString words;
+    if (drawn_ != Drawn::Nothing) {
+        // Nodes alone are drawn without the links the matrix may hold.
+        const std::size_t n = NodePoints.size();
+        words = QString::fromStdString(graph::GraphInWords(
+            drawn_ == Drawn::Nodes ? graph::AdjacencyMatrix(n, std::vector<std::int32_t>(n, -1))
+                                   : Adjacency,
+            language));
+        if (drawn_ == Drawn::Way && !answer_->CurrentAnswer().isEmpty()) {
+            words += u' ' + QString::fromStdString(graph::AnswerInWords(n, FoundWays, language));
+        }
+    }
+    if (Image1->IsFaded()) {
+        words +=
+            u' ' + tr("Рисунок показывает граф таким, каким он был до последней правки таблиц.");
+    }
+    Image1->setAccessibleDescription(words.trimmed());
 }
 
 void TForm1::DrawPlacedNodes(bool links, graph::TextTable& matrix) {
@@ -311,6 +336,7 @@ void TForm1::DrawOpenedGraph() {
         surface_.Restore(axes);
     }
     answer_->KeepCommandPicture();
+    DescribePicture();
     Image1->update();
 }
 

@@ -36,6 +36,10 @@
         <translation>Untitled</translation>
     </message>
     <message>
+        <source>Рисунок показывает граф таким, каким он был до последней правки таблиц.</source>
+        <translation>The picture shows the graph as it was before the tables were last edited.</translation>
+    </message>
+    <message>
         <source>Не хватило памяти: команда прервана</source>
         <translation>Out of memory: the command was stopped</translation>
     </message>
@@ -563,7 +567,7 @@
     </message>
     <message>
         <source>ввод веса связи</source>
-        <translation>typing a link&apos;s weight</translation>
+        <translation>typing a link's weight</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,46 @@ TEST_F(LanguageTest, TheCommandsTheTableMenuAndMessagesSpeakTheLanguage) {
     EXPECT_EQ(shown[1].text, "'x' is not a valid integer value.");
 }
 
+TEST_F(LanguageTest, ThePictureSaysWhatItShows) {
+    const auto links = [this](std::initializer_list<std::tuple<int, int, const char*>> typed) {
+        for (const auto& [from, to, weight] : typed) TypeLink(from, to, weight);
+    };
+    const struct {
+        std::function<void()> act;
+        const char* russian;
+        const char* english;
+    } steps[] = {
+        {[&] {
+             links({{1, 2, "5"}, {2, 6, "5"}, {1, 6, "20"}});
+             Click("Button1");
+         },
+         "Узлы от 1 до 6. Связи (в скобках — вес): 1–2 (5), 1–6 (20), 2–6 (5). Путь из узла 1 в "
+         "узел 6: 1-2-6, длина 10.",
+         "Nodes 1 to 6. Links (weight in brackets): 1–2 (5), 1–6 (20), 2–6 (5). The way from "
+         "node 1 to node 6: 1-2-6, length 10."},
+        // An edit leaves the graph drawn, but its way no longer answers.
+        {[&] {
+             links({{2, 6, ""}, {1, 6, ""}});
+         },
+         "Узлы от 1 до 6. Связи (в скобках — вес): 1–2 (5), 1–6 (20), 2–6 (5). Рисунок "
+         "показывает граф таким, каким он был до последней правки таблиц.",
+         "Nodes 1 to 6. Links (weight in brackets): 1–2 (5), 1–6 (20), 2–6 (5). The picture "
+         "shows the graph as it was before the tables were last edited."},
+        {[&] { Click("Button1"); },
+         "Узлы от 1 до 6. Связи (в скобках — вес): 1–2 (5). Путь из узла 1 в узел 6: нет пути.",
+         "Nodes 1 to 6. Links (weight in brackets): 1–2 (5). The way from node 1 to node 6: no "
+         "way."},
+        {[&] { Click("Button2"); }, "Узлы от 1 до 6. Связей нет.", "Nodes 1 to 6. No links."},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(Find<QWidget>("Image1")->accessibleDescription(),
+                  Expected(step.russian, step.english));
+    }
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, Expected("нет пути", "no way"));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
