@@ -108,8 +108,9 @@ void TForm1::ConnectParts() {
     connect(tables_.get(), &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
     connect(tables_.get(), &app::GraphTables::Edited, answer_.get(),
             &app::AnswerView::TablesChanged);
-    // After the answer view, which fades the picture.
-    connect(tables_.get(), &app::GraphTables::Edited, this, &TForm1::DescribePicture);
+    // After the answer view, which fades the picture, and only while it
+    // is there to say whether its answer still holds.
+    connect(tables_.get(), &app::GraphTables::Edited, answer_.get(), [this] { DescribePicture(); });
     connect(documents_.get(), &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(answer_.get(), &app::AnswerView::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(classes_.get(), &app::ClassSetActions::EditingMustEnd, this, &TForm1::FinishEditing);

@@ -16,9 +16,9 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <functional>
-#include <initializer_list>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "app/help/help_window.h"
 #include "app/interface_language.h"
@@ -130,15 +130,10 @@ QStringList MenuTexts(const std::function<void()>& open) {
 }
 
 TEST_F(LanguageTest, TheCommandsTheTableMenuAndMessagesSpeakTheLanguage) {
-    const struct {
-        const char* button;
-        const char* russian;
-        const char* english;
-    } buttons[] = {{"Button2", "Отобразить", "Show"},
-                   {"Button3", "Связи", "Links"},
-                   {"Button1", "Рассчитать", "Calculate"}};
-    for (const auto& b : buttons) {
-        EXPECT_EQ(Find<QPushButton>(b.button)->text(), Expected(b.russian, b.english));
+    for (const auto& [button, russian, english] : {std::tuple{"Button2", "Отобразить", "Show"},
+                                                   {"Button3", "Связи", "Links"},
+                                                   {"Button1", "Рассчитать", "Calculate"}}) {
+        EXPECT_EQ(Find<QPushButton>(button)->text(), Expected(russian, english));
     }
 
     TypeIntoCell("StringGrid1", 1, 1, "7");
@@ -169,38 +164,35 @@ TEST_F(LanguageTest, TheCommandsTheTableMenuAndMessagesSpeakTheLanguage) {
 }
 
 TEST_F(LanguageTest, ThePictureSaysWhatItShows) {
-    const auto links = [this](std::initializer_list<std::tuple<int, int, const char*>> typed) {
-        for (const auto& [from, to, weight] : typed) TypeLink(from, to, weight);
-    };
     const struct {
-        std::function<void()> act;
+        std::vector<std::tuple<int, int, const char*>> links;
+        const char* button;  // none: an edit alone
         const char* russian;
         const char* english;
     } steps[] = {
-        {[&] {
-             links({{1, 2, "5"}, {2, 6, "5"}, {1, 6, "20"}});
-             Click("Button1");
-         },
+        {{{1, 2, "5"}, {2, 6, "5"}, {1, 6, "20"}},
+         "Button1",
          "Узлы от 1 до 6. Связи (в скобках — вес): 1–2 (5), 1–6 (20), 2–6 (5). Путь из узла 1 в "
          "узел 6: 1-2-6, длина 10.",
          "Nodes 1 to 6. Links (weight in brackets): 1–2 (5), 1–6 (20), 2–6 (5). The way from "
          "node 1 to node 6: 1-2-6, length 10."},
-        // An edit leaves the graph drawn, but its way no longer answers.
-        {[&] {
-             links({{2, 6, ""}, {1, 6, ""}});
-         },
+        // The graph stays drawn, but its way no longer answers the tables.
+        {{{2, 6, ""}, {1, 6, ""}},
+         nullptr,
          "Узлы от 1 до 6. Связи (в скобках — вес): 1–2 (5), 1–6 (20), 2–6 (5). Рисунок "
          "показывает граф таким, каким он был до последней правки таблиц.",
          "Nodes 1 to 6. Links (weight in brackets): 1–2 (5), 1–6 (20), 2–6 (5). The picture "
          "shows the graph as it was before the tables were last edited."},
-        {[&] { Click("Button1"); },
+        {{},
+         "Button1",
          "Узлы от 1 до 6. Связи (в скобках — вес): 1–2 (5). Путь из узла 1 в узел 6: нет пути.",
          "Nodes 1 to 6. Links (weight in brackets): 1–2 (5). The way from node 1 to node 6: no "
          "way."},
-        {[&] { Click("Button2"); }, "Узлы от 1 до 6. Связей нет.", "Nodes 1 to 6. No links."},
+        {{}, "Button2", "Узлы от 1 до 6. Связей нет.", "Nodes 1 to 6. No links."},
     };
     for (const auto& step : steps) {
-        step.act();
+        for (const auto& [from, to, weight] : step.links) TypeLink(from, to, weight);
+        if (step.button != nullptr) Click(step.button);
         EXPECT_EQ(Find<QWidget>("Image1")->accessibleDescription(),
                   Expected(step.russian, step.english));
     }
