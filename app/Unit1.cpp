@@ -20,6 +20,7 @@
 #include "app/files/document_actions.h"
 #include "app/form_controls.h"
 #include "app/help/help_window.h"
+#include "app/interface_language.h"
 #include "app/messages.h"
 #include "app/picture/answer_label.h"
 #include "app/picture/answer_view.h"
@@ -32,6 +33,7 @@
 #include "app/tables/graph_tables.h"
 #include "app/tables/node_count_box.h"
 #include "app/tables/table_actions.h"
+#include "graph/graph_in_words.h"
 #include "graph/shown_texts.h"
 #include "graph/way_search.h"
 
@@ -106,6 +108,9 @@ void TForm1::ConnectParts() {
     connect(tables_.get(), &app::GraphTables::CountRequested, UpDown1, &QSpinBox::setValue);
     connect(tables_.get(), &app::GraphTables::Edited, answer_.get(),
             &app::AnswerView::TablesChanged);
+    // After the answer view, which fades the picture, and only while it
+    // is there to say whether its answer still holds.
+    connect(tables_.get(), &app::GraphTables::Edited, answer_.get(), [this] { DescribePicture(); });
     connect(documents_.get(), &app::DocumentActions::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(answer_.get(), &app::AnswerView::EditingMustEnd, this, &TForm1::FinishEditing);
     connect(classes_.get(), &app::ClassSetActions::EditingMustEnd, this, &TForm1::FinishEditing);
@@ -138,7 +143,7 @@ void TForm1::CreateControls() {
     Image1->setObjectName(QStringLiteral("Image1"));
 
     // The node block: count on top, node table, "Отобразить" at the bottom.
-    GroupBox4 = app::NewGroupBox(QStringLiteral("GroupBox4"), QStringLiteral("Узлы"), this);
+    GroupBox4 = app::NewGroupBox(QStringLiteral("GroupBox4"), tr("Узлы"), this);
     GroupBox4->setFixedWidth(185);
     auto* nodeLayout = new QVBoxLayout(GroupBox4);
     nodeLayout->setContentsMargins(2, 2, 2, 2);
@@ -148,7 +153,7 @@ void TForm1::CreateControls() {
     GroupBox3->setFixedHeight(50);
     UpDown1 = new app::NodeCountBox(GroupBox3);
     UpDown1->setGeometry(8, 24, 113 + 15, 21);
-    LabeledEdit1Label = new QLabel(QStringLiteral("Количество узлов"), GroupBox3);
+    LabeledEdit1Label = new QLabel(tr("Количество узлов"), GroupBox3);
     LabeledEdit1Label->setObjectName(QStringLiteral("LabeledEdit1Label"));
     LabeledEdit1Label->adjustSize();
     LabeledEdit1Label->move(8, 24 - 3 - LabeledEdit1Label->height());
@@ -159,16 +164,14 @@ void TForm1::CreateControls() {
 
     GroupBox5 = app::NewGroupBox(QStringLiteral("GroupBox5"), QString(), GroupBox4);
     GroupBox5->setFixedHeight(46);
-    Button2 = app::NewButton(QStringLiteral("Button2"), QStringLiteral("Отобразить"), GroupBox5,
-                             {{8, 16}});
+    Button2 = app::NewButton(QStringLiteral("Button2"), tr("Отобразить"), GroupBox5, {{8, 16}});
 
     nodeLayout->addWidget(GroupBox3);
     nodeLayout->addWidget(StringGrid1, 1);
     nodeLayout->addWidget(GroupBox5);
 
     // The matrix block: the matrix, then the commands that read links.
-    GroupBox1 =
-        app::NewGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("Матрица смежности"), this);
+    GroupBox1 = app::NewGroupBox(QStringLiteral("GroupBox1"), tr("Матрица смежности"), this);
     GroupBox1->setFixedWidth(195);
     auto* matrixLayout = new QVBoxLayout(GroupBox1);
     matrixLayout->setContentsMargins(2, 2, 2, 2);
@@ -179,10 +182,8 @@ void TForm1::CreateControls() {
 
     GroupBox2 = app::NewGroupBox(QStringLiteral("GroupBox2"), QString(), GroupBox1);
     GroupBox2->setFixedHeight(78);
-    Button3 =
-        app::NewButton(QStringLiteral("Button3"), QStringLiteral("Связи"), GroupBox2, {{8, 16}});
-    Button1 = app::NewButton(QStringLiteral("Button1"), QStringLiteral("Рассчитать"), GroupBox2,
-                             {{8, 48}});
+    Button3 = app::NewButton(QStringLiteral("Button3"), tr("Связи"), GroupBox2, {{8, 16}});
+    Button1 = app::NewButton(QStringLiteral("Button1"), tr("Рассчитать"), GroupBox2, {{8, 48}});
     Label2 = new app::AnswerLabel(QStringLiteral("Label2"), QString(), {88, 40}, GroupBox2);
     Label1 = new app::AnswerLabel(QStringLiteral("Label1"), QString(), {88, 56}, GroupBox2);
 
@@ -206,8 +207,8 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateActions() {
-    QAction* print = app::NewAction(QStringLiteral("printAction"), QStringLiteral("Печать…"), this,
-                                    QKeySequence::Print);
+    QAction* print =
+        app::NewAction(QStringLiteral("printAction"), tr("Печать…"), this, QKeySequence::Print);
     connect(print, &QAction::triggered, this, [this] {
         RunHandler([this] {
             FinishEditing();
@@ -215,7 +216,7 @@ void TForm1::CreateActions() {
             // A faded picture shows another graph than the tables, perhaps
             // with its way: the page leaves it out.
             app::ShowPrintPreview(
-                {name.isEmpty() ? QStringLiteral("Без имени") : name,
+                {name.isEmpty() ? tr("Без имени") : name,
                  Image1->IsFaded() ? plot::DrawingSurface::Scene{} : surface_.Shown(),
                  tables_->Texts(), answer_->CurrentAnswer()},
                 this);
@@ -286,11 +287,33 @@ void TForm1::RunCommand(Drawn what, bool placed) {
     // of the tables' graph if it was faded.
     if (faded && surface_.Generation() == before) answer_->TablesChanged();
     SetDrawn(done ? what : Drawn::Nothing);
+    DescribePicture();
 }
 
 void TForm1::SetDrawn(Drawn drawn) {
     drawn_ = drawn;
     editor_->SetDrawnNodes(drawn == Drawn::Nothing ? nullptr : &NodePoints);
+}
+
+void TForm1::DescribePicture() {
+    const graph::Language language = app::InterfaceLanguage();
+    QString words;
+    if (drawn_ != Drawn::Nothing) {
+        // Nodes alone are drawn without the links the matrix may hold.
+        const std::size_t n = NodePoints.size();
+        words = QString::fromStdString(graph::GraphInWords(
+            drawn_ == Drawn::Nodes ? graph::AdjacencyMatrix(n, std::vector<std::int32_t>(n, -1))
+                                   : Adjacency,
+            language));
+        if (drawn_ == Drawn::Way && !answer_->CurrentAnswer().isEmpty()) {
+            words += u' ' + QString::fromStdString(graph::AnswerInWords(n, FoundWays, language));
+        }
+    }
+    if (Image1->IsFaded()) {
+        words +=
+            u' ' + tr("Рисунок показывает граф таким, каким он был до последней правки таблиц.");
+    }
+    Image1->setAccessibleDescription(words.trimmed());
 }
 
 void TForm1::DrawPlacedNodes(bool links, graph::TextTable& matrix) {
@@ -314,6 +337,7 @@ void TForm1::DrawOpenedGraph() {
         surface_.Restore(axes);
     }
     answer_->KeepCommandPicture();
+    DescribePicture();
     Image1->update();
 }
 
@@ -394,8 +418,8 @@ void TForm1::Button1Click() {
                         [this](const graph::Way& way) { ShowWay(way); });
     if (!FoundWays) {
         Image1->update();
-        app::ShowMessageBox(
-            {QMessageBox::NoIcon, app::ApplicationTitle(), QString::fromUtf8(graph::kNoWayText)});
+        app::ShowMessageBox({QMessageBox::NoIcon, app::ApplicationTitle(),
+                             QString::fromUtf8(graph::NoWayText(app::InterfaceLanguage()))});
     }
 }
 
@@ -407,7 +431,7 @@ void TForm1::ShowWay(const graph::Way& way) {
 void TForm1::ReportError(const std::exception& error) {
     // Out of memory is said in words, as every other failure.
     const QString message = dynamic_cast<const std::bad_alloc*>(&error) != nullptr
-                                ? QStringLiteral("Не хватило памяти: команда прервана")
+                                ? tr("Не хватило памяти: команда прервана")
                                 : QString::fromStdString(graph::ErrorMessage(error));
     app::ShowMessageBox(
         {QMessageBox::Critical, app::ApplicationTitle(), app::WithFullStop(message)});

@@ -127,6 +127,10 @@ private:
     void ConnectParts();
     // What the picture shows now, for the mouse on it too.
     void SetDrawn(Drawn drawn);
+    // Tells assistive technology what the picture shows, in words: the
+    // graph drawn, the answer while it belongs to the tables, and whether
+    // the tables have changed since it was drawn.
+    void DescribePicture();
 
     plot::DrawingSurface surface_;
     // The tables and the parts, children of the window for whoever looks

@@ -40,13 +40,13 @@ DocumentActions::DocumentActions(GraphTables* tables, QWidget* window)
     : WindowPart(window),
       tables_(tables),
       window_(window),
-      new_(NewAction(QStringLiteral("newAction"), QStringLiteral("Новый граф"), window,
+      new_(NewAction(QStringLiteral("newAction"), tr("Новый граф"), window,
                      QKeySequence(Qt::CTRL | Qt::Key_N))),
-      open_(NewAction(QStringLiteral("openAction"), QStringLiteral("Открыть…"), window,
+      open_(NewAction(QStringLiteral("openAction"), tr("Открыть…"), window,
                       QKeySequence(Qt::CTRL | Qt::Key_O))),
-      save_(NewAction(QStringLiteral("saveAction"), QStringLiteral("Сохранить"), window,
+      save_(NewAction(QStringLiteral("saveAction"), tr("Сохранить"), window,
                       QKeySequence(Qt::CTRL | Qt::Key_S))),
-      saveAs_(NewAction(QStringLiteral("saveAsAction"), QStringLiteral("Сохранить как…"), window,
+      saveAs_(NewAction(QStringLiteral("saveAsAction"), tr("Сохранить как…"), window,
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))) {
     connect(new_, &QAction::triggered, this, [this] { Run([this] { NewGraph(); }); });
     connect(open_, &QAction::triggered, this, [this] { Run([this] { Open(); }); });
@@ -130,8 +130,7 @@ bool DocumentActions::WriteTo(const QString& path) {
 
 bool DocumentActions::ChangesMayGo() {
     if (!tables_->IsModified()) return true;
-    switch (
-        AskQuestion({QStringLiteral("Сохранить изменения?"), QuestionContent::SaveDiscardCancel})) {
+    switch (AskQuestion({tr("Сохранить изменения?"), QuestionContent::SaveDiscardCancel})) {
         case QMessageBox::Save:
             return Save();
         case QMessageBox::Discard:
@@ -146,7 +145,7 @@ QString DocumentActions::FileName() const {
 }
 
 void DocumentActions::ShowFileInCaption() {
-    const QString caption = QStringLiteral("Путь на графе");
+    const QString caption = tr("Путь на графе");
     if (fileName_.isEmpty()) {
         window_->setWindowTitle(caption);
         window_->setWindowModified(false);

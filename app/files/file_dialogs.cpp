@@ -2,6 +2,7 @@
 #include "app/files/file_dialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -25,11 +26,14 @@ QLineEdit* AddQuizRows(QFileDialog& dialog, const QString& name) {
     if (grid == nullptr) return nullptr;
     auto* edit = new QLineEdit(name, &dialog);
     edit->setObjectName(QStringLiteral("quizNameEdit"));
-    auto* caption = new QLabel(QStringLiteral("Имя набора:"), &dialog);
+    auto* caption =
+        new QLabel(QCoreApplication::translate("app::FileDialogs", "Имя набора:"), &dialog);
     caption->setBuddy(edit);
-    auto* note = new QLabel(QStringLiteral("GIFT несёт только вопросы о длине и о пути: без "
-                                           "рисунков и без таблицы Дейкстры."),
-                            &dialog);
+    auto* note =
+        new QLabel(QCoreApplication::translate("app::FileDialogs",
+                                               "GIFT несёт только вопросы о длине и о пути: без "
+                                               "рисунков и без таблицы Дейкстры."),
+                   &dialog);
     note->setWordWrap(true);
     const int row = grid->rowCount();
     grid->addWidget(caption, row, 0);
@@ -46,19 +50,21 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     switch (request.purpose) {
         case FileRequest::Purpose::OpenGraph:
-            dialog.setWindowTitle(QStringLiteral("Открыть граф"));
+            dialog.setWindowTitle(QCoreApplication::translate("app::FileDialogs", "Открыть граф"));
             dialog.setAcceptMode(QFileDialog::AcceptOpen);
             dialog.setFileMode(QFileDialog::ExistingFile);
             dialog.setNameFilter(GraphFilter());
             break;
         case FileRequest::Purpose::SaveGraph:
-            dialog.setWindowTitle(QStringLiteral("Сохранить граф"));
+            dialog.setWindowTitle(
+                QCoreApplication::translate("app::FileDialogs", "Сохранить граф"));
             dialog.setAcceptMode(QFileDialog::AcceptSave);
             dialog.setNameFilter(GraphFilter());
             dialog.setDefaultSuffix(QStringLiteral("json"));
             break;
         case FileRequest::Purpose::SavePicture:
-            dialog.setWindowTitle(QStringLiteral("Сохранить рисунок"));
+            dialog.setWindowTitle(
+                QCoreApplication::translate("app::FileDialogs", "Сохранить рисунок"));
             dialog.setAcceptMode(QFileDialog::AcceptSave);
             dialog.setNameFilters(PictureFilters());
             // A name typed without an extension gets the chosen filter's,
@@ -72,12 +78,14 @@ FileChoice ChooseWithDialog(const FileRequest& request) {
             dialog.setOption(QFileDialog::DontConfirmOverwrite);
             break;
         case FileRequest::Purpose::SaveSet:
-            dialog.setWindowTitle(QStringLiteral("Сохранить набор в папку"));
+            dialog.setWindowTitle(
+                QCoreApplication::translate("app::FileDialogs", "Сохранить набор в папку"));
             dialog.setFileMode(QFileDialog::Directory);
             dialog.setOption(QFileDialog::ShowDirsOnly);
             break;
         case FileRequest::Purpose::SaveQuiz:
-            dialog.setWindowTitle(QStringLiteral("Экспорт в Moodle"));
+            dialog.setWindowTitle(
+                QCoreApplication::translate("app::FileDialogs", "Экспорт в Moodle"));
             dialog.setAcceptMode(QFileDialog::AcceptSave);
             dialog.setNameFilters({MoodleXmlFilter(), GiftFilter()});
             // The caller gives the name its ending and asks before
@@ -115,13 +123,23 @@ QString& LastFolder() {
 
 }  // namespace
 
-QString GraphFilter() { return QStringLiteral("Граф (*.json)"); }
-QString PngFilter() { return QStringLiteral("Рисунок PNG (*.png)"); }
-QString BmpFilter() { return QStringLiteral("Рисунок BMP (*.bmp)"); }
-QString SvgFilter() { return QStringLiteral("Векторный рисунок SVG (*.svg)"); }
-QString PdfFilter() { return QStringLiteral("Документ PDF (*.pdf)"); }
+QString GraphFilter() { return QCoreApplication::translate("app::FileDialogs", "Граф (*.json)"); }
+QString PngFilter() {
+    return QCoreApplication::translate("app::FileDialogs", "Рисунок PNG (*.png)");
+}
+QString BmpFilter() {
+    return QCoreApplication::translate("app::FileDialogs", "Рисунок BMP (*.bmp)");
+}
+QString SvgFilter() {
+    return QCoreApplication::translate("app::FileDialogs", "Векторный рисунок SVG (*.svg)");
+}
+QString PdfFilter() {
+    return QCoreApplication::translate("app::FileDialogs", "Документ PDF (*.pdf)");
+}
 QString MoodleXmlFilter() { return QStringLiteral("Moodle XML (*.xml)"); }
-QString GiftFilter() { return QStringLiteral("GIFT, только текст (*.gift.txt)"); }
+QString GiftFilter() {
+    return QCoreApplication::translate("app::FileDialogs", "GIFT, только текст (*.gift.txt)");
+}
 QString QuizFileName(const QString& name, const QString& filter) {
     QString base = name;
     for (const QString& ending :

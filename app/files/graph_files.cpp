@@ -3,6 +3,7 @@
 #include "app/files/graph_files.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,9 +52,9 @@ QString Quoted(const std::string& text) {
 QString ValueText(const document::Fault& fault) {
     switch (fault.value) {
         case document::ValueKind::Array:
-            return QStringLiteral("массив");
+            return QCoreApplication::translate("app::GraphFiles", "массив");
         case document::ValueKind::Object:
-            return QStringLiteral("объект");
+            return QCoreApplication::translate("app::GraphFiles", "объект");
         case document::ValueKind::Null:
             return QStringLiteral("null");
         default:
@@ -63,9 +64,10 @@ QString ValueText(const document::Fault& fault) {
 
 QString ReadReason(const QString& path, const QFile& file) {
     const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("такого файла нет");
-    if (info.isDir()) return QStringLiteral("это папка, а не файл");
-    if (!info.isReadable()) return QStringLiteral("нет права его читать");
+    if (!info.exists()) return QCoreApplication::translate("app::GraphFiles", "такого файла нет");
+    if (info.isDir()) return QCoreApplication::translate("app::GraphFiles", "это папка, а не файл");
+    if (!info.isReadable())
+        return QCoreApplication::translate("app::GraphFiles", "нет права его читать");
     return file.errorString();
 }
 
@@ -73,7 +75,7 @@ QString ReadReason(const QString& path, const QFile& file) {
 void ReadMore(QFile& file, const QString& path, QByteArray& bytes, qint64 most) {
     bytes += file.read(most);
     if (file.error() != QFileDevice::NoError) {
-        throw FileError(QStringLiteral("Файл «%1» не прочитан: %2.")
+        throw FileError(QCoreApplication::translate("app::GraphFiles", "Файл «%1» не прочитан: %2.")
                             .arg(Name(path), file.errorString())
                             .toStdString());
     }
@@ -91,16 +93,18 @@ FileError NotOpened(const QString& path, const document::Fault& fault) {
 QByteArray ReadGraphBytes(const QString& path) {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        throw FileError(QStringLiteral("Файл «%1» не открыт: %2.")
+        throw FileError(QCoreApplication::translate("app::GraphFiles", "Файл «%1» не открыт: %2.")
                             .arg(Name(path), ReadReason(path, file))
                             .toStdString());
     }
     const auto tooLarge = [&] {
-        return FileError(QStringLiteral("Файл «%1» не открыт: он больше %2 МБ, а окно открывает "
+        return FileError(
+            QCoreApplication::translate("app::GraphFiles",
+                                        "Файл «%1» не открыт: он больше %2 МБ, а окно открывает "
                                         "файлы графов до %2 МБ. Большие графы читает graphway.")
-                             .arg(Name(path))
-                             .arg(kLargestGraphFile >> 20)
-                             .toStdString());
+                .arg(Name(path))
+                .arg(kLargestGraphFile >> 20)
+                .toStdString());
     };
     if (file.size() > kLargestGraphFile) throw tooLarge();
     QByteArray bytes;
@@ -130,25 +134,30 @@ QString WriteReason(const QString& path, int error) {
     switch (error) {
         case ENOSPC:
         case EDQUOT:
-            return QStringLiteral("на диске нет места");
+            return QCoreApplication::translate("app::GraphFiles", "на диске нет места");
         case EFBIG:
-            return QStringLiteral("он больше, чем программе разрешено записывать в один файл");
+            return QCoreApplication::translate(
+                "app::GraphFiles", "он больше, чем программе разрешено записывать в один файл");
         case EACCES:
         case EPERM:
-            return QStringLiteral("нет права записывать в папку «%1»").arg(folder);
+            return QCoreApplication::translate("app::GraphFiles",
+                                               "нет права записывать в папку «%1»")
+                .arg(folder);
         case ENOENT:
         case ENOTDIR:
-            return QStringLiteral("папки «%1» нет").arg(folder);
+            return QCoreApplication::translate("app::GraphFiles", "папки «%1» нет").arg(folder);
         case EISDIR:
-            return QStringLiteral("это папка, а не файл");
+            return QCoreApplication::translate("app::GraphFiles", "это папка, а не файл");
         case EROFS:
-            return QStringLiteral("диск открыт только для чтения");
+            return QCoreApplication::translate("app::GraphFiles", "диск открыт только для чтения");
         case EIO:
-            return QStringLiteral("диск не ответил на запись");
+            return QCoreApplication::translate("app::GraphFiles", "диск не ответил на запись");
         case 0:
-            return QStringLiteral("запись не удалась");
+            return QCoreApplication::translate("app::GraphFiles", "запись не удалась");
         default:
-            return QStringLiteral("система отказала в записи (ошибка %1)").arg(error);
+            return QCoreApplication::translate("app::GraphFiles",
+                                               "система отказала в записи (ошибка %1)")
+                .arg(error);
     }
 }
 
@@ -166,7 +175,7 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes) {
     if (existing.isDir()) {
         reason = WriteReason(path, EISDIR);
     } else if (existing.exists() && !existing.isWritable()) {
-        reason = QStringLiteral("нет права его изменять");
+        reason = QCoreApplication::translate("app::GraphFiles", "нет права его изменять");
     } else {
         QSaveFile file(path);
         errno = 0;
@@ -185,8 +194,9 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes) {
         }
     }
     if (!reason.isEmpty()) {
-        throw FileError(
-            QStringLiteral("Файл «%1» не сохранён: %2.").arg(Name(path), reason).toStdString());
+        throw FileError(QCoreApplication::translate("app::GraphFiles", "Файл «%1» не сохранён: %2.")
+                            .arg(Name(path), reason)
+                            .toStdString());
     }
 }
 
@@ -197,43 +207,53 @@ QString FaultText(const QString& fileName, const document::Fault& fault) {
         case Kind::Malformed:
             // A number too large for any double has no place of its own.
             why = fault.line == 0
-                      ? QStringLiteral("это не JSON (%1)").arg(Quoted(fault.text))
-                      : QStringLiteral("это не JSON: ошибка в строке %1, столбце %2 (%3)")
+                      ? QCoreApplication::translate("app::GraphFiles", "это не JSON (%1)")
+                            .arg(Quoted(fault.text))
+                      : QCoreApplication::translate(
+                            "app::GraphFiles", "это не JSON: ошибка в строке %1, столбце %2 (%3)")
                             .arg(fault.line)
                             .arg(fault.lineColumn)
                             .arg(Quoted(fault.text));
             break;
         case Kind::NotAnObject:
-            why = QStringLiteral(
-                "граф в нём должен быть объектом JSON с ключами "
-                "\"nodes\" и \"matrix\"");
+            why = QCoreApplication::translate("app::GraphFiles",
+                                              "граф в нём должен быть объектом JSON с ключами "
+                                              "\"nodes\" и \"matrix\"");
             break;
         case Kind::UnknownKey:
-            why = QStringLiteral(
-                      "в нём неизвестный ключ \"%1\"; граф описывают только "
-                      "\"nodes\" и \"matrix\"")
-                      .arg(Quoted(fault.text));
+            why =
+                QCoreApplication::translate("app::GraphFiles",
+                                            "в нём неизвестный ключ \"%1\"; граф описывают только "
+                                            "\"nodes\" и \"matrix\"")
+                    .arg(Quoted(fault.text));
             break;
         case Kind::RepeatedKey:
-            why = QStringLiteral("ключ \"%1\" встречается в нём дважды").arg(Quoted(fault.text));
+            why = QCoreApplication::translate("app::GraphFiles",
+                                              "ключ \"%1\" встречается в нём дважды")
+                      .arg(Quoted(fault.text));
             break;
         case Kind::TableNotArray:
-            why = QStringLiteral("значение \"%1\" не массив").arg(Key(fault.table));
+            why = QCoreApplication::translate("app::GraphFiles", "значение \"%1\" не массив")
+                      .arg(Key(fault.table));
             break;
         case Kind::RowNotArray:
-            why = QStringLiteral("%1 не массив").arg(Place(fault, false));
+            why = QCoreApplication::translate("app::GraphFiles", "%1 не массив")
+                      .arg(Place(fault, false));
             break;
         case Kind::MissingMatrix:
-            why = QStringLiteral("в нём нет матрицы смежности \"matrix\"");
+            why = QCoreApplication::translate("app::GraphFiles",
+                                              "в нём нет матрицы смежности \"matrix\"");
             break;
         case Kind::TooFewNodes:
-            why = QStringLiteral(
+            why = QCoreApplication::translate(
+                      "app::GraphFiles",
                       "строк в \"matrix\": %1, а узлов в графе должно быть не меньше "
                       "двух")
                       .arg(fault.count);
             break;
         case Kind::RowLength:
-            why = QStringLiteral(
+            why = QCoreApplication::translate(
+                      "app::GraphFiles",
                       "ячеек в %1: %2, а строк в \"matrix\": %3; матрица должна быть "
                       "квадратной")
                       .arg(Place(fault, false))
@@ -241,44 +261,52 @@ QString FaultText(const QString& fileName, const document::Fault& fault) {
                       .arg(fault.expected);
             break;
         case Kind::PairCount:
-            why = QStringLiteral("пар координат в \"nodes\": %1, а строк в \"matrix\": %2")
+            why = QCoreApplication::translate(
+                      "app::GraphFiles", "пар координат в \"nodes\": %1, а строк в \"matrix\": %2")
                       .arg(fault.count)
                       .arg(fault.expected);
             break;
         case Kind::PairLength:
-            why = QStringLiteral("координат в %1: %2, а нужны две, X и Y")
+            why = QCoreApplication::translate("app::GraphFiles",
+                                              "координат в %1: %2, а нужны две, X и Y")
                       .arg(Place(fault, false))
                       .arg(fault.count);
             break;
         case Kind::NotInteger:
-            why = QStringLiteral(
+            why = QCoreApplication::translate(
+                      "app::GraphFiles",
                       "в %1 стоит %2, а ячейка может быть только текстом, целым "
                       "числом или null")
                       .arg(Place(fault, true), ValueText(fault));
             break;
         case Kind::OutOfRange:
-            why = QStringLiteral("число %1 в %2 не умещается в 32 бита")
+            why = QCoreApplication::translate("app::GraphFiles",
+                                              "число %1 в %2 не умещается в 32 бита")
                       .arg(Quoted(fault.text), Place(fault, true));
             break;
         case Kind::NotConvertible:
-            why = QStringLiteral("в %1 не целое число: «%2»")
+            why = QCoreApplication::translate("app::GraphFiles", "в %1 не целое число: «%2»")
                       .arg(Place(fault, true), Quoted(fault.text));
             break;
         case Kind::TooManyNodes:
-            why = QStringLiteral(
+            why = QCoreApplication::translate(
+                      "app::GraphFiles",
                       "в графе %1 узлов, а окно вмещает не больше %2. Такие графы "
                       "читает graphway")
                       .arg(fault.count)
                       .arg(graph::kMostNodes);
             break;
         case Kind::TextTooLong:
-            why = QStringLiteral("в %1 текст из %2 символов, а ячейка окна вмещает не больше %3")
+            why = QCoreApplication::translate(
+                      "app::GraphFiles",
+                      "в %1 текст из %2 символов, а ячейка окна вмещает не больше %3")
                       .arg(Place(fault, true))
                       .arg(fault.count)
                       .arg(document::kLongestText);
             break;
     }
-    return QStringLiteral("Файл «%1» не открыт: %2.").arg(fileName, why);
+    return QCoreApplication::translate("app::GraphFiles", "Файл «%1» не открыт: %2.")
+        .arg(fileName, why);
 }
 
 document::GraphTexts ReadGraphFile(const QString& path) {
@@ -316,9 +344,11 @@ void WritePictureFile(const QString& path, const plot::DrawingSurface& surface) 
         if (!written.save(&buffer, bmp ? "BMP" : "PNG")) bytes.clear();
     }
     if (bytes.isEmpty()) {
-        throw FileError(QStringLiteral("Рисунок «%1» не сохранён: его не удалось закодировать.")
-                            .arg(Name(path))
-                            .toStdString());
+        throw FileError(
+            QCoreApplication::translate("app::GraphFiles",
+                                        "Рисунок «%1» не сохранён: его не удалось закодировать.")
+                .arg(Name(path))
+                .toStdString());
     }
     WriteFileBytes(path, bytes);
 }

@@ -11,6 +11,7 @@
 #include "app/files/file_dialogs.h"
 #include "app/files/graph_files.h"
 #include "app/form_controls.h"
+#include "app/interface_language.h"
 #include "app/messages.h"
 #include "app/picture/answer_label.h"
 #include "app/picture/picture_view.h"
@@ -24,8 +25,11 @@ namespace app {
 
 namespace {
 
-const QString kLengthCaption = QString::fromUtf8(graph::kLengthCaption);
-const QString kNoWay = QString::fromUtf8(graph::kNoWayText);
+QString LengthCaption() { return QString::fromUtf8(graph::LengthCaption(InterfaceLanguage())); }
+
+QString LengthText(std::int64_t length) {
+    return QString::fromStdString(graph::LengthText(length, InterfaceLanguage()));
+}
 
 }  // namespace
 
@@ -36,21 +40,19 @@ AnswerView::AnswerView(plot::DrawingSurface* surface, PictureView* picture, Answ
       picture_(picture),
       way_(way),
       length_(length),
-      savePicture_(NewAction(QStringLiteral("savePictureAction"),
-                             QStringLiteral("Сохранить рисунок…"), window)),
-      copyPicture_(NewAction(QStringLiteral("copyPictureAction"),
-                             QStringLiteral("Копировать рисунок"), window)),
-      copyAnswer_(NewAction(QStringLiteral("copyAnswerAction"), QStringLiteral("Копировать ответ"),
-                            window)),
-      distances_(NewAction(QStringLiteral("distancesAction"), QStringLiteral("Показать расстояния"),
-                           window)),
-      steps_(NewAction(QStringLiteral("stepsAction"), QStringLiteral("Пошагово…"), window)),
-      tikz_(NewAction(QStringLiteral("tikzAction"), QStringLiteral("Копировать как TikZ"), window)),
+      savePicture_(
+          NewAction(QStringLiteral("savePictureAction"), tr("Сохранить рисунок…"), window)),
+      copyPicture_(
+          NewAction(QStringLiteral("copyPictureAction"), tr("Копировать рисунок"), window)),
+      copyAnswer_(NewAction(QStringLiteral("copyAnswerAction"), tr("Копировать ответ"), window)),
+      distances_(NewAction(QStringLiteral("distancesAction"), tr("Показать расстояния"), window)),
+      steps_(NewAction(QStringLiteral("stepsAction"), tr("Пошагово…"), window)),
+      tikz_(NewAction(QStringLiteral("tikzAction"), tr("Копировать как TikZ"), window)),
       tables_(tables) {
     steps_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(steps_, &QAction::triggered, this, &AnswerView::OpenSteps);
     connect(tikz_, &QAction::triggered, this, &AnswerView::CopyTikz);
-    length_->setText(kLengthCaption);
+    length_->setText(LengthCaption());
     copyAnswer_->setEnabled(false);
     distances_->setCheckable(true);
     connect(copyPicture_, &QAction::triggered, this,
@@ -81,7 +83,7 @@ void AnswerView::Calculated(Calculation calculation, const WayShower& showWay) {
 }
 
 void AnswerView::WriteAnswer(const graph::ShortestWay& found) {
-    length_->setText(QString::fromStdString(graph::LengthText(found.length)));
+    length_->setText(LengthText(found.length));
     shown_ = true;
 }
 
@@ -239,7 +241,7 @@ void AnswerView::MarkStale() {
 
 void AnswerView::Reset() {
     way_->setText(QString());
-    length_->setText(kLengthCaption);
+    length_->setText(LengthCaption());
     shown_ = false;
     current_ = false;
     last_.reset();
@@ -262,15 +264,14 @@ void AnswerView::SavePicture() {
         const qsizetype chosen = PictureFilters().indexOf(choice.filter);
         path += QLatin1Char('.') + suffixes.value(std::max<qsizetype>(chosen, 0));
     } else if (!suffixes.contains(suffix)) {
-        throw FileError(QStringLiteral("Рисунок «%1» не сохранён: формат «.%2» не поддерживается. "
-                                       "Можно сохранить как PNG, BMP, SVG или PDF")
+        throw FileError(tr("Рисунок «%1» не сохранён: формат «.%2» не поддерживается. "
+                           "Можно сохранить как PNG, BMP, SVG или PDF")
                             .arg(QFileInfo(path).fileName(), QFileInfo(path).suffix())
                             .toStdString());
     }
     if (QFileInfo::exists(path) &&
-        AskQuestion(
-            {QStringLiteral("Файл «%1» уже есть. Заменить его?").arg(QFileInfo(path).fileName()),
-             QuestionContent::YesNo}) != QMessageBox::Yes) {
+        AskQuestion({tr("Файл «%1» уже есть. Заменить его?").arg(QFileInfo(path).fileName()),
+                     QuestionContent::YesNo}) != QMessageBox::Yes) {
         return;
     }
     WritePictureFile(path, *surface_);
@@ -289,9 +290,8 @@ void AnswerView::CopyTikz() {
 QStringList AnswerView::AnswerTexts() const {
     if (!last_) return {};
     const auto& found = last_->found;
-    if (!found) return {kNoWay};
-    return {QString::fromStdString(graph::WayText(found->way)),
-            QString::fromStdString(graph::LengthText(found->length))};
+    if (!found) return {QString::fromUtf8(graph::NoWayText(InterfaceLanguage()))};
+    return {QString::fromStdString(graph::WayText(found->way)), LengthText(found->length)};
 }
 
 QStringList AnswerView::CurrentAnswer() const { return current_ ? AnswerTexts() : QStringList(); }

@@ -54,7 +54,7 @@ PictureEditor::PictureEditor(GraphTables* tables, PictureView* picture, QObject*
     picture_->setFocusPolicy(Qt::ClickFocus);
     picture_->installEventFilter(this);
     weight_->setObjectName(QStringLiteral("linkWeightEditor"));
-    weight_->setAccessibleName(QStringLiteral("Вес связи"));
+    weight_->setAccessibleName(tr("Вес связи"));
     weight_->setMaxLength(static_cast<int>(document::kLongestText));
     weight_->setAlignment(Qt::AlignCenter);
     weight_->hide();
@@ -96,7 +96,7 @@ std::optional<int> PictureEditor::NodeAt(QPoint at) const {
 QAction* PictureEditor::DeleteActionAt(QPoint at) {
     const std::optional<int> node = NodeAt(at);
     if (!node) return nullptr;
-    delete_->setText(QStringLiteral("Удалить узел %1").arg(*node + 1));
+    delete_->setText(tr("Удалить узел %1").arg(*node + 1));
     delete_->setData(*node);
     return delete_;
 }
@@ -162,11 +162,10 @@ bool PictureEditor::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             const QPoint at = PlotOf((*drawn_)[*node]);
-            QToolTip::showText(help->globalPos(),
-                               QStringLiteral("Узел %1 (%2; %3)")
-                                   .arg(*node + 1)
-                                   .arg(Coordinate(at.x()), Coordinate(at.y())),
-                               picture_);
+            QToolTip::showText(
+                help->globalPos(),
+                tr("Узел %1 (%2; %3)").arg(*node + 1).arg(Coordinate(at.x()), Coordinate(at.y())),
+                picture_);
             return true;
         }
         default:
@@ -236,9 +235,8 @@ void PictureEditor::OpenWeightEditor(int from, int to) {
     picture_->SetGuide(QLine(a, b));
     weight_->setText(tables_->MatrixTable()->Text(from + 1, to + 1));
     weight_->selectAll();
-    weight_->setToolTip(QStringLiteral("Вес связи %1–%2: Enter — записать, Esc — отменить")
-                            .arg(from + 1)
-                            .arg(to + 1));
+    weight_->setToolTip(
+        tr("Вес связи %1–%2: Enter — записать, Esc — отменить").arg(from + 1).arg(to + 1));
     const QSize size(weight_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12,
                      weight_->sizeHint().height());
     const QPoint corner = (a + b) / 2 - QPoint(size.width() / 2, size.height() / 2);

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 #include <algorithm>
@@ -19,7 +20,8 @@ namespace app {
 
 bool ZerosMeanNoLink(const CellBlock& block) {
     return HasZerosForNoLink(block) &&
-           AskQuestion({QStringLiteral("Считать нули вне диагонали отсутствием связи?"),
+           AskQuestion({QCoreApplication::translate(
+                            "app::TableActions", "Считать нули вне диагонали отсутствием связи?"),
                         QuestionContent::YesNo}) == QMessageBox::Yes;
 }
 
@@ -31,10 +33,9 @@ TableActions::TableActions(GraphTables* tables, CellGrid* nodes, CellGrid* matri
       matrix_(matrix),
       fileActions_(std::move(fileActions)),
       window_(window),
-      undo_(tables->History()->createUndoAction(window, QStringLiteral("Отменить"))),
-      redo_(tables->History()->createRedoAction(window, QStringLiteral("Повторить"))),
-      layout_(
-          NewAction(QStringLiteral("layoutAction"), QStringLiteral("Расставить узлы"), window)) {
+      undo_(tables->History()->createUndoAction(window, tr("Отменить"))),
+      redo_(tables->History()->createRedoAction(window, tr("Повторить"))),
+      layout_(NewAction(QStringLiteral("layoutAction"), tr("Расставить узлы"), window)) {
     undo_->setObjectName(QStringLiteral("undoAction"));
     undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     redo_->setObjectName(QStringLiteral("redoAction"));
@@ -107,8 +108,8 @@ void TableActions::PasteInto(TableId table) {
     {
         const GraphTables::Edit edit(*tables_, GraphTables::Kind::Paste);
         PasteCells(*tables_, table, at.left(), at.top(), block);
-        if (!newGraph || AskQuestion({QStringLiteral("Расставить узлы?"),
-                                      QuestionContent::YesNo}) != QMessageBox::Yes) {
+        if (!newGraph ||
+            AskQuestion({tr("Расставить узлы?"), QuestionContent::YesNo}) != QMessageBox::Yes) {
             return;
         }
         PlaceNodesReadably(*tables_);
@@ -121,17 +122,17 @@ void TableActions::ShowMenu(TableId table, const QPoint& at) {
     QMenu menu(window_);
     menu.addActions({undo_, redo_});
     menu.addSeparator();
-    QAction* copy = menu.addAction(QStringLiteral("Копировать"));
+    QAction* copy = menu.addAction(tr("Копировать"));
     copy->setShortcut(QKeySequence::Copy);
-    QAction* paste = menu.addAction(QStringLiteral("Вставить"));
+    QAction* paste = menu.addAction(tr("Вставить"));
     paste->setShortcut(QKeySequence::Paste);
     paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
     menu.addSeparator();
     menu.addActions(fileActions_);
     menu.addSeparator();
-    QAction* clearAll = menu.addAction(QStringLiteral("Очистить таблицы"));
+    QAction* clearAll = menu.addAction(tr("Очистить таблицы"));
     menu.addAction(layout_);
-    QAction* circle = menu.addAction(QStringLiteral("Расставить узлы по кругу"));
+    QAction* circle = menu.addAction(tr("Расставить узлы по кругу"));
     QAction* chosen = ExecMenu(menu, grid->viewport()->mapToGlobal(at), window_);
     if (chosen == copy) emit grid->CopyRequested();
     if (chosen == paste) emit grid->PasteRequested();

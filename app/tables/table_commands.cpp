@@ -1,6 +1,7 @@
 // The tables' block and layout commands; see table_commands.h.
 #include "app/tables/table_commands.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
@@ -86,9 +87,11 @@ void CheckMirrorsAgree(const CellBlock& block, int column, int row) {
             const QString& mirror = block[mirrorRow][mirrorColumn];
             if (mirror != block[i][j]) {
                 throw std::runtime_error(
-                    QStringLiteral("Блок не вставлен: он несимметричен. В столбце %1, строке %2 "
-                                   "стоит «%3», а в столбце %2, строке %1 — «%4»; при вставке "
-                                   "одно из значений заменило бы другое.")
+                    QCoreApplication::translate(
+                        "app::TableCommands",
+                        "Блок не вставлен: он несимметричен. В столбце %1, строке %2 "
+                        "стоит «%3», а в столбце %2, строке %1 — «%4»; при вставке "
+                        "одно из значений заменило бы другое.")
                         .arg(c)
                         .arg(r)
                         .arg(block[i][j], mirror)
@@ -178,20 +181,23 @@ void PasteCells(GraphTables& tables, TableId table, int column, int row, const C
     const int lastColumn = column + width - 1;
     const bool matrix = table == TableId::Matrix;
     if (!matrix && lastColumn > kCoordinateColumns) {
-        throw std::runtime_error(
-            QStringLiteral("Блок не вставлен: в таблице узлов два столбца, X и Y, а блок "
-                           "шириной %1 со столбца %2 заходит за них.")
-                .arg(width)
-                .arg(column == 1 ? QStringLiteral("X") : QStringLiteral("Y"))
-                .toStdString());
+        throw std::runtime_error(QCoreApplication::translate(
+                                     "app::TableCommands",
+                                     "Блок не вставлен: в таблице узлов два столбца, X и Y, а блок "
+                                     "шириной %1 со столбца %2 заходит за них.")
+                                     .arg(width)
+                                     .arg(column == 1 ? QStringLiteral("X") : QStringLiteral("Y"))
+                                     .toStdString());
     }
     const int needed = matrix ? std::max(lastRow, lastColumn) : lastRow;
     if (needed > graph::kMostNodes) {
-        throw std::runtime_error(QStringLiteral("Блок не вставлен: ему нужно %1 узлов, а в окне их "
-                                                "может быть не больше %2.")
-                                     .arg(needed)
-                                     .arg(graph::kMostNodes)
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("app::TableCommands",
+                                        "Блок не вставлен: ему нужно %1 узлов, а в окне их "
+                                        "может быть не больше %2.")
+                .arg(needed)
+                .arg(graph::kMostNodes)
+                .toStdString());
     }
     if (matrix) CheckMirrorsAgree(block, column, row);
     // A longer text would make a graph file the window cannot open again.
@@ -199,8 +205,10 @@ void PasteCells(GraphTables& tables, TableId table, int column, int row, const C
         for (const QString& cell : cells) {
             if (cell.size() <= static_cast<qsizetype>(document::kLongestText)) continue;
             throw std::runtime_error(
-                QStringLiteral("Блок не вставлен: в нём есть ячейка длиннее %1 знаков, а в окне "
-                               "их может быть не больше %1.")
+                QCoreApplication::translate(
+                    "app::TableCommands",
+                    "Блок не вставлен: в нём есть ячейка длиннее %1 знаков, а в окне "
+                    "их может быть не больше %1.")
                     .arg(document::kLongestText)
                     .toStdString());
         }
@@ -276,7 +284,8 @@ void AddNode(GraphTables& tables, int x, int y) {
     const int unplaced = tables.FirstUnplacedNode();
     if (unplaced == 0 && n >= graph::kMostNodes) {
         throw std::runtime_error(
-            QStringLiteral("Узел не добавлен: в окне может быть не больше %1 узлов")
+            QCoreApplication::translate("app::TableCommands",
+                                        "Узел не добавлен: в окне может быть не больше %1 узлов")
                 .arg(graph::kMostNodes)
                 .toStdString());
     }
@@ -298,9 +307,11 @@ void AddNode(GraphTables& tables, int x, int y) {
 void DeleteNode(GraphTables& tables, int node) {
     const int n = tables.Count();
     if (n <= graph::kFewestNodes) {
-        throw std::runtime_error(QStringLiteral("Узел не удалён: узлов не может быть меньше %1")
-                                     .arg(graph::kFewestNodes)
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("app::TableCommands",
+                                        "Узел не удалён: узлов не может быть меньше %1")
+                .arg(graph::kFewestNodes)
+                .toStdString());
     }
     const GraphTables::Edit edit(tables, GraphTables::Kind::DeleteNode);
     // Texts kept beyond the count move up with the rest.

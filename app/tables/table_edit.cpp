@@ -1,6 +1,7 @@
 // An edit of the tables' history, packed; see table_edit.h.
 #include "app/tables/table_edit.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -51,29 +52,29 @@ std::string TakeText(const std::string& in, std::size_t& at) {
 QString KindText(TableEdit::Kind kind) {
     switch (kind) {
         case TableEdit::Kind::Typing:
-            return QStringLiteral("ввод в ячейку");
+            return QCoreApplication::translate("app::TableEdit", "ввод в ячейку");
         case TableEdit::Kind::Count:
-            return QStringLiteral("изменение числа узлов");
+            return QCoreApplication::translate("app::TableEdit", "изменение числа узлов");
         case TableEdit::Kind::Paste:
-            return QStringLiteral("вставку");
+            return QCoreApplication::translate("app::TableEdit", "вставку");
         case TableEdit::Kind::Clear:
-            return QStringLiteral("удаление");
+            return QCoreApplication::translate("app::TableEdit", "удаление");
         case TableEdit::Kind::ClearAll:
-            return QStringLiteral("очистку таблиц");
+            return QCoreApplication::translate("app::TableEdit", "очистку таблиц");
         case TableEdit::Kind::Layout:
-            return QStringLiteral("расстановку по кругу");
+            return QCoreApplication::translate("app::TableEdit", "расстановку по кругу");
         case TableEdit::Kind::ReadableLayout:
-            return QStringLiteral("расстановку узлов");
+            return QCoreApplication::translate("app::TableEdit", "расстановку узлов");
         case TableEdit::Kind::Zeros:
-            return QStringLiteral("удаление нулей");
+            return QCoreApplication::translate("app::TableEdit", "удаление нулей");
         case TableEdit::Kind::MoveNode:
-            return QStringLiteral("перемещение узла");
+            return QCoreApplication::translate("app::TableEdit", "перемещение узла");
         case TableEdit::Kind::AddNode:
-            return QStringLiteral("добавление узла");
+            return QCoreApplication::translate("app::TableEdit", "добавление узла");
         case TableEdit::Kind::DeleteNode:
-            return QStringLiteral("удаление узла");
+            return QCoreApplication::translate("app::TableEdit", "удаление узла");
         case TableEdit::Kind::Link:
-            return QStringLiteral("ввод веса связи");
+            return QCoreApplication::translate("app::TableEdit", "ввод веса связи");
     }
     return {};
 }

@@ -8,11 +8,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+#include <functional>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "app/help/help_window.h"
 #include "app/interface_language.h"
@@ -108,6 +114,90 @@ TEST_F(LanguageTest, TheTableCheckSpeaksTheLanguage) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, Expected("Таблица не вставлена: её текст больше 1 МиБ.",
                                       "The table was not pasted: its text is larger than 1 MiB."));
+}
+
+// The texts of an open popup menu, read as it opens and then closed.
+QStringList MenuTexts(const std::function<void()>& open) {
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        for (const QAction* action : menu->actions()) texts << action->text();
+        menu->close();
+    });
+    open();
+    return texts;
+}
+
+TEST_F(LanguageTest, TheCommandsTheTableMenuAndMessagesSpeakTheLanguage) {
+    for (const auto& [button, russian, english] : {std::tuple{"Button2", "Отобразить", "Show"},
+                                                   {"Button3", "Связи", "Links"},
+                                                   {"Button1", "Рассчитать", "Calculate"}}) {
+        EXPECT_EQ(Find<QPushButton>(button)->text(), Expected(russian, english));
+    }
+
+    TypeIntoCell("StringGrid1", 1, 1, "7");
+    const QStringList menu =
+        MenuTexts([this] { emit Grid("StringGrid1")->customContextMenuRequested(QPoint(30, 30)); });
+    for (const auto& [russian, english] :
+         {std::pair{"Отменить ввод в ячейку", "Undo typing into a cell"},
+          {"Копировать", "Copy"},
+          {"Вставить", "Paste"},
+          {"Новый граф", "New graph"},
+          {"Очистить таблицы", "Clear the tables"},
+          {"Расставить узлы по кругу", "Place the nodes on a circle"}}) {
+        EXPECT_TRUE(menu.contains(Expected(russian, english))) << menu.join('|').toStdString();
+    }
+
+    Select("StringGrid1", 1, 1, 1, 1);
+    Paste("StringGrid1", "1\t2\t3\n");
+    TypeIntoCell("StringGrid1", 2, 2, "x");
+    Click("Button2");
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text,
+              Expected("Блок не вставлен: в таблице узлов два столбца, X и Y, а блок шириной 3 "
+                       "со столбца X заходит за них.",
+                       "The block was not pasted: the node table has two columns, X and Y, and "
+                       "a block 3 wide from column X goes past them."));
+    // The conversion message is the same in both languages.
+    EXPECT_EQ(shown[1].text, "'x' is not a valid integer value.");
+}
+
+TEST_F(LanguageTest, ThePictureSaysWhatItShows) {
+    const struct {
+        std::vector<std::tuple<int, int, const char*>> links;
+        const char* button;  // none: an edit alone
+        const char* russian;
+        const char* english;
+    } steps[] = {
+        {{{1, 2, "5"}, {2, 6, "5"}, {1, 6, "20"}},
+         "Button1",
+         "Узлы от 1 до 6. Связи (в скобках — вес): 1–2 (5), 1–6 (20), 2–6 (5). Путь из узла 1 в "
+         "узел 6: 1-2-6, длина 10.",
+         "Nodes 1 to 6. Links (weight in brackets): 1–2 (5), 1–6 (20), 2–6 (5). The way from "
+         "node 1 to node 6: 1-2-6, length 10."},
+        // The graph stays drawn, but its way no longer answers the tables.
+        {{{2, 6, ""}, {1, 6, ""}},
+         nullptr,
+         "Узлы от 1 до 6. Связи (в скобках — вес): 1–2 (5), 1–6 (20), 2–6 (5). Рисунок "
+         "показывает граф таким, каким он был до последней правки таблиц.",
+         "Nodes 1 to 6. Links (weight in brackets): 1–2 (5), 1–6 (20), 2–6 (5). The picture "
+         "shows the graph as it was before the tables were last edited."},
+        {{},
+         "Button1",
+         "Узлы от 1 до 6. Связи (в скобках — вес): 1–2 (5). Путь из узла 1 в узел 6: нет пути.",
+         "Nodes 1 to 6. Links (weight in brackets): 1–2 (5). The way from node 1 to node 6: no "
+         "way."},
+        {{}, "Button2", "Узлы от 1 до 6. Связей нет.", "Nodes 1 to 6. No links."},
+    };
+    for (const auto& step : steps) {
+        for (const auto& [from, to, weight] : step.links) TypeLink(from, to, weight);
+        if (step.button != nullptr) Click(step.button);
+        EXPECT_EQ(Find<QWidget>("Image1")->accessibleDescription(),
+                  Expected(step.russian, step.english));
+    }
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, Expected("нет пути", "no way"));
 }
 
 }  // namespace
