@@ -199,7 +199,8 @@ void ClassSetWindow::CreateControls() {
     list_->setAccessibleName(tr("Варианты"));
     state_ = new QLabel(this);
     state_->setObjectName(QStringLiteral("setState"));
-    state_->setAccessibleName(tr("Состояние"));
+    // Its text is its name to a screen reader; this says what it is.
+    state_->setAccessibleDescription(tr("Состояние"));
     state_->setWordWrap(true);
     open_ = NewToolButton(QStringLiteral("openVariantButton"), tr("Открыть в окне"), this);
     save_ = NewToolButton(QStringLiteral("saveSetButton"), tr("Сохранить набор…"), this);

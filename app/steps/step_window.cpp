@@ -71,15 +71,17 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
     table_->setFocusPolicy(Qt::NoFocus);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     state_->setObjectName(QStringLiteral("StepState"));
-    state_->setAccessibleName(tr("Состояние"));
+    // A label's own name is its text, which a screen reader must read:
+    // what it is goes in its description.
+    state_->setAccessibleDescription(tr("Состояние"));
     state_->setWordWrap(true);
     answer_->setObjectName(QStringLiteral("StepAnswer"));
-    answer_->setAccessibleName(tr("Ответ"));
+    answer_->setAccessibleDescription(tr("Ответ"));
     legend_->setObjectName(QStringLiteral("StepLegend"));
     legend_->setTextFormat(Qt::RichText);
     // A narrow window takes the legend on two lines rather than growing.
     legend_->setWordWrap(true);
-    legend_->setAccessibleName(tr("Цвета рисунка"));
+    legend_->setAccessibleDescription(tr("Цвета рисунка"));
     allSteps_->setObjectName(QStringLiteral("allStepsBox"));
     allSteps_->setFocusPolicy(Qt::NoFocus);
     allSteps_->setToolTip(tr("Все строки и ответ сразу, например для ключа к заданию"));
