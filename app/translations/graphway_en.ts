@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Номер набора %1; узлов %2, веса %3–%4, связей в пути не меньше %5%6</source>
-        <translation>Set number %1; %2 nodes, weights %3–%4, at least %5 links in the way%6</translation>
+        <translation>Set number %1; nodes: %2, weights %3–%4, links in the way: at least %5%6</translation>
     </message>
     <message>
         <source>, единственная таблица Дейкстры</source>
