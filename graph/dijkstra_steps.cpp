@@ -105,32 +105,40 @@ std::string StepCellText(const StepCell& cell, bool chosenHere) {
     return text;
 }
 
-std::string ChosenText(const std::optional<std::int32_t>& chosen, bool start) {
+std::string_view StepHeader(Language language) {
+    return language == Language::Russian ? kStepHeader : "Step";
+}
+
+std::string_view ChosenHeader(Language language) {
+    return language == Language::Russian ? kChosenHeader : "Chosen";
+}
+
+std::string ChosenText(const std::optional<std::int32_t>& chosen, bool start, Language language) {
     if (chosen) return std::to_string(*chosen + 1);
-    return start ? std::string() : std::string(kNoWayText);
+    return start ? std::string() : std::string(NoWayText(language));
 }
 
-std::string StepsHeaderText(std::size_t nodes) {
-    std::string text(kStepHeader);
+std::string StepsHeaderText(std::size_t nodes, Language language) {
+    std::string text(StepHeader(language));
     for (std::size_t node = 0; node < nodes; ++node) text += '\t' + std::to_string(node + 1);
-    return text + '\t' + std::string(kChosenHeader) + '\n';
+    return text + '\t' + std::string(ChosenHeader(language)) + '\n';
 }
 
-std::string StepRowText(const StepRow& row) {
+std::string StepRowText(const StepRow& row, Language language) {
     std::string text = std::to_string(row.step);
     for (std::size_t node = 0; node < row.cells.size(); ++node) {
         text += '\t';
         text += StepCellText(row.cells[node], row.chosen == static_cast<std::int32_t>(node));
     }
-    return text + '\t' + ChosenText(row.chosen, row.start) + '\n';
+    return text + '\t' + ChosenText(row.chosen, row.start, language) + '\n';
 }
 
-std::string DijkstraStepsText(const DijkstraSteps& steps) {
+std::string DijkstraStepsText(const DijkstraSteps& steps, Language language) {
     if (steps.steps.empty()) return {};
-    std::string text = StepsHeaderText(steps.steps.front().cells.size());
+    std::string text = StepsHeaderText(steps.steps.front().cells.size(), language);
     for (std::size_t step = 0; step < steps.steps.size(); ++step) {
         const DijkstraStep& row = steps.steps[step];
-        text += StepRowText({step, row.cells, row.settled, step == 0, row.relaxed});
+        text += StepRowText({step, row.cells, row.settled, step == 0, row.relaxed}, language);
     }
     return text;
 }

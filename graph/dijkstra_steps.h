@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "graph/graph_model.h"
+#include "graph/language.h"
 #include "graph/way_distances.h"
 #include "graph/ways.h"
 
@@ -48,6 +49,10 @@ enum class Convention {
 // The header words of the step table.
 constexpr std::string_view kStepHeader = "Шаг";
 constexpr std::string_view kChosenHeader = "Выбран";
+// The header words in `language`: kStepHeader and kChosenHeader, or "Step"
+// and "Chosen".
+std::string_view StepHeader(Language language);
+std::string_view ChosenHeader(Language language);
 
 // One node's state after one step.
 struct StepCell {
@@ -137,19 +142,20 @@ Distances FinalDistances(const DijkstraSteps& steps);
 std::string StepCellText(const StepCell& cell, bool chosenHere);
 
 // What the chosen column of a row shows: the node's number, nothing for the
-// start row, «нет пути» for the row that ends a run without a way.
-std::string ChosenText(const std::optional<std::int32_t>& chosen, bool start);
+// start row, «нет пути» (NoWayText) for the row that ends a run without a way.
+std::string ChosenText(const std::optional<std::int32_t>& chosen, bool start,
+                       Language language = Language::Russian);
 
 // The header line "Шаг", the node numbers and "Выбран", tab-separated,
-// ending in "\n".
-std::string StepsHeaderText(std::size_t nodes);
+// ending in "\n"; the words in `language`.
+std::string StepsHeaderText(std::size_t nodes, Language language = Language::Russian);
 
 // One line of the table: the step number, the cells (the chosen one with its
 // "*") and the chosen column, tab-separated, ending in "\n".
-std::string StepRowText(const StepRow& row);
+std::string StepRowText(const StepRow& row, Language language = Language::Russian);
 
 // The AfterChoice table of `steps` as tab-separated lines: what the step
-// window shows and copies.
-std::string DijkstraStepsText(const DijkstraSteps& steps);
+// window shows and copies, its words in `language`.
+std::string DijkstraStepsText(const DijkstraSteps& steps, Language language = Language::Russian);
 
 }  // namespace graph

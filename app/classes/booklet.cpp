@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <string>
 
+#include "app/interface_language.h"
 #include "app/picture/page_grid.h"
 #include "app/picture/printed_page.h"
 #include "app/picture/worksheet.h"
@@ -29,7 +30,7 @@ std::vector<QStringList> Rows(const std::string& text) {
 }
 
 QString WayLine(int number, const graph::ShortestWay& way) {
-    return QStringLiteral("Вариант %1: путь %2, длина %3")
+    return Booklet::tr("Вариант %1: путь %2, длина %3")
         .arg(number)
         .arg(QString::fromStdString(graph::WayText(way.way)))
         .arg(way.length);
@@ -52,8 +53,8 @@ Booklet::Booklet(const std::vector<graph::ClassVariant>& set,
       writer_(&buffer_) {
     buffer_.open(QIODevice::WriteOnly);
     writer_.setPageLayout(A4Layout());
-    writer_.setCreator(QStringLiteral("Путь на графе"));
-    writer_.setTitle(QStringLiteral("Варианты для класса"));
+    writer_.setCreator(tr("Путь на графе"));
+    writer_.setTitle(tr("Варианты для класса"));
     painter_.begin(&writer_);
     page_ = std::make_unique<PageInPoints>(writer_, painter_);
 }
@@ -73,8 +74,8 @@ bool Booklet::PaintNext() {
     if (next_ < variants) {
         const graph::ClassVariant& variant = set_[static_cast<std::size_t>(next_)];
         PaintWorksheet(*page_,
-                       MakeWorksheet(QStringLiteral("Вариант %1").arg(next_ + 1), axes_,
-                                     VariantGraph(variant), document::VariantTexts(variant)));
+                       MakeWorksheet(tr("Вариант %1").arg(next_ + 1), axes_, VariantGraph(variant),
+                                     document::VariantTexts(variant)));
     } else {
         if (next_ == variants) PaintKeyTitle();
         if (parameters_.uniqueTable) {
@@ -91,17 +92,16 @@ void Booklet::PaintKeyTitle() {
     painter_.setPen(Qt::black);
     painter_.setFont(PageFont(writer_, kKeyTitleSize, true));
     const QRectF title(0, 0, size.width(), kKeyTitleSize * 1.6);
-    painter_.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ответы"));
+    painter_.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, tr("Ответы"));
     painter_.setFont(PageFont(writer_, kKeyLineSize));
     const QString made =
-        QStringLiteral("Номер набора %1; узлов %2, веса %3–%4, связей в пути не меньше %5%6")
+        tr("Номер набора %1; узлов %2, веса %3–%4, связей в пути не меньше %5%6")
             .arg(parameters_.seed)
             .arg(parameters_.nodes)
             .arg(parameters_.lightest)
             .arg(parameters_.heaviest)
             .arg(parameters_.minLinks)
-            .arg(parameters_.uniqueTable ? QStringLiteral(", единственная таблица Дейкстры")
-                                         : QString());
+            .arg(parameters_.uniqueTable ? tr(", единственная таблица Дейкстры") : QString());
     // Wrapped: the line is wider than the page with the unique-table option.
     const QRectF line = painter_.boundingRect(
         QRectF(0, title.bottom(), size.width(), size.height()), Qt::TextWordWrap, made);
@@ -110,8 +110,7 @@ void Booklet::PaintKeyTitle() {
 }
 
 void Booklet::PaintWays() {
-    Grid key{QString(),
-             {{QStringLiteral("Вариант"), QStringLiteral("Путь"), QStringLiteral("Длина")}}};
+    Grid key{QString(), {{tr("Вариант"), tr("Путь"), tr("Длина")}}};
     for (std::size_t k = 0; k < set_.size(); ++k) {
         key.rows.push_back({QString::number(k + 1),
                             QString::fromStdString(graph::WayText(set_[k].way.way)),
@@ -123,9 +122,9 @@ void Booklet::PaintWays() {
 
 void Booklet::PaintSteps(std::size_t variant) {
     const QSizeF size = page_->Size();
-    const Grid steps{
-        WayLine(static_cast<int>(variant) + 1, set_[variant].way),
-        Rows(graph::DijkstraStepsText(graph::FindDijkstraSteps(set_[variant].adjacency)))};
+    const Grid steps{WayLine(static_cast<int>(variant) + 1, set_[variant].way),
+                     Rows(graph::DijkstraStepsText(
+                         graph::FindDijkstraSteps(set_[variant].adjacency), InterfaceLanguage()))};
     const double points = page_->Fit({steps}, size);
     const PageInPoints::Shape shape = page_->Measure(steps, points);
     // A variant's table is kept on one page.

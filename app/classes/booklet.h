@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <cstddef>
@@ -25,6 +26,8 @@ class PageInPoints;
 graph::Graph VariantGraph(const graph::ClassVariant& variant);
 
 class Booklet {
+    Q_DECLARE_TR_FUNCTIONS(app::Booklet)
+
 public:
     // The variants' pictures are drawn over `axes`, a scene as
     // DrawingSurface::UpdatePict leaves it; `parameters` made `set`.

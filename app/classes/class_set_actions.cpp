@@ -22,10 +22,8 @@ ClassSetActions::ClassSetActions(GraphTables* tables, DocumentActions* documents
       tables_(tables),
       documents_(documents),
       window_(window),
-      classSet_(NewAction(QStringLiteral("classSetAction"), QStringLiteral("Варианты для класса…"),
-                          window)),
-      printTask_(
-          NewAction(QStringLiteral("printTaskAction"), QStringLiteral("Печать задания…"), window)) {
+      classSet_(NewAction(QStringLiteral("classSetAction"), tr("Варианты для класса…"), window)),
+      printTask_(NewAction(QStringLiteral("printTaskAction"), tr("Печать задания…"), window)) {
     connect(classSet_, &QAction::triggered, this, &ClassSetActions::OpenClassSet);
     connect(printTask_, &QAction::triggered, this, [this] { Run([this] { PrintTask(); }); });
 }
@@ -54,7 +52,7 @@ void ClassSetActions::PrintTask() {
     plot::DrawingSurface axes;
     axes.UpdatePict();
     const QString file = QFileInfo(documents_->FileName()).completeBaseName();
-    const QString title = file.isEmpty() ? QStringLiteral("Задание") : file;
+    const QString title = file.isEmpty() ? tr("Задание") : file;
     const Worksheet sheet = MakeWorksheet(title, axes.Shown(), graph, tables_->Texts());
     ShowPrintPreview(
         title,

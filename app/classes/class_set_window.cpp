@@ -22,6 +22,7 @@
 #include "app/classes/quiz_export.h"
 #include "app/classes/set_folder.h"
 #include "app/files/file_dialogs.h"
+#include "app/interface_language.h"
 #include "app/messages.h"
 #include "app/picture/picture_view.h"
 #include "app/picture/worksheet.h"
@@ -32,8 +33,11 @@ namespace app {
 
 namespace {
 
-// The genitive after a number: «1 связи», «5 связей», «21 связи».
+// The word after a number, as the interface's language takes it: in Russian
+// the genitive («1 связи», «5 связей», «21 связи»), in English the plural
+// after every number but 1.
 QString Genitive(int number, const QString& one, const QString& many) {
+    if (InterfaceLanguage() == graph::Language::English) return number == 1 ? one : many;
     return number % 10 == 1 && number % 100 != 11 ? one : many;
 }
 
@@ -62,55 +66,57 @@ QString SetFaultText(const graph::ClassSetFault& fault,
     const int most = parameters.nodes - 1;
     switch (fault.kind) {
         case Kind::VariantCount:
-            return QStringLiteral("В наборе от 1 до %1 вариантов: измените «Вариантов»")
+            return ClassSetWindow::tr("В наборе от 1 до %1 вариантов: измените «Вариантов»")
                 .arg(graph::kMostVariants);
         case Kind::NodeCount:
-            return QStringLiteral("В варианте от %1 до %2 узлов: измените «Узлов»")
+            return ClassSetWindow::tr("В варианте от %1 до %2 узлов: измените «Узлов»")
                 .arg(graph::kFewestVariantNodes)
                 .arg(graph::kMostVariantNodes);
         case Kind::Weights:
-            return QStringLiteral(
+            return ClassSetWindow::tr(
                        "Веса лежат в пределах от 1 до %1, наименьший не больше наибольшего: "
                        "измените «Веса от» или «до»")
                 .arg(graph::kHeaviestVariantWeight);
         case Kind::MinLinks:
             if (parameters.minLinks < 1) {
-                return QStringLiteral("В пути не меньше 1 связи: увеличьте «Связей в пути»");
+                return ClassSetWindow::tr("В пути не меньше 1 связи: увеличьте «Связей в пути»");
             }
-            return QStringLiteral(
+            return ClassSetWindow::tr(
                        "В пути из узла 1 в узел %1 не больше %2 %3: уменьшите «Связей в пути» до "
                        "%2 или увеличьте «Узлов»")
                 .arg(parameters.nodes)
                 .arg(most)
-                .arg(Genitive(most, QStringLiteral("связи"), QStringLiteral("связей")));
+                .arg(Genitive(most, ClassSetWindow::tr("связи"), ClassSetWindow::tr("связей")));
         case Kind::Unmet: {
-            const QString kind = QStringLiteral("с единственным кратчайшим путём не короче %1 %2%3")
-                                     .arg(parameters.minLinks)
-                                     .arg(Genitive(parameters.minLinks, QStringLiteral("связи"),
-                                                   QStringLiteral("связей")))
-                                     .arg(parameters.uniqueTable
-                                              ? QStringLiteral(" и единственной таблицей Дейкстры")
-                                              : QString());
+            const QString kind =
+                ClassSetWindow::tr("с единственным кратчайшим путём не короче %1 %2%3")
+                    .arg(parameters.minLinks)
+                    .arg(Genitive(parameters.minLinks, ClassSetWindow::tr("связи"),
+                                  ClassSetWindow::tr("связей")))
+                    .arg(parameters.uniqueTable
+                             ? ClassSetWindow::tr(" и единственной таблицей Дейкстры")
+                             : QString());
             const QString made =
                 fault.made == 0
-                    ? QStringLiteral("Не удалось создать ни одного варианта %1").arg(kind)
-                    : QStringLiteral(
+                    ? ClassSetWindow::tr("Не удалось создать ни одного варианта %1").arg(kind)
+                    : ClassSetWindow::tr(
                           "Удалось создать только %1 из %2 %3, не совпадающих друг с "
                           "другом, %4")
                           .arg(fault.made)
                           .arg(parameters.variants)
-                          .arg(Genitive(parameters.variants, QStringLiteral("варианта"),
-                                        QStringLiteral("вариантов")))
+                          .arg(Genitive(parameters.variants, ClassSetWindow::tr("варианта"),
+                                        ClassSetWindow::tr("вариантов")))
                           .arg(kind);
-            return made + QStringLiteral(
-                              ": расширьте веса («Веса от», «до»), увеличьте «Узлов», "
-                              "уменьшите «Связей в пути»%1 или «Вариантов»")
-                              .arg(parameters.uniqueTable
-                                       ? QStringLiteral(", снимите «Единственная таблица Дейкстры»")
-                                       : QString());
+            return made +
+                   ClassSetWindow::tr(
+                       ": расширьте веса («Веса от», «до»), увеличьте «Узлов», "
+                       "уменьшите «Связей в пути»%1 или «Вариантов»")
+                       .arg(parameters.uniqueTable
+                                ? ClassSetWindow::tr(", снимите «Единственная таблица Дейкстры»")
+                                : QString());
         }
         case Kind::Stopped:
-            return QStringLiteral("Остановлено; вариантов создано: %1 из %2")
+            return ClassSetWindow::tr("Остановлено; вариантов создано: %1 из %2")
                 .arg(fault.made)
                 .arg(parameters.variants);
     }
@@ -119,7 +125,7 @@ QString SetFaultText(const graph::ClassSetFault& fault,
 
 ClassSetWindow::ClassSetWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("classSetWindow"));
-    setWindowTitle(QStringLiteral("Варианты для класса"));
+    setWindowTitle(tr("Варианты для класса"));
     CreateControls();
     connect(&watcher_, &QFutureWatcher<Made>::progressValueChanged, progress_,
             &QProgressBar::setValue);
@@ -148,40 +154,41 @@ ClassSetWindow::~ClassSetWindow() {
 }
 
 void ClassSetWindow::CreateControls() {
-    variants_ = NewSpinBox(QStringLiteral("variantsBox"), QStringLiteral("Вариантов"), 1,
-                           graph::kMostVariants, 30, this);
-    nodes_ = NewSpinBox(QStringLiteral("nodesBox"), QStringLiteral("Узлов"),
-                        graph::kFewestVariantNodes, graph::kMostVariantNodes, 8, this);
-    lightest_ = NewSpinBox(QStringLiteral("lightestBox"), QStringLiteral("Веса от"), 1,
+    variants_ = NewSpinBox(QStringLiteral("variantsBox"), tr("Вариантов"), 1, graph::kMostVariants,
+                           30, this);
+    nodes_ = NewSpinBox(QStringLiteral("nodesBox"), tr("Узлов"), graph::kFewestVariantNodes,
+                        graph::kMostVariantNodes, 8, this);
+    lightest_ = NewSpinBox(QStringLiteral("lightestBox"), tr("Веса от"), 1,
                            graph::kHeaviestVariantWeight, 1, this);
-    heaviest_ = NewSpinBox(QStringLiteral("heaviestBox"), QStringLiteral("до"), 1,
+    heaviest_ = NewSpinBox(QStringLiteral("heaviestBox"), tr("до"), 1,
                            graph::kHeaviestVariantWeight, 20, this);
-    minLinks_ = NewSpinBox(QStringLiteral("minLinksBox"), QStringLiteral("Связей в пути"), 1,
+    minLinks_ = NewSpinBox(QStringLiteral("minLinksBox"), tr("Связей в пути"), 1,
                            graph::kMostVariantNodes - 1, 3, this);
-    seed_ = NewSpinBox(QStringLiteral("seedBox"), QStringLiteral("Номер набора"), 0,
+    seed_ = NewSpinBox(QStringLiteral("seedBox"), tr("Номер набора"), 0,
                        std::numeric_limits<int>::max(), 1, this);
-    uniqueTable_ = new QCheckBox(QStringLiteral("Единственная таблица Дейкстры"), this);
+    uniqueTable_ = new QCheckBox(tr("Единственная таблица Дейкстры"), this);
     uniqueTable_->setObjectName(QStringLiteral("uniqueTableBox"));
 
     auto* weights = new QHBoxLayout;
     weights->addWidget(lightest_, 1);
-    auto* to = new QLabel(QStringLiteral("до"), this);
+    auto* to = new QLabel(tr("до"), this);
     to->setBuddy(heaviest_);
     weights->addWidget(to);
     weights->addWidget(heaviest_, 1);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Вариантов:"), variants_);
-    form->addRow(QStringLiteral("Узлов:"), nodes_);
-    form->addRow(QStringLiteral("Веса от:"), weights);
-    form->addRow(QStringLiteral("Связей в пути не меньше:"), minLinks_);
-    form->addRow(QStringLiteral("Номер набора:"), seed_);
+    form->addRow(tr("Вариантов:"), variants_);
+    form->addRow(tr("Узлов:"), nodes_);
+    form->addRow(tr("Веса от:"), weights);
+    form->addRow(tr("Связей в пути не меньше:"), minLinks_);
+    form->addRow(tr("Номер набора:"), seed_);
     form->addRow(uniqueTable_);
 
-    create_ = NewToolButton(QStringLiteral("createButton"), QStringLiteral("Создать"), this);
-    stop_ = NewToolButton(QStringLiteral("stopButton"), QStringLiteral("Остановить"), this);
+    create_ = NewToolButton(QStringLiteral("createButton"), tr("Создать"), this);
+    stop_ = NewToolButton(QStringLiteral("stopButton"), tr("Остановить"), this);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("setProgress"));
+    progress_->setAccessibleName(tr("Создано вариантов"));
     auto* making = new QHBoxLayout;
     making->addWidget(create_);
     making->addWidget(progress_, 1);
@@ -189,16 +196,15 @@ void ClassSetWindow::CreateControls() {
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("variantList"));
-    list_->setAccessibleName(QStringLiteral("Варианты"));
+    list_->setAccessibleName(tr("Варианты"));
     state_ = new QLabel(this);
     state_->setObjectName(QStringLiteral("setState"));
+    // Its text is its name to a screen reader; this says what it is.
+    state_->setAccessibleDescription(tr("Состояние"));
     state_->setWordWrap(true);
-    open_ =
-        NewToolButton(QStringLiteral("openVariantButton"), QStringLiteral("Открыть в окне"), this);
-    save_ =
-        NewToolButton(QStringLiteral("saveSetButton"), QStringLiteral("Сохранить набор…"), this);
-    export_ = NewToolButton(QStringLiteral("exportQuizButton"), QStringLiteral("Экспорт в Moodle…"),
-                            this);
+    open_ = NewToolButton(QStringLiteral("openVariantButton"), tr("Открыть в окне"), this);
+    save_ = NewToolButton(QStringLiteral("saveSetButton"), tr("Сохранить набор…"), this);
+    export_ = NewToolButton(QStringLiteral("exportQuizButton"), tr("Экспорт в Moodle…"), this);
     auto* taking = new QHBoxLayout;
     taking->addWidget(open_);
     taking->addWidget(save_);
@@ -213,6 +219,7 @@ void ClassSetWindow::CreateControls() {
 
     picture_ = new PictureView(&surface_, this);
     picture_->setObjectName(QStringLiteral("variantPicture"));
+    picture_->setAccessibleName(tr("Рисунок варианта"));
     // The plot's own size, so that the picture is the one printed.
     picture_->setFixedSize(plot::DrawingSurface::kSize, plot::DrawingSurface::kSize);
 
@@ -260,7 +267,7 @@ void ClassSetWindow::Create() {
     surface_.Restore(axes_);
     progress_->setRange(0, parameters.variants);
     progress_->setValue(0);
-    state_->setText(QStringLiteral("Создаются варианты…"));
+    state_->setText(tr("Создаются варианты…"));
     creating_ = true;
     watcher_.setFuture(QtConcurrent::run([parameters](QPromise<Made>& promise) {
         promise.setProgressRange(0, parameters.variants);
@@ -298,12 +305,12 @@ void ClassSetWindow::TakeResult() {
     set_ = std::get<std::vector<graph::ClassVariant>>(made);
     madeWith_ = asked_;
     for (std::size_t k = 0; k < set_.size(); ++k) {
-        list_->addItem(QStringLiteral("Вариант %1: %2, длина %3")
+        list_->addItem(tr("Вариант %1: %2, длина %3")
                            .arg(k + 1)
                            .arg(QString::fromStdString(graph::WayText(set_[k].way.way)))
                            .arg(set_[k].way.length));
     }
-    state_->setText(QStringLiteral("Создано вариантов: %1").arg(set_.size()));
+    state_->setText(tr("Создано вариантов: %1").arg(set_.size()));
     list_->setCurrentRow(0);
     emit Finished();
 }
@@ -346,8 +353,8 @@ void ClassSetWindow::SaveSet() {
     // window kept alive and the person free to stop it, before any file is
     // written.
     Booklet booklet(set_, madeWith_, axes_);
-    QProgressDialog progress(QStringLiteral("Записывается буклет…"), QStringLiteral("Остановить"),
-                             0, booklet.Slices(), this);
+    QProgressDialog progress(tr("Записывается буклет…"), tr("Остановить"), 0, booklet.Slices(),
+                             this);
     progress.setObjectName(QStringLiteral("bookletProgress"));
     progress.setWindowTitle(windowTitle());
     progress.setWindowModality(Qt::WindowModal);
@@ -355,7 +362,7 @@ void ClassSetWindow::SaveSet() {
     for (int slice = 0; slice < booklet.Slices(); ++slice) {
         progress.setValue(slice);
         if (progress.wasCanceled()) {
-            state_->setText(QStringLiteral("Запись остановлена; файлы не записаны"));
+            state_->setText(tr("Запись остановлена; файлы не записаны"));
             return;
         }
         booklet.PaintNext();
@@ -366,8 +373,7 @@ void ClassSetWindow::SaveSet() {
     }
     WriteSetFiles(folder, files);
     RememberFolderOf(QDir(folder).filePath(BookletName()));
-    state_->setText(
-        QStringLiteral("Набор записан в папку «%1»").arg(QDir::toNativeSeparators(folder)));
+    state_->setText(tr("Набор записан в папку «%1»").arg(QDir::toNativeSeparators(folder)));
 }
 
 void ClassSetWindow::ExportQuiz() {
@@ -375,9 +381,9 @@ void ClassSetWindow::ExportQuiz() {
     const QuizExport done = ExportSetAsQuiz(set_, madeWith_.seed, this);
     const QString name = QFileInfo(done.path).fileName();
     if (done.outcome == QuizExport::Outcome::Stopped) {
-        state_->setText(QStringLiteral("Экспорт остановлен; файл «%1» не записан").arg(name));
+        state_->setText(tr("Экспорт остановлен; файл «%1» не записан").arg(name));
     } else if (done.outcome == QuizExport::Outcome::Written) {
-        state_->setText(QStringLiteral("Вопросы для Moodle записаны в файл «%1»").arg(name));
+        state_->setText(tr("Вопросы для Moodle записаны в файл «%1»").arg(name));
     }
 }
 

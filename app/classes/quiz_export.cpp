@@ -1,6 +1,7 @@
 // The set as a quiz file; see quiz_export.h.
 #include "app/classes/quiz_export.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QWidget>
@@ -27,8 +28,9 @@ bool IsGift(const QString& path) { return path.endsWith(kGiftEnding, Qt::CaseIns
 std::optional<std::vector<std::string>> Pictures(const std::vector<graph::ClassVariant>& set,
                                                  QWidget* parent) {
     const int count = static_cast<int>(set.size());
-    QProgressDialog progress(QStringLiteral("Рисуются варианты…"), QStringLiteral("Остановить"), 0,
-                             count, parent);
+    QProgressDialog progress(QCoreApplication::translate("app::QuizExport", "Рисуются варианты…"),
+                             QCoreApplication::translate("app::QuizExport", "Остановить"), 0, count,
+                             parent);
     progress.setObjectName(QStringLiteral("quizProgress"));
     progress.setWindowTitle(parent->windowTitle());
     progress.setWindowModality(Qt::WindowModal);
@@ -60,13 +62,16 @@ QuizExport ExportSetAsQuiz(const std::vector<graph::ClassVariant>& set, std::uin
     if (choice.path.isEmpty()) return {};
     document::QuizHeading heading{choice.quizName.trimmed().toStdString(), false};
     if (!document::IsQuizName(heading.name)) {
-        throw QuizNameError(
-            "Файл не записан: в имени набора должно быть от 1 до 255 знаков, без управляющих");
+        throw QuizNameError(QCoreApplication::translate("app::QuizExport",
+                                                        "Файл не записан: в имени набора должно "
+                                                        "быть от 1 до 255 знаков, без управляющих")
+                                .toStdString());
     }
     const QString path = QuizPath(choice);
     if (QFileInfo::exists(path) &&
         AskQuestion(
-            {QStringLiteral("Файл «%1» уже есть. Заменить его?").arg(QFileInfo(path).fileName()),
+            {QCoreApplication::translate("app::QuizExport", "Файл «%1» уже есть. Заменить его?")
+                 .arg(QFileInfo(path).fileName()),
              QuestionContent::YesNo}) != QMessageBox::Yes) {
         return {};
     }

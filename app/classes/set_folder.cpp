@@ -1,6 +1,7 @@
 // A class set's files in a folder; see set_folder.h.
 #include "app/classes/set_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -45,7 +46,8 @@ QString ReplaceQuestion(const QString& folder, const QStringList& existing) {
     const QString name =
         QFileInfo(folder).fileName().isEmpty() ? folder : QFileInfo(folder).fileName();
     if (existing.size() == 1) {
-        return QStringLiteral("Файл «%1» уже есть в папке «%2». Заменить его?")
+        return QCoreApplication::translate("app::SetFolder",
+                                           "Файл «%1» уже есть в папке «%2». Заменить его?")
             .arg(existing.front(), name);
     }
     QStringList named;
@@ -54,9 +56,12 @@ QString ReplaceQuestion(const QString& folder, const QStringList& existing) {
     }
     QString list = named.join(QStringLiteral(", "));
     if (existing.size() > kNamesAsked) {
-        list += QStringLiteral(" и ещё %1").arg(existing.size() - kNamesAsked);
+        list += QCoreApplication::translate("app::SetFolder", " и ещё %1")
+                    .arg(existing.size() - kNamesAsked);
     }
-    return QStringLiteral("Файлы %1 уже есть в папке «%2». Заменить их?").arg(list, name);
+    return QCoreApplication::translate("app::SetFolder",
+                                       "Файлы %1 уже есть в папке «%2». Заменить их?")
+        .arg(list, name);
 }
 
 void WriteSetFiles(const QString& folder, const std::vector<SetFile>& files) {

@@ -1,6 +1,8 @@
 // Tables on paper; see page_grid.h.
 #include "app/picture/page_grid.h"
 
+#include <QCoreApplication>
+
 #include <QColor>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -40,7 +42,7 @@ QString PrintedCellText(const std::string& text) {
 }
 
 Grid MatrixGrid(const document::GraphTexts& tables) {
-    Grid grid{QStringLiteral("Матрица смежности"), {{QString()}}};
+    Grid grid{QCoreApplication::translate("app::PageGrid", "Матрица смежности"), {{QString()}}};
     for (std::size_t j = 0; j < tables.matrix.size(); ++j) {
         grid.rows.front().push_back(QString::number(j + 1));
     }
@@ -150,8 +152,10 @@ double PageInPoints::DrawFlowing(const Grid& grid, double y, const Shape& shape,
         }
         // A row taller than a page still goes on, cut at its bottom.
         const std::size_t count = std::min(std::max<std::size_t>(fitting(), 1), rows + 1 - next);
-        Grid part{first ? grid.caption : grid.caption + QStringLiteral(" (продолжение)"),
-                  {grid.rows.front()}};
+        Grid part{
+            first ? grid.caption
+                  : grid.caption + QCoreApplication::translate("app::PageGrid", " (продолжение)"),
+            {grid.rows.front()}};
         part.rows.insert(part.rows.end(), grid.rows.begin() + static_cast<std::ptrdiff_t>(next),
                          grid.rows.begin() + static_cast<std::ptrdiff_t>(next + count));
         Draw(part, {0, y}, shape, points);

@@ -1,6 +1,7 @@
 // Laying the graph out on paper; see printed_page.h.
 #include "app/picture/printed_page.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -28,8 +29,9 @@ std::vector<Grid> NodeGrids(const document::GraphTexts& tables, std::size_t bloc
     const std::size_t perBlock = (n + blocks - 1) / blocks;
     std::vector<Grid> grids;
     for (std::size_t first = 0; first < n; first += perBlock) {
-        Grid grid{grids.empty() ? QStringLiteral("Узлы") : QString(),
-                  {{QString(), QStringLiteral("X"), QStringLiteral("Y")}}};
+        Grid grid{
+            grids.empty() ? QCoreApplication::translate("app::PrintedPage", "Узлы") : QString(),
+            {{QString(), QStringLiteral("X"), QStringLiteral("Y")}}};
         for (std::size_t i = first; i < std::min(n, first + perBlock); ++i) {
             grid.rows.push_back({QString::number(i + 1), PrintedCellText(tables.nodes[i][0]),
                                  PrintedCellText(tables.nodes[i][1])});
@@ -81,9 +83,9 @@ void PaintPages(QPagedPaintDevice& device, const PrintedPage& content) {
         painter.setFont(PageFont(device, kAnswerSize));
         painter.setPen(Qt::black);
         const QRectF line(0, y, size.width(), kAnswerSize * 1.6);
-        painter.drawText(
-            line, Qt::AlignLeft | Qt::AlignVCenter,
-            QStringLiteral("Кратчайший путь: ") + content.answer.join(QStringLiteral("    ")));
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+                         QCoreApplication::translate("app::PrintedPage", "Кратчайший путь: ") +
+                             content.answer.join(QStringLiteral("    ")));
         y = line.bottom() + kPageGap / 2;
     }
 
@@ -134,7 +136,7 @@ void ShowPrintPreview(const QString& title, const std::function<void(QPagedPaint
     printer.setDocName(title);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("printPreview"));
-    dialog.setWindowTitle(QStringLiteral("Печать"));
+    dialog.setWindowTitle(QCoreApplication::translate("app::PrintedPage", "Печать"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* target) { paint(*target); });
     dialog.exec();

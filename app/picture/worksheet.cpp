@@ -1,6 +1,7 @@
 // A worksheet on paper; see worksheet.h.
 #include "app/picture/worksheet.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/interface_language.h"
 #include "app/picture/page_grid.h"
 #include "graph/dijkstra_steps.h"
 
@@ -54,12 +56,13 @@ std::vector<std::pair<int, int>> TableBlocks(int nodes, double width) {
 }
 
 Grid EmptyTable(const Worksheet& sheet, std::pair<int, int> nodes, bool first, bool last) {
-    QStringList header{QString::fromUtf8(graph::kStepHeader)};
+    QStringList header{QString::fromUtf8(graph::StepHeader(InterfaceLanguage()))};
     for (int node = nodes.first; node < nodes.second; ++node)
         header.push_back(QString::number(node + 1));
-    if (last) header.push_back(QString::fromUtf8(graph::kChosenHeader));
-    Grid grid{first ? QStringLiteral("Таблица алгоритма Дейкстры")
-                    : QStringLiteral("Таблица алгоритма Дейкстры (продолжение)"),
+    if (last) header.push_back(QString::fromUtf8(graph::ChosenHeader(InterfaceLanguage())));
+    Grid grid{first ? QCoreApplication::translate("app::Worksheet", "Таблица алгоритма Дейкстры")
+                    : QCoreApplication::translate("app::Worksheet",
+                                                  "Таблица алгоритма Дейкстры (продолжение)"),
               {header}};
     for (int step = 0; step < sheet.steps; ++step) {
         QStringList row{QString::number(step)};
@@ -116,9 +119,9 @@ Worksheet MakeWorksheet(const QString& title, const plot::DrawingSurface::Scene&
 }
 
 QString TaskText(int nodes) {
-    return QStringLiteral(
-               "Найдите кратчайший путь из узла 1 в узел %1 и заполните таблицу алгоритма "
-               "Дейкстры.")
+    return QCoreApplication::translate("app::Worksheet",
+                                       "Найдите кратчайший путь из узла 1 в узел %1 и заполните "
+                                       "таблицу алгоритма Дейкстры.")
         .arg(nodes);
 }
 

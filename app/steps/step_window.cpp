@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "app/form_controls.h"
+#include "app/interface_language.h"
 #include "app/steps/table_check_window.h"
 #include "graph/shown_texts.h"
 #include "plot/drawing_surface.h"
@@ -53,34 +54,37 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
       state_(new QLabel(this)),
       answer_(new QLabel(this)),
       legend_(new QLabel(this)),
-      allSteps_(new QCheckBox(QStringLiteral("Показать все шаги"), this)),
-      first_(NewButton(QStringLiteral("firstStepButton"), QStringLiteral("В начало"), this)),
-      back_(NewButton(QStringLiteral("backStepButton"), QStringLiteral("Назад"), this)),
-      next_(NewButton(QStringLiteral("nextStepButton"), QStringLiteral("Далее"), this)),
-      last_(NewButton(QStringLiteral("lastStepButton"), QStringLiteral("В конец"), this)),
-      check_(NewButton(QStringLiteral("checkTableButton"), QStringLiteral("Проверить мою таблицу"),
-                       this)) {
+      allSteps_(new QCheckBox(tr("Показать все шаги"), this)),
+      first_(NewButton(QStringLiteral("firstStepButton"), tr("В начало"), this)),
+      back_(NewButton(QStringLiteral("backStepButton"), tr("Назад"), this)),
+      next_(NewButton(QStringLiteral("nextStepButton"), tr("Далее"), this)),
+      last_(NewButton(QStringLiteral("lastStepButton"), tr("В конец"), this)),
+      check_(NewButton(QStringLiteral("checkTableButton"), tr("Проверить мою таблицу"), this)) {
     setObjectName(QStringLiteral("StepWindow"));
-    setWindowTitle(QStringLiteral("Алгоритм Дейкстры по шагам"));
+    setWindowTitle(tr("Алгоритм Дейкстры по шагам"));
     setAttribute(Qt::WA_DeleteOnClose);
     table_->setObjectName(QStringLiteral("StepTable"));
-    table_->setAccessibleName(QStringLiteral("Шаги алгоритма Дейкстры"));
+    table_->setAccessibleName(tr("Шаги алгоритма Дейкстры"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setFocusPolicy(Qt::NoFocus);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     state_->setObjectName(QStringLiteral("StepState"));
+    // A label's own name is its text, which a screen reader must read:
+    // what it is goes in its description.
+    state_->setAccessibleDescription(tr("Состояние"));
     state_->setWordWrap(true);
     answer_->setObjectName(QStringLiteral("StepAnswer"));
+    answer_->setAccessibleDescription(tr("Ответ"));
     legend_->setObjectName(QStringLiteral("StepLegend"));
     legend_->setTextFormat(Qt::RichText);
     // A narrow window takes the legend on two lines rather than growing.
     legend_->setWordWrap(true);
-    legend_->setAccessibleName(QStringLiteral("Цвета рисунка"));
+    legend_->setAccessibleDescription(tr("Цвета рисунка"));
     allSteps_->setObjectName(QStringLiteral("allStepsBox"));
     allSteps_->setFocusPolicy(Qt::NoFocus);
-    allSteps_->setToolTip(QStringLiteral("Все строки и ответ сразу, например для ключа к заданию"));
+    allSteps_->setToolTip(tr("Все строки и ответ сразу, например для ключа к заданию"));
     connect(allSteps_, &QCheckBox::toggled, this, &StepWindow::ShowRows);
 
     // The window's keys move through the table, wherever the focus is.
@@ -154,7 +158,7 @@ void StepWindow::FillTable() {
     table_->setRowCount(rows);
     QStringList headers;
     for (int node = 1; node <= n; ++node) headers << QString::number(node);
-    headers << QString::fromUtf8(graph::kChosenHeader);
+    headers << QString::fromUtf8(graph::ChosenHeader(InterfaceLanguage()));
     table_->setHorizontalHeaderLabels(headers);
     QStringList steps;
     for (int step = 0; step < rows; ++step) steps << QString::number(step);
@@ -166,6 +170,7 @@ void StepWindow::FillTable() {
 void StepWindow::ShowRows() {
     const int n = static_cast<int>(graph_.points.size());
     const int shown = allSteps_->isChecked() ? LastStep() : current_;
+    const QString chosenHeader = QString::fromUtf8(graph::ChosenHeader(InterfaceLanguage()));
     for (int step = 0; step <= LastStep(); ++step) {
         const graph::DijkstraStep& row = steps_.steps[step];
         for (int node = 0; node <= n; ++node) {
@@ -173,9 +178,14 @@ void StepWindow::ShowRows() {
             if (step <= shown) {
                 text = QString::fromStdString(
                     node < n ? graph::StepCellText(row.cells[node], row.settled == node)
-                             : graph::ChosenText(row.settled, step == 0));
+                             : graph::ChosenText(row.settled, step == 0, InterfaceLanguage()));
             }
             auto* cell = new QTableWidgetItem(text);
+            // A screen reader reads where the cell is with what it holds.
+            const QString place = node < n ? tr("Шаг %1, узел %2: %3") : tr("Шаг %1, %2: %3");
+            cell->setData(Qt::AccessibleTextRole,
+                          place.arg(QString::number(step),
+                                    node < n ? QString::number(node + 1) : chosenHeader, text));
             // Greyed, the settled cells keep no colour.
             if (step <= shown && row.settled && *row.settled == node && !IsGreyed()) {
                 QFont bold = cell->font();
@@ -189,10 +199,11 @@ void StepWindow::ShowRows() {
     if (shown < LastStep()) {
         answer_->clear();
     } else if (steps_.way) {
-        answer_->setText(QString::fromStdString(graph::WayText(steps_.way->way) + ", " +
-                                                graph::LengthText(steps_.way->length)));
+        answer_->setText(
+            QString::fromStdString(graph::WayText(steps_.way->way) + ", " +
+                                   graph::LengthText(steps_.way->length, InterfaceLanguage())));
     } else {
-        answer_->setText(QString::fromUtf8(graph::kNoWayText));
+        answer_->setText(QString::fromUtf8(graph::NoWayText(InterfaceLanguage())));
     }
 }
 
@@ -202,10 +213,9 @@ void StepWindow::ShowLegend() {
     if (current_ == LastStep()) {
         // The last step is drawn as the calculation with the distances.
         if (steps_.way) {
-            entries << LegendEntry(plot::DrawingSurface::WayColor(),
-                                   QStringLiteral("━ кратчайший путь"))
+            entries << LegendEntry(plot::DrawingSurface::WayColor(), tr("━ кратчайший путь"))
                     << LegendEntry(plot::DrawingSurface::ShortestWayLinkColor(),
-                                   QStringLiteral("━ связи кратчайших путей"));
+                                   tr("━ связи кратчайших путей"));
         }
     } else {
         const bool settled = std::any_of(step.cells.begin(), step.cells.end(),
@@ -214,18 +224,17 @@ void StepWindow::ShowLegend() {
             std::any_of(step.cells.begin(), step.cells.end(),
                         [](const graph::StepCell& cell) { return !cell.predecessors.empty(); });
         const QColor teal = plot::DrawingSurface::SettledColor();
-        if (settled) entries << LegendEntry(teal, QStringLiteral("● выбраны"));
-        if (step.settled) entries << LegendEntry(teal, QStringLiteral("◯ выбран сейчас"));
+        if (settled) entries << LegendEntry(teal, tr("● выбраны"));
+        if (step.settled) entries << LegendEntry(teal, tr("◯ выбран сейчас"));
         if (!step.relaxed.empty()) {
-            entries << LegendEntry(plot::DrawingSurface::RelaxedColor(),
-                                   QStringLiteral("━ пересчитаны"));
+            entries << LegendEntry(plot::DrawingSurface::RelaxedColor(), tr("━ пересчитаны"));
         }
         if (predecessors) {
             entries << LegendEntry(plot::DrawingSurface::ShortestWayLinkColor(),
-                                   QStringLiteral("━ к предшественникам"));
+                                   tr("━ к предшественникам"));
         }
     }
-    entries << LegendEntry(plot::DrawingSurface::DistanceColor(), QStringLiteral("5 расстояния"));
+    entries << LegendEntry(plot::DrawingSurface::DistanceColor(), tr("5 расстояния"));
     legend_->setText(entries.join(QStringLiteral("&nbsp; ")));
 }
 
@@ -265,7 +274,7 @@ void StepWindow::MarkTablesChanged() {
         }
     }
     EnableButtons();
-    state_->setText(QStringLiteral("Таблицы изменились; «В начало» прочитает их заново."));
+    state_->setText(tr("Таблицы изменились; «В начало» прочитает их заново."));
     if (checkWindow_) checkWindow_->MarkGraphChanged();
 }
 
@@ -273,7 +282,7 @@ void StepWindow::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         if (IsGreyed()) return;
         QApplication::clipboard()->setText(
-            QString::fromStdString(graph::DijkstraStepsText(steps_)));
+            QString::fromStdString(graph::DijkstraStepsText(steps_, InterfaceLanguage())));
         return;
     }
     switch (event->key()) {

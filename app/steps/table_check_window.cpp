@@ -25,22 +25,19 @@ const QColor kWrong(255, 190, 190);
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-// The last column's header: the step table's own word in Russian, so that a
-// block copied from it keeps its meaning.
-QString ChosenHeader() {
-    return InterfaceLanguage() == graph::Language::Russian ? QString::fromUtf8(graph::kChosenHeader)
-                                                           : TableCheckWindow::tr("Выбран");
-}
-
 // A block copied from the step window carries its header row and its step
-// numbers; the cells alone are wanted.
+// numbers, in either language; the cells alone are wanted.
 std::vector<std::vector<std::string>> WithoutStepHeaders(
     std::vector<std::vector<std::string>> block, std::size_t columns) {
     const auto trimmed = [](const std::string& text) {
         return QString::fromStdString(text).trimmed();
     };
-    if (!block.empty() && trimmed(block.front().front()) == QString::fromUtf8(graph::kStepHeader)) {
-        block.erase(block.begin());
+    if (!block.empty()) {
+        const QString first = trimmed(block.front().front());
+        if (first == QString::fromUtf8(graph::StepHeader(graph::Language::Russian)) ||
+            first == QString::fromUtf8(graph::StepHeader(graph::Language::English))) {
+            block.erase(block.begin());
+        }
     }
     bool numbered = !block.empty();
     for (std::size_t row = 0; row < block.size() && numbered; ++row) {
@@ -166,7 +163,7 @@ void TableCheckWindow::LabelColumns() {
     for (std::size_t node = 1; node <= adjacency_.size(); ++node) {
         headers << QString::number(node);
     }
-    headers << ChosenHeader();
+    headers << QString::fromUtf8(graph::ChosenHeader(InterfaceLanguage()));
     grid_->setHorizontalHeaderLabels(headers);
 }
 

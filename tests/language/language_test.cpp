@@ -6,11 +6,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -20,8 +22,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/classes/class_set_window.h"
 #include "app/help/help_window.h"
 #include "app/interface_language.h"
+#include "app/picture/worksheet.h"
+#include "app/steps/step_window.h"
 #include "app/steps/table_check_window.h"
 #include "tests/app/window_fixture.h"
 
@@ -198,6 +203,70 @@ TEST_F(LanguageTest, ThePictureSaysWhatItShows) {
     }
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, Expected("нет пути", "no way"));
+}
+
+TEST_F(LanguageTest, TheStepWindowAndTheClassSetSpeakTheLanguage) {
+    // The example's links, and the same graph without node 6's.
+    graph::Graph way{graph::NodePoints(6),
+                     graph::AdjacencyMatrix(6, std::vector<std::int32_t>(6, -1))};
+    for (const auto& [u, v, w] : {std::tuple{0, 1, 5}, {1, 5, 5}, {0, 5, 20}}) {
+        way.adjacency[u][v] = way.adjacency[v][u] = w;
+    }
+    graph::Graph noWay = way;
+    noWay.adjacency[1][5] = noWay.adjacency[5][1] = noWay.adjacency[0][5] = noWay.adjacency[5][0] =
+        -1;
+    const auto lastStep = [](const graph::Graph& graph) {
+        auto* window = new app::StepWindow([graph] { return std::optional(graph); });
+        window->Restart();
+        window->ShowStep(window->LastStep());
+        return std::unique_ptr<app::StepWindow>(window);
+    };
+    const auto steps = lastStep(way);
+    const auto stuck = lastStep(noWay);
+    const auto* table = steps->findChild<QTableWidget*>("StepTable");
+    const auto* stuckTable = stuck->findChild<QTableWidget*>("StepTable");
+    graph::ClassSetParameters asked;
+    asked.variants = 21;
+    asked.minLinks = 1;
+    asked.uniqueTable = true;
+    app::ClassSetWindow set;
+
+    const struct {
+        QString shown;
+        const char* russian;
+        const char* english;
+    } cases[] = {
+        {steps->windowTitle(), "Алгоритм Дейкстры по шагам", "Dijkstra's algorithm step by step"},
+        {steps->findChild<QPushButton*>("firstStepButton")->text(), "В начало", "To the start"},
+        {steps->findChild<QCheckBox*>("allStepsBox")->text(), "Показать все шаги",
+         "Show all steps"},
+        {table->horizontalHeaderItem(6)->text(), "Выбран", "Chosen"},
+        {table->item(1, 1)->data(Qt::AccessibleTextRole).toString(), "Шаг 1, узел 2: 5 (1)",
+         "Step 1, node 2: 5 (1)"},
+        {table->item(3, 6)->data(Qt::AccessibleTextRole).toString(), "Шаг 3, Выбран: 6",
+         "Step 3, Chosen: 6"},
+        {steps->findChild<QLabel*>("StepAnswer")->text(), "1-2-6, Длина: 10", "1-2-6, Length: 10"},
+        {stuck->findChild<QLabel*>("StepAnswer")->text(), "нет пути", "no way"},
+        {stuckTable->item(stuckTable->rowCount() - 1, 6)->text(), "нет пути", "no way"},
+        {set.windowTitle(), "Варианты для класса", "Variants for a class"},
+        {set.findChild<QPushButton*>("createButton")->text(), "Создать", "Make"},
+        {set.findChild<QSpinBox*>("minLinksBox")->accessibleName(), "Связей в пути",
+         "Links in the way"},
+        {app::SetFaultText({graph::ClassSetFault::Kind::Unmet, 3}, asked),
+         "Удалось создать только 3 из 21 варианта, не совпадающих друг с другом, с единственным "
+         "кратчайшим путём не короче 1 связи и единственной таблицей Дейкстры: расширьте веса "
+         "(«Веса от», «до»), увеличьте «Узлов», уменьшите «Связей в пути», снимите «Единственная "
+         "таблица Дейкстры» или «Вариантов»",
+         "Only 3 of 21 variants differing from each other could be made with a single shortest "
+         "way of at least 1 link and a single Dijkstra table: widen the weights («Weights from», "
+         "«to»), increase «Nodes», decrease «Links in the way», clear «A single Dijkstra table» "
+         "or «Variants»"},
+        {app::TaskText(6),
+         "Найдите кратчайший путь из узла 1 в узел 6 и заполните таблицу алгоритма Дейкстры.",
+         "Find the shortest way from node 1 to node 6 and fill in the table of Dijkstra's "
+         "algorithm."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.shown, Expected(c.russian, c.english));
 }
 
 }  // namespace
