@@ -31,6 +31,16 @@ QString LegendEntry(const QColor& colour, const QString& text) {
              text.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
 }
 
+// `at` moved as little as it takes for a window of frame size `size` to
+// stand inside `screen`, as far as it fits.
+QPoint KeepInside(const QPoint& at, const QSize& size, const QRect& screen) {
+    const auto inside = [](int from, int length, int first, int last) {
+        return std::max(first, std::min(from, last + 1 - length));
+    };
+    return {inside(at.x(), size.width(), screen.left(), screen.right()),
+            inside(at.y(), size.height(), screen.top(), screen.bottom())};
+}
+
 }  // namespace
 
 QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& screen) {
@@ -40,11 +50,7 @@ QPoint PlaceBeside(const QRect& main, const QSize& size, const QRect& screen) {
         x = main.left() - kGap - size.width();
         if (x < screen.left()) x = std::min(main.right(), screen.right()) + 1 - size.width();
     }
-    const auto inside = [](int at, int length, int from, int to) {
-        return std::max(from, std::min(at, to + 1 - length));
-    };
-    return {inside(x, size.width(), screen.left(), screen.right()),
-            inside(main.top(), size.height(), screen.top(), screen.bottom())};
+    return KeepInside({x, main.top()}, size, screen);
 }
 
 StepWindow::StepWindow(Reader read, QWidget* parent)
@@ -114,7 +120,12 @@ StepWindow::StepWindow(Reader read, QWidget* parent)
     connect(check_, &QPushButton::clicked, this, [this] {
         if (!checkWindow_) {
             checkWindow_ = new TableCheckWindow(graph_.adjacency, LastStep() + 1, this);
-            checkWindow_->move(frameGeometry().left(), frameGeometry().bottom() + 8);
+            // Under this window where there is room, and never off the screen.
+            const QSize margins(frameGeometry().width() - geometry().width(),
+                                frameGeometry().height() - geometry().height());
+            checkWindow_->move(KeepInside({frameGeometry().left(), frameGeometry().bottom() + 8},
+                                          checkWindow_->size() + margins,
+                                          screen()->availableGeometry()));
         }
         checkWindow_->show();
         checkWindow_->raise();
