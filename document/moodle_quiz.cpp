@@ -86,15 +86,18 @@ std::string HtmlEscaped(std::string_view text) {
     return html;
 }
 
-// A cloze answer with the characters the blank's syntax uses escaped.
-std::string ClozeAnswer(std::string_view answer) {
+// `text` with a backslash before each of the characters a format reserves.
+std::string Escaped(std::string_view text, std::string_view reserved) {
     std::string escaped;
-    for (const char c : answer) {
-        if (std::string_view("}#~/\"\\").find(c) != std::string_view::npos) escaped += '\\';
+    for (const char c : text) {
+        if (reserved.find(c) != std::string_view::npos) escaped += '\\';
         escaped += c;
     }
     return escaped;
 }
+
+// A cloze answer with the characters the blank's syntax uses escaped.
+std::string ClozeAnswer(std::string_view answer) { return Escaped(answer, "}#~/\"\\"); }
 
 std::string NumberBlank(std::int64_t value) {
     return "{1:NUMERICAL:=" + std::to_string(value) + ":0}";
@@ -108,14 +111,7 @@ std::string WordBlank(const std::vector<std::string_view>& answers) {
     return blank + "}";
 }
 
-std::string GiftEscaped(std::string_view text) {
-    std::string escaped;
-    for (const char c : text) {
-        if (std::string_view("~=#{}:").find(c) != std::string_view::npos) escaped += '\\';
-        escaped += c;
-    }
-    return escaped;
-}
+std::string GiftEscaped(std::string_view text) { return Escaped(text, "~=#{}:"); }
 
 std::string JoinedWay(const graph::Way& way, std::string_view separator) {
     std::string text;
